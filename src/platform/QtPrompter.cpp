@@ -1,0 +1,120 @@
+#include "platform/Prompter.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+QString defaultCaption(Prompter::Icon icon)
+{
+    switch (icon) {
+    case Prompter::Icon::Warning: return QStringLiteral("Warning");
+    case Prompter::Icon::Error: return QStringLiteral("Error");
+    case Prompter::Icon::Information: return QStringLiteral("Information");
+    case Prompter::Icon::Confirmation: return QStringLiteral("Confirm");
+    case Prompter::Icon::None: break;
+    }
+    return QStringLiteral("Pelorin95");
+}
+
+QString runFileDialog(QWidget* parent, const Prompter::FileDialog& d, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, d.title, d.initialDir, QtPrompter::qtFilter(d.filter));
+    dialog.setAcceptMode(mode);
+    dialog.setDefaultSuffix(d.defaultExtension);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen && d.mustExist ? QFileDialog::ExistingFile
+                                                                       : QFileDialog::AnyFile);
+    if (!d.overwritePrompt)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!d.initialName.isEmpty()) {
+        const QFileInfo info(d.initialName);
+        if (info.isAbsolute())
+            dialog.setDirectory(info.absolutePath());
+        dialog.selectFile(info.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+} // namespace
+
+QString QtPrompter::qtFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        patterns.replace(QLatin1String("*.*"), QLatin1String("*"));
+        out << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+    }
+    return out.join(QLatin1String(";;"));
+}
+
+Prompter::Button QtPrompter::message(const QString& text, Icon icon, Buttons buttons, const QString& caption)
+{
+    QMessageBox box(m_parent);
+    box.setWindowTitle(caption.isEmpty() ? defaultCaption(icon) : caption);
+    box.setText(text);
+    switch (icon) {
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Error: box.setIcon(QMessageBox::Critical); break;
+    case Icon::Confirmation: box.setIcon(QMessageBox::Question); break;
+    case Icon::None: break;
+    }
+    QMessageBox::StandardButtons standard;
+    if (buttons & Yes) standard |= QMessageBox::Yes;
+    if (buttons & No) standard |= QMessageBox::No;
+    if (buttons & Ok) standard |= QMessageBox::Ok;
+    if (buttons & Cancel) standard |= QMessageBox::Cancel;
+    box.setStandardButtons(standard);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Yes;
+    case QMessageBox::No: return No;
+    case QMessageBox::Ok: return Ok;
+    case QMessageBox::Cancel: return Cancel;
+    default: break;
+    }
+    if (buttons & Cancel) return Cancel;
+    if (buttons & No) return No;
+    return Ok;
+}
+
+std::optional<QString> QtPrompter::openFile(const FileDialog& dialog)
+{
+    const QString name = runFileDialog(m_parent, dialog, QFileDialog::AcceptOpen);
+    if (name.isEmpty()) return std::nullopt;
+    return name;
+}
+
+std::optional<QString> QtPrompter::saveFile(const FileDialog& dialog)
+{
+    const QString name = runFileDialog(m_parent, dialog, QFileDialog::AcceptSave);
+    if (name.isEmpty()) return std::nullopt;
+    return name;
+}
+
+std::optional<QString> QtPrompter::chooseDirectory(const QString& title, const QString& initialDir)
+{
+    const QString dir = QFileDialog::getExistingDirectory(m_parent, title, initialDir);
+    if (dir.isEmpty()) return std::nullopt;
+    return dir;
+}
+
+std::optional<QColor> QtPrompter::chooseColor(const QColor& initial)
+{
+    const QColor colour = QColorDialog::getColor(initial, m_parent);
+    if (!colour.isValid()) return std::nullopt;
+    return colour;
+}
+
+std::optional<QString> QtPrompter::inputText(const QString& caption, const QString& prompt, const QString& value)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(m_parent, caption, prompt, QLineEdit::Normal, value, &ok);
+    if (!ok) return std::nullopt;
+    return text;
+}
