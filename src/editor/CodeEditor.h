@@ -1,1 +1,162 @@
 #pragma once
+
+#include "editor/TextFile.h"
+
+#include <QPlainTextEdit>
+#include <QStringList>
+#include <vector>
+
+// The text control that holds a document. Offsets count every paragraph break as two
+// characters (CR LF), whatever the file used; the selection is an anchor (selStart) and a
+// signed extent (selLength). Every change of the text goes through replaceRange(), which
+// records the editor's own bounded undo history.
+class CodeEditor : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    // What the main window's key handler sees before the editor acts on a key; it may change
+    // the key or swallow it.
+    struct KeyDown {
+        int key = 0;
+        Qt::KeyboardModifiers modifiers;
+        bool swallowed = false;
+    };
+
+    static constexpr int kUndoMaxSpace = 65536;
+    static constexpr int kUndoStepHeader = 16;
+    // Characters that end a word: double-click, Ctrl+Backspace and wordAtCaret().
+    static const QString kSeparators;
+
+    explicit CodeEditor(QWidget* parent = nullptr);
+    ~CodeEditor() override;
+
+    // Text, with breaks as CR LF.
+    QString text() const;
+    // Replaces the whole text as one undo step (like a paste over everything).
+    void setText(const QString& text);
+    int charCount() const;
+    QChar charAt(int offset) const;
+    QString textRange(int from, int to) const;
+
+    // Display lines: paragraphs with word wrap off, wrapped lines with it on. The empty line
+    // after a final break is not counted.
+    QStringList lines() const;
+    int lineCount() const;
+    QString lineText(int line) const;
+    // Appends text and a line break at the end; bare caret at the end.
+    void addLine(const QString& line);
+
+    int selStart() const;
+    void setSelStart(int offset);
+    int selLength() const;
+    void setSelLength(int length);
+    QString selText() const;
+    void setSelText(const QString& text);
+    int selLine() const;
+    void setSelLine(int line);
+    int selCol() const;
+    void selectAll();
+    void scrollInView();
+    void scrollToLine(int line);
+    int lineHeight() const;
+
+    bool findText(const QString& text, bool down, bool matchCase, bool wholeWord);
+    QString wordAtCaret() const;
+
+    // Files: loading empties the undo history and sets the modified flag (the caller clears
+    // it); saving keeps the file's encoding and line-break style. Errors throw FileError.
+    void loadFromFile(const QString& path);
+    void saveToFile(const QString& path) const;
+    TextFormat textFormat() const { return m_format; }
+    void setTextFormat(const TextFormat& format) { m_format = format; }
+
+    void clear();
+
+    void copyToClipboard();
+    void cutToClipboard();
+    void pasteFromClipboard();
+
+    void undo();
+    void redo();
+    bool canUndo() const { return !m_undo.empty(); }
+    bool canRedo() const { return !m_redo.empty(); }
+    void clearUndo();
+    // Bytes the undo history holds by its own count (text plus a header per step).
+    int undoSpaceUsed() const { return m_undoSpace; }
+
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified);
+
+    void setWordWrap(bool on);
+    bool wordWrap() const;
+
+    bool isOverwrite() const { return overwriteMode(); }
+    bool hasBlockSelection() const { return m_block.active; }
+
+    // Offset <-> QTextDocument position (the one place that knows breaks count twice).
+    int positionOfOffset(int offset) const;
+    int offsetOfPosition(int position) const;
+
+    // Replaces document positions [from, to) with text as one undo step; '\n' in text starts a
+    // new paragraph. Leaves a bare caret after the inserted text.
+    void replaceRange(int from, int to, const QString& text, bool typing = false);
+
+signals:
+    // The anchor moved, by the user or by an operation.
+    void selectionMoved();
+    void keyPressing(CodeEditor::KeyDown& key);
+    void modifiedChanged(bool modified);
+    void undoAvailable(bool available);
+    void redoAvailable(bool available);
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    QMimeData* createMimeDataFromSelection() const override;
+    void dropEvent(QDropEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    struct Step {
+        int position = 0;
+        QString removed;
+        QString inserted;
+        int anchorBefore = 0;
+        int caretBefore = 0;
+        bool typing = false;
+        int cost() const { return int(removed.size() + inserted.size()) + kUndoStepHeader; }
+    };
+    struct BlockSelection {
+        bool active = false;
+        int anchorLine = 0, anchorCol = 0, caretLine = 0, caretCol = 0;
+    };
+
+    void applyReplace(int from, int to, const QString& text);
+    void pushStep(Step step);
+    void resetHistory();
+    void notifyHistory(bool hadUndo, bool hadRedo);
+    void replaceSelection(const QString& text, bool typing);
+    void handleBackspaceDelete(bool forward, bool word);
+    bool handleBlockKey(QKeyEvent* e);
+    void updateBlockHighlight();
+    void pasteBlock(const QStringList& rows);
+    QString blockText() const;
+    void setWholeText(const QStringList& paragraphs);
+    void emitIfAnchorMoved();
+    int wordBoundary(int position, bool forward) const;
+    void runUntracked(const std::function<void()>& action);
+
+    std::vector<Step> m_undo;
+    std::vector<Step> m_redo;
+    int m_undoSpace = 0;
+    bool m_modified = false;
+    bool m_editing = false;
+    int m_lastAnchor = -1;
+    int m_typingEnd = -1;
+    TextFormat m_format;
+    BlockSelection m_block;
+};
