@@ -1,1 +1,972 @@
 #include "editor/CodeEditor.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QMimeData>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+
+const QString CodeEditor::kSeparators = QStringLiteral("\t \"$%&'()+,./:;<=>");
+
+namespace {
+const QChar kParagraph(QChar::ParagraphSeparator);
+const QString kBlockMime = QStringLiteral("application/x-pelorin-block");
+
+// Breaks inside inserted text become paragraph starts; CR LF, LF CR, CR and LF each count once.
+QString normaliseBreaks(const QString& text)
+{
+    if (!text.contains(QLatin1Char('\r')))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            const QChar other = c == QLatin1Char('\r') ? QLatin1Char('\n') : QLatin1Char('\r');
+            if (i + 1 < text.size() && text[i + 1] == other)
+                ++i;
+            out += QLatin1Char('\n');
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString withCrLf(QString text)
+{
+    text.replace(kParagraph, QLatin1String("\r\n"));
+    return text;
+}
+
+bool isSeparator(QChar c) { return CodeEditor::kSeparators.contains(c); }
+} // namespace
+
+CodeEditor::CodeEditor(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setUndoRedoEnabled(false);
+    setLineWrapMode(NoWrap);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    document()->setDocumentMargin(8);
+    setTabStopDistance(fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 8);
+    // The selection stays visible when the editor loses the focus.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText, pal.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(pal);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &CodeEditor::emitIfAnchorMoved);
+    connect(this, &QPlainTextEdit::selectionChanged, this, &CodeEditor::emitIfAnchorMoved);
+}
+
+CodeEditor::~CodeEditor() = default;
+
+// ---- offsets ------------------------------------------------------------------------------
+
+int CodeEditor::offsetOfPosition(int position) const
+{
+    return position + document()->findBlock(position).blockNumber();
+}
+
+int CodeEditor::positionOfOffset(int offset) const
+{
+    offset = std::clamp(offset, 0, charCount());
+    // The last paragraph whose start offset (position + number of breaks before it) is <= offset.
+    const QTextDocument* doc = document();
+    int lo = 0, hi = doc->blockCount() - 1;
+    while (lo < hi) {
+        const int mid = (lo + hi + 1) / 2;
+        if (doc->findBlockByNumber(mid).position() + mid <= offset)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    const QTextBlock block = doc->findBlockByNumber(lo);
+    const int column = offset - (block.position() + lo);
+    // An offset on the LF of a break stands at the end of its paragraph.
+    return block.position() + std::min(column, block.length() - 1);
+}
+
+int CodeEditor::charCount() const { return document()->characterCount() - 1 + document()->blockCount() - 1; }
+
+QChar CodeEditor::charAt(int offset) const
+{
+    if (offset < 0 || offset >= charCount())
+        return {};
+    const int position = positionOfOffset(offset);
+    const QTextBlock block = document()->findBlock(position);
+    const int end = block.position() + block.length() - 1;
+    if (position < end)
+        return document()->characterAt(position);
+    // At a paragraph end: the CR, or the LF when the offset is one past it.
+    return offsetOfPosition(position) == offset ? QChar(QLatin1Char('\r')) : QChar(QLatin1Char('\n'));
+}
+
+QString CodeEditor::textRange(int from, int to) const
+{
+    from = std::clamp(from, 0, charCount());
+    to = std::clamp(to, 0, charCount());
+    if (to <= from)
+        return {};
+    const int fromPos = positionOfOffset(from);
+    const int toPos = positionOfOffset(to);
+    QTextCursor c(document());
+    c.setPosition(fromPos);
+    c.setPosition(toPos, QTextCursor::KeepAnchor);
+    QString text = withCrLf(c.selectedText());
+    // Offsets inside a break: starting on its LF drops the CR, ending on it keeps the CR only.
+    if (offsetOfPosition(fromPos) != from && text.startsWith(QLatin1Char('\r')))
+        text.remove(0, 1);
+    if (offsetOfPosition(toPos) != to)
+        text += QLatin1Char('\r');
+    return text;
+}
+
+QString CodeEditor::text() const { return withCrLf(document()->toRawText()); }
+
+void CodeEditor::setText(const QString& text)
+{
+    replaceRange(0, document()->characterCount() - 1, text);
+}
+
+// ---- lines --------------------------------------------------------------------------------
+
+namespace {
+// With word wrap on, display lines exist only once each paragraph is laid out.
+void layOutAll(const QTextDocument* doc)
+{
+    auto* layout = doc->documentLayout();
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+        if (!b.layout() || b.layout()->lineCount() == 0)
+            layout->blockBoundingRect(b);
+}
+} // namespace
+
+QStringList CodeEditor::lines() const
+{
+    QStringList result;
+    const QTextDocument* doc = document();
+    const bool wrap = wordWrap();
+    if (wrap)
+        layOutAll(doc);
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        const QString text = b.text();
+        if (!b.next().isValid() && text.isEmpty() && b.blockNumber() > 0)
+            break; // the empty line after a final break
+        if (!wrap || !b.layout() || b.layout()->lineCount() <= 1) {
+            result << text;
+            continue;
+        }
+        for (int i = 0; i < b.layout()->lineCount(); ++i) {
+            const QTextLine line = b.layout()->lineAt(i);
+            result << text.mid(line.textStart(), line.textLength());
+        }
+    }
+    return result;
+}
+
+int CodeEditor::lineCount() const
+{
+    const QTextDocument* doc = document();
+    int count = doc->blockCount();
+    if (wordWrap()) {
+        layOutAll(doc);
+        count = 0;
+        for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+            count += std::max(1, b.layout() ? b.layout()->lineCount() : 1);
+    }
+    if (count > 1 && doc->lastBlock().length() == 1)
+        --count;
+    return count;
+}
+
+QString CodeEditor::lineText(int line) const
+{
+    if (line < 0 || line >= lineCount())
+        return {};
+    if (!wordWrap())
+        return document()->findBlockByNumber(line).text();
+    return lines().value(line);
+}
+
+void CodeEditor::addLine(const QString& line)
+{
+    const int end = document()->characterCount() - 1;
+    const bool needsBreak = end > 0 && document()->lastBlock().length() > 1;
+    replaceRange(end, end, (needsBreak ? QStringLiteral("\n") : QString()) + line + QLatin1Char('\n'));
+}
+
+// ---- selection ----------------------------------------------------------------------------
+
+int CodeEditor::selStart() const { return offsetOfPosition(textCursor().anchor()); }
+
+int CodeEditor::selLength() const { return offsetOfPosition(textCursor().position()) - selStart(); }
+
+namespace {
+// Moves the cursor without the scrolling that setTextCursor() does by itself.
+void setCursorKeepingView(QPlainTextEdit* edit, const QTextCursor& cursor)
+{
+    const int h = edit->horizontalScrollBar()->value();
+    const int v = edit->verticalScrollBar()->value();
+    edit->setTextCursor(cursor);
+    edit->horizontalScrollBar()->setValue(h);
+    edit->verticalScrollBar()->setValue(v);
+}
+} // namespace
+
+void CodeEditor::setSelStart(int offset)
+{
+    QTextCursor c = textCursor();
+    c.setPosition(positionOfOffset(offset));
+    setCursorKeepingView(this, c);
+}
+
+void CodeEditor::setSelLength(int length)
+{
+    QTextCursor c = textCursor();
+    const int anchor = c.anchor();
+    const int target = std::clamp(offsetOfPosition(anchor) + length, 0, charCount());
+    c.setPosition(anchor);
+    c.setPosition(positionOfOffset(target), QTextCursor::KeepAnchor);
+    setCursorKeepingView(this, c);
+}
+
+QString CodeEditor::selText() const { return withCrLf(textCursor().selectedText()); }
+
+void CodeEditor::setSelText(const QString& text)
+{
+    replaceSelection(text, false);
+    ensureCursorVisible();
+}
+
+int CodeEditor::selLine() const
+{
+    const QTextCursor c = textCursor();
+    const QTextBlock block = document()->findBlock(c.anchor());
+    if (!wordWrap())
+        return block.blockNumber();
+    layOutAll(document());
+    int line = 0;
+    for (QTextBlock b = document()->begin(); b != block; b = b.next())
+        line += std::max(1, b.layout()->lineCount());
+    const QTextLine inBlock = block.layout()->lineForTextPosition(c.anchor() - block.position());
+    return line + (inBlock.isValid() ? inBlock.lineNumber() : 0);
+}
+
+void CodeEditor::setSelLine(int line)
+{
+    line = std::max(0, line);
+    QTextCursor c = textCursor();
+    if (!wordWrap()) {
+        const QTextBlock block = document()->findBlockByNumber(std::min(line, document()->blockCount() - 1));
+        c.setPosition(block.position());
+    } else {
+        layOutAll(document());
+        int position = document()->characterCount() - 1;
+        for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+            const int count = std::max(1, b.layout()->lineCount());
+            if (line < count) {
+                position = b.position() + (b.layout()->lineCount() ? b.layout()->lineAt(line).textStart() : 0);
+                break;
+            }
+            line -= count;
+        }
+        c.setPosition(position);
+    }
+    setCursorKeepingView(this, c);
+}
+
+int CodeEditor::selCol() const
+{
+    const QTextCursor c = textCursor();
+    const QTextBlock block = document()->findBlock(c.anchor());
+    int column = c.anchor() - block.position();
+    if (wordWrap()) {
+        layOutAll(document());
+        const QTextLine line = block.layout()->lineForTextPosition(column);
+        if (line.isValid())
+            column -= line.textStart();
+    }
+    return column;
+}
+
+void CodeEditor::selectAll()
+{
+    const int count = charCount();
+    setSelStart(count);
+    setSelLength(-count);
+}
+
+void CodeEditor::scrollInView() { ensureCursorVisible(); }
+
+void CodeEditor::scrollToLine(int line)
+{
+    verticalScrollBar()->setValue(std::clamp(line, 0, verticalScrollBar()->maximum()));
+}
+
+int CodeEditor::lineHeight() const { return fontMetrics().lineSpacing(); }
+
+// ---- search -------------------------------------------------------------------------------
+
+namespace {
+bool wholeWordAt(const QString& line, qsizetype index, qsizetype length)
+{
+    const bool before = index == 0 || isSeparator(line[index - 1]);
+    const bool after = index + length >= line.size() || isSeparator(line[index + length]);
+    return before && after;
+}
+} // namespace
+
+bool CodeEditor::findText(const QString& text, bool down, bool matchCase, bool wholeWord)
+{
+    if (text.isEmpty() || text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
+        return false; // a match never spans a paragraph break
+    const Qt::CaseSensitivity cs = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    const int anchor = textCursor().anchor();
+    QTextBlock block = document()->findBlock(anchor);
+    int column = anchor - block.position();
+    while (block.isValid()) {
+        const QString line = block.text();
+        qsizetype found = -1;
+        if (down) {
+            for (qsizetype i = line.indexOf(text, column, cs); i >= 0; i = line.indexOf(text, i + 1, cs))
+                if (!wholeWord || wholeWordAt(line, i, text.size())) {
+                    found = i;
+                    break;
+                }
+        } else {
+            for (qsizetype from = column - 1; from >= 0;) {
+                const qsizetype i = line.lastIndexOf(text, from, cs);
+                if (i < 0)
+                    break;
+                if (!wholeWord || wholeWordAt(line, i, text.size())) {
+                    found = i;
+                    break;
+                }
+                from = i - 1;
+            }
+        }
+        if (found >= 0) {
+            const int start = block.position() + int(found);
+            const int end = start + int(text.size());
+            QTextCursor c = textCursor();
+            c.setPosition(down ? end : start);
+            c.setPosition(down ? start : end, QTextCursor::KeepAnchor);
+            setTextCursor(c);
+            return true;
+        }
+        if (down) {
+            block = block.next();
+            column = 0;
+        } else {
+            block = block.previous();
+            column = block.isValid() ? block.length() : 0; // every start in the line is before the anchor
+        }
+    }
+    return false;
+}
+
+QString CodeEditor::wordAtCaret() const
+{
+    const int anchor = textCursor().anchor();
+    const QTextBlock block = document()->findBlock(anchor);
+    const QString line = block.text();
+    const int column = anchor - block.position();
+    int from = column, to = column;
+    while (from > 0 && !isSeparator(line[from - 1]))
+        --from;
+    while (to < line.size() && !isSeparator(line[to]))
+        ++to;
+    return line.mid(from, to - from);
+}
+
+int CodeEditor::wordBoundary(int position, bool forward) const
+{
+    const QTextBlock block = document()->findBlock(position);
+    const QString line = block.text();
+    int column = position - block.position();
+    if (forward) {
+        if (column >= line.size())
+            return position + 1; // the break itself
+        const bool separators = isSeparator(line[column]);
+        while (column < line.size() && isSeparator(line[column]) == separators)
+            ++column;
+    } else {
+        if (column == 0)
+            return position - 1;
+        const bool separators = isSeparator(line[column - 1]);
+        while (column > 0 && isSeparator(line[column - 1]) == separators)
+            --column;
+    }
+    return block.position() + column;
+}
+
+// ---- files --------------------------------------------------------------------------------
+
+void CodeEditor::setWholeText(const QStringList& paragraphs)
+{
+    m_editing = true;
+    m_block = {};
+    setExtraSelections({});
+    setPlainText(paragraphs.join(QLatin1Char('\n')));
+    m_editing = false;
+    resetHistory();
+    setModified(true);
+    emitIfAnchorMoved();
+}
+
+void CodeEditor::loadFromFile(const QString& path)
+{
+    TextFileContent content = readTextFile(path);
+    m_format = content.format;
+    setWholeText(content.paragraphs);
+}
+
+void CodeEditor::saveToFile(const QString& path) const
+{
+    QStringList paragraphs;
+    paragraphs.reserve(document()->blockCount());
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
+        paragraphs << b.text();
+    writeTextFile(path, paragraphs, m_format);
+}
+
+void CodeEditor::clear()
+{
+    const bool hadText = !document()->isEmpty();
+    m_format = TextFormat();
+    m_editing = true;
+    m_block = {};
+    setExtraSelections({});
+    setPlainText(QString());
+    m_editing = false;
+    resetHistory();
+    if (hadText)
+        setModified(true);
+    emitIfAnchorMoved();
+}
+
+// ---- editing and history ------------------------------------------------------------------
+
+void CodeEditor::applyReplace(int from, int to, const QString& text)
+{
+    m_editing = true;
+    QTextCursor c(document());
+    c.setPosition(from);
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    if (text.isEmpty())
+        c.removeSelectedText();
+    else
+        c.insertText(text);
+    setTextCursor(c);
+    m_editing = false;
+    setModified(true);
+    emitIfAnchorMoved();
+}
+
+void CodeEditor::replaceRange(int from, int to, const QString& rawText, bool typing)
+{
+    const int end = document()->characterCount() - 1;
+    from = std::clamp(from, 0, end);
+    to = std::clamp(to, from, end);
+    const QString text = normaliseBreaks(rawText);
+    QTextCursor range(document());
+    range.setPosition(from);
+    range.setPosition(to, QTextCursor::KeepAnchor);
+    Step step;
+    step.position = from;
+    step.removed = range.selectedText().replace(kParagraph, QLatin1Char('\n'));
+    step.inserted = text;
+    step.anchorBefore = textCursor().anchor();
+    step.caretBefore = textCursor().position();
+    step.typing = typing;
+    if (step.removed.isEmpty() && step.inserted.isEmpty())
+        return;
+    applyReplace(from, to, text);
+    pushStep(std::move(step));
+}
+
+void CodeEditor::replaceSelection(const QString& text, bool typing)
+{
+    const QTextCursor c = textCursor();
+    replaceRange(c.selectionStart(), c.selectionEnd(), text, typing);
+}
+
+void CodeEditor::pushStep(Step step)
+{
+    const bool hadUndo = canUndo(), hadRedo = canRedo();
+    m_redo.clear();
+    const bool merge = step.typing && !m_undo.empty() && m_undo.back().typing && m_typingEnd == step.position
+        && m_undo.back().position + m_undo.back().inserted.size() == step.position;
+    const int end = step.position + int(step.inserted.size());
+    if (merge) {
+        Step& last = m_undo.back();
+        m_undoSpace -= last.cost();
+        last.removed += step.removed;
+        last.inserted += step.inserted;
+        m_undoSpace += last.cost();
+    } else {
+        m_undoSpace += step.cost();
+        m_undo.push_back(std::move(step));
+    }
+    m_typingEnd = m_undo.back().typing ? end : -1;
+    // The oldest steps go first; the newest one always stays, so a large change can be undone.
+    while (m_undoSpace > kUndoMaxSpace && m_undo.size() > 1) {
+        m_undoSpace -= m_undo.front().cost();
+        m_undo.pop_front();
+    }
+    notifyHistory(hadUndo, hadRedo);
+}
+
+void CodeEditor::undo()
+{
+    if (m_undo.empty())
+        return;
+    const bool hadUndo = canUndo(), hadRedo = canRedo();
+    Step step = std::move(m_undo.back());
+    m_undo.pop_back();
+    m_undoSpace -= step.cost();
+    applyReplace(step.position, step.position + int(step.inserted.size()), step.removed);
+    QTextCursor c = textCursor();
+    const int end = document()->characterCount() - 1;
+    c.setPosition(std::min(step.anchorBefore, end));
+    c.setPosition(std::min(step.caretBefore, end), QTextCursor::KeepAnchor);
+    setTextCursor(c);
+    m_typingEnd = -1;
+    m_redo.push_back(std::move(step));
+    notifyHistory(hadUndo, hadRedo);
+}
+
+void CodeEditor::redo()
+{
+    if (m_redo.empty())
+        return;
+    const bool hadUndo = canUndo(), hadRedo = canRedo();
+    Step step = std::move(m_redo.back());
+    m_redo.pop_back();
+    applyReplace(step.position, step.position + int(step.removed.size()), step.inserted);
+    m_typingEnd = -1;
+    m_undoSpace += step.cost();
+    m_undo.push_back(std::move(step));
+    while (m_undoSpace > kUndoMaxSpace && m_undo.size() > 1) {
+        m_undoSpace -= m_undo.front().cost();
+        m_undo.pop_front();
+    }
+    notifyHistory(hadUndo, hadRedo);
+}
+
+void CodeEditor::clearUndo()
+{
+    const bool hadUndo = canUndo(), hadRedo = canRedo();
+    resetHistory();
+    notifyHistory(hadUndo, hadRedo);
+}
+
+void CodeEditor::resetHistory()
+{
+    const bool hadUndo = canUndo(), hadRedo = canRedo();
+    m_undo.clear();
+    m_redo.clear();
+    m_undoSpace = 0;
+    m_typingEnd = -1;
+    notifyHistory(hadUndo, hadRedo);
+}
+
+void CodeEditor::notifyHistory(bool hadUndo, bool hadRedo)
+{
+    if (hadUndo != canUndo())
+        emit undoAvailable(canUndo());
+    if (hadRedo != canRedo())
+        emit redoAvailable(canRedo());
+}
+
+void CodeEditor::setModified(bool modified)
+{
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged(modified);
+}
+
+void CodeEditor::runUntracked(const std::function<void()>& action)
+{
+    const int revision = document()->revision();
+    action();
+    if (document()->revision() != revision && !m_editing) {
+        // A change the history did not record cannot be undone safely.
+        clearUndo();
+        setModified(true);
+    }
+}
+
+void CodeEditor::emitIfAnchorMoved()
+{
+    if (m_editing)
+        return;
+    const int anchor = selStart();
+    if (textCursor().position() != m_typingEnd)
+        m_typingEnd = -1;
+    if (anchor == m_lastAnchor)
+        return;
+    m_lastAnchor = anchor;
+    emit selectionMoved();
+}
+
+// ---- clipboard ----------------------------------------------------------------------------
+
+QMimeData* CodeEditor::createMimeDataFromSelection() const
+{
+    auto* data = new QMimeData;
+    if (m_block.active) {
+        data->setText(blockText());
+        data->setData(kBlockMime, QByteArray("1"));
+    } else {
+        data->setText(selText());
+    }
+    return data;
+}
+
+void CodeEditor::copyToClipboard()
+{
+    if (!m_block.active && !textCursor().hasSelection())
+        return;
+    QApplication::clipboard()->setMimeData(createMimeDataFromSelection());
+}
+
+void CodeEditor::cutToClipboard()
+{
+    if (!textCursor().hasSelection())
+        return;
+    copyToClipboard();
+    replaceSelection(QString(), false);
+}
+
+void CodeEditor::pasteFromClipboard()
+{
+    if (const QMimeData* data = QApplication::clipboard()->mimeData())
+        insertFromMimeData(data);
+}
+
+void CodeEditor::insertFromMimeData(const QMimeData* source)
+{
+    if (!source || !source->hasText())
+        return;
+    if (source->hasFormat(kBlockMime) && !wordWrap()) {
+        pasteBlock(source->text().split(QLatin1Char('\n')));
+        return;
+    }
+    replaceSelection(source->text(), false);
+    ensureCursorVisible();
+}
+
+// ---- rectangular blocks -------------------------------------------------------------------
+
+QString CodeEditor::blockText() const
+{
+    QStringList rows;
+    const int top = std::min(m_block.anchorLine, m_block.caretLine);
+    const int bottom = std::max(m_block.anchorLine, m_block.caretLine);
+    const int left = std::min(m_block.anchorCol, m_block.caretCol);
+    const int right = std::max(m_block.anchorCol, m_block.caretCol);
+    for (int line = top; line <= bottom; ++line)
+        rows << document()->findBlockByNumber(line).text().mid(left, right - left);
+    return rows.join(QLatin1Char('\n'));
+}
+
+void CodeEditor::updateBlockHighlight()
+{
+    QList<QTextEdit::ExtraSelection> selections;
+    if (m_block.active) {
+        const int top = std::min(m_block.anchorLine, m_block.caretLine);
+        const int bottom = std::max(m_block.anchorLine, m_block.caretLine);
+        const int left = std::min(m_block.anchorCol, m_block.caretCol);
+        const int right = std::max(m_block.anchorCol, m_block.caretCol);
+        for (int line = top; line <= bottom; ++line) {
+            const QTextBlock block = document()->findBlockByNumber(line);
+            const int length = block.length() - 1;
+            if (left >= length)
+                continue;
+            QTextEdit::ExtraSelection s;
+            s.cursor = QTextCursor(document());
+            s.cursor.setPosition(block.position() + left);
+            s.cursor.setPosition(block.position() + std::min(right, length), QTextCursor::KeepAnchor);
+            s.format.setBackground(palette().color(QPalette::Highlight));
+            s.format.setForeground(palette().color(QPalette::HighlightedText));
+            selections << s;
+        }
+    }
+    setExtraSelections(selections);
+}
+
+bool CodeEditor::handleBlockKey(QKeyEvent* e)
+{
+    const bool blockKey = (e->modifiers() & Qt::ShiftModifier) && (e->modifiers() & Qt::AltModifier)
+        && (e->key() == Qt::Key_Left || e->key() == Qt::Key_Right || e->key() == Qt::Key_Up
+            || e->key() == Qt::Key_Down);
+    if (!blockKey || wordWrap())
+        return false;
+    if (!m_block.active) {
+        const QTextCursor c = textCursor();
+        const QTextBlock block = document()->findBlock(c.position());
+        m_block = {true, block.blockNumber(), c.position() - block.position(), block.blockNumber(),
+                   c.position() - block.position()};
+    }
+    switch (e->key()) {
+    case Qt::Key_Left: m_block.caretCol = std::max(0, m_block.caretCol - 1); break;
+    case Qt::Key_Right: ++m_block.caretCol; break;
+    case Qt::Key_Up: m_block.caretLine = std::max(0, m_block.caretLine - 1); break;
+    case Qt::Key_Down: m_block.caretLine = std::min(document()->blockCount() - 1, m_block.caretLine + 1); break;
+    default: break;
+    }
+    const QTextBlock block = document()->findBlockByNumber(m_block.caretLine);
+    QTextCursor c = textCursor();
+    c.setPosition(block.position() + std::min(m_block.caretCol, block.length() - 1));
+    setTextCursor(c);
+    updateBlockHighlight();
+    return true;
+}
+
+void CodeEditor::pasteBlock(const QStringList& rows)
+{
+    const QTextCursor c = textCursor();
+    const QTextBlock first = document()->findBlock(c.selectionStart());
+    const int column = c.selectionStart() - first.position();
+    const int firstLine = first.blockNumber();
+    const int lastLine = std::min(document()->blockCount() - 1, firstLine + int(rows.size()) - 1);
+    const QTextBlock last = document()->findBlockByNumber(lastLine);
+    QStringList lines;
+    for (int i = 0; i < rows.size(); ++i) {
+        QString line = firstLine + i <= lastLine ? document()->findBlockByNumber(firstLine + i).text() : QString();
+        if (line.size() < column)
+            line += QString(column - line.size(), QLatin1Char(' '));
+        line.insert(column, rows[i]);
+        lines << line;
+    }
+    const int from = first.position();
+    replaceRange(from, last.position() + last.length() - 1, lines.join(QLatin1Char('\n')));
+    QTextCursor after = textCursor();
+    after.setPosition(from + column + int(rows.value(0).size()));
+    setTextCursor(after);
+}
+
+// ---- input --------------------------------------------------------------------------------
+
+bool CodeEditor::event(QEvent* e)
+{
+    if (e->type() == QEvent::ShortcutOverride) {
+        // The main window's menu shortcuts win over the editor's own Ctrl and Alt keys.
+        const auto* key = static_cast<QKeyEvent*>(e);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+            e->ignore();
+            return false;
+        }
+    }
+    return QPlainTextEdit::event(e);
+}
+
+void CodeEditor::handleBackspaceDelete(bool forward, bool word)
+{
+    QTextCursor c = textCursor();
+    if (c.hasSelection()) {
+        replaceSelection(QString(), false);
+        return;
+    }
+    const int position = c.position();
+    int other;
+    if (word) {
+        other = wordBoundary(position, forward);
+    } else {
+        c.movePosition(forward ? QTextCursor::NextCharacter : QTextCursor::PreviousCharacter);
+        other = c.position();
+    }
+    other = std::clamp(other, 0, document()->characterCount() - 1);
+    if (other != position)
+        replaceRange(std::min(position, other), std::max(position, other), QString());
+}
+
+void CodeEditor::keyPressEvent(QKeyEvent* e)
+{
+    KeyDown key{e->key(), e->modifiers(), false};
+    emit keyPressing(key);
+    if (key.swallowed || key.key == 0) {
+        e->accept();
+        return;
+    }
+    if (handleBlockKey(e))
+        return;
+    const bool wasBlock = m_block.active;
+    if (m_block.active && (e == QKeySequence::Copy || (e->key() == Qt::Key_Insert && e->modifiers() == Qt::ControlModifier))) {
+        copyToClipboard();
+        return;
+    }
+    if (m_block.active && e->key() != Qt::Key_Shift && e->key() != Qt::Key_Alt && e->key() != Qt::Key_Control) {
+        m_block = {};
+        updateBlockHighlight();
+    }
+    if (e->key() == Qt::Key_Shift || e->key() == Qt::Key_Alt || e->key() == Qt::Key_Control) {
+        QPlainTextEdit::keyPressEvent(e);
+        return;
+    }
+    Q_UNUSED(wasBlock);
+
+    const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+    if (e == QKeySequence::Copy || (e->key() == Qt::Key_Insert && mods == Qt::ControlModifier)) {
+        copyToClipboard();
+    } else if (e == QKeySequence::Cut || (e->key() == Qt::Key_Delete && mods == Qt::ShiftModifier)) {
+        cutToClipboard();
+    } else if (e == QKeySequence::Paste || (e->key() == Qt::Key_Insert && mods == Qt::ShiftModifier)) {
+        pasteFromClipboard();
+    } else if (e == QKeySequence::Undo) {
+        undo();
+    } else if (e == QKeySequence::Redo) {
+        redo();
+    } else if (e->key() == Qt::Key_Insert && mods == Qt::NoModifier) {
+        setOverwriteMode(!overwriteMode());
+        viewport()->update();
+    } else if (e->key() == Qt::Key_Backspace && !(mods & ~(Qt::ControlModifier | Qt::ShiftModifier))) {
+        handleBackspaceDelete(false, mods & Qt::ControlModifier);
+    } else if (e->key() == Qt::Key_Delete && (mods == Qt::NoModifier || mods == Qt::ControlModifier)) {
+        handleBackspaceDelete(true, mods & Qt::ControlModifier);
+    } else if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !(mods & ~Qt::ShiftModifier)) {
+        replaceSelection(QStringLiteral("\n"), false);
+        ensureCursorVisible();
+    } else if (e->key() == Qt::Key_Tab && mods == Qt::NoModifier) {
+        replaceSelection(QStringLiteral("\t"), true);
+        ensureCursorVisible();
+    } else if (!e->text().isEmpty() && !(mods & (Qt::ControlModifier | Qt::MetaModifier))
+               && std::all_of(e->text().begin(), e->text().end(), [](QChar c) { return c.isPrint(); })) {
+        QTextCursor c = textCursor();
+        if (overwriteMode() && !c.hasSelection() && !c.atBlockEnd()) {
+            // Overwrite replaces the next character of the line.
+            c.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+            setTextCursor(c);
+        }
+        replaceSelection(e->text(), true);
+        ensureCursorVisible();
+    } else {
+        runUntracked([&] { QPlainTextEdit::keyPressEvent(e); });
+        return;
+    }
+    e->accept();
+}
+
+void CodeEditor::inputMethodEvent(QInputMethodEvent* e)
+{
+    if (e->commitString().isEmpty()) {
+        runUntracked([&] { QPlainTextEdit::inputMethodEvent(e); });
+        return;
+    }
+    replaceSelection(e->commitString(), true);
+    QInputMethodEvent rest(e->preeditString(), e->attributes());
+    runUntracked([&] { QPlainTextEdit::inputMethodEvent(&rest); });
+    e->accept();
+}
+
+void CodeEditor::dragEnterEvent(QDragEnterEvent* e)
+{
+    // Dropped files are for the main window, which opens them.
+    if (e->mimeData()->hasUrls()) {
+        e->ignore();
+        return;
+    }
+    QPlainTextEdit::dragEnterEvent(e);
+}
+
+void CodeEditor::dropEvent(QDropEvent* e)
+{
+    if (e->mimeData()->hasUrls() || !e->mimeData()->hasText()) {
+        e->ignore();
+        return;
+    }
+    const int drop = cursorForPosition(e->position().toPoint()).position();
+    const QTextCursor c = textCursor();
+    if (e->source() == this || e->source() == viewport()) {
+        // Moving text inside the document is one undo step over the span it crosses.
+        const int a = c.selectionStart(), b = c.selectionEnd();
+        if (drop >= a && drop <= b) {
+            e->ignore();
+            return;
+        }
+        QTextCursor span(document());
+        const QString moved = c.selectedText().replace(kParagraph, QLatin1Char('\n'));
+        if (drop < a) {
+            span.setPosition(drop);
+            span.setPosition(a, QTextCursor::KeepAnchor);
+            replaceRange(drop, b, moved + span.selectedText().replace(kParagraph, QLatin1Char('\n')));
+        } else {
+            span.setPosition(b);
+            span.setPosition(drop, QTextCursor::KeepAnchor);
+            replaceRange(a, drop, span.selectedText().replace(kParagraph, QLatin1Char('\n')) + moved);
+        }
+        e->setDropAction(Qt::CopyAction); // the source must not delete anything itself
+        e->accept();
+        return;
+    }
+    QTextCursor at = textCursor();
+    at.setPosition(drop);
+    setTextCursor(at);
+    replaceSelection(e->mimeData()->text(), false);
+    e->acceptProposedAction();
+}
+
+void CodeEditor::mousePressEvent(QMouseEvent* e)
+{
+    if (m_block.active) {
+        m_block = {};
+        updateBlockHighlight();
+    }
+    QPlainTextEdit::mousePressEvent(e);
+}
+
+void CodeEditor::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton) {
+        QPlainTextEdit::mouseDoubleClickEvent(e);
+        return;
+    }
+    // Words end at the editor's separators.
+    const QTextCursor at = cursorForPosition(e->position().toPoint());
+    const QTextBlock block = at.block();
+    const QString line = block.text();
+    int from = at.positionInBlock(), to = from;
+    while (from > 0 && !isSeparator(line[from - 1]))
+        --from;
+    while (to < line.size() && !isSeparator(line[to]))
+        ++to;
+    QTextCursor c = textCursor();
+    c.setPosition(block.position() + from);
+    c.setPosition(block.position() + to, QTextCursor::KeepAnchor);
+    setTextCursor(c);
+    e->accept();
+}
+
+// ---- appearance ---------------------------------------------------------------------------
+
+void CodeEditor::setWordWrap(bool on)
+{
+    if (on && m_block.active) {
+        m_block = {};
+        updateBlockHighlight();
+    }
+    setLineWrapMode(on ? WidgetWidth : NoWrap);
+}
+
+bool CodeEditor::wordWrap() const { return lineWrapMode() != NoWrap; }
+
+void CodeEditor::paintEvent(QPaintEvent* e)
+{
+    QPlainTextEdit::paintEvent(e);
+    // A red rule under the last line marks the end of the text.
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    const QRect r = cursorRect(end);
+    if (r.bottom() < 0 || r.top() > viewport()->height())
+        return;
+    QPainter painter(viewport());
+    painter.setPen(QPen(Qt::red, 1));
+    painter.drawLine(r.left(), r.bottom() + 1, r.left() + fontMetrics().horizontalAdvance(QLatin1Char('M')),
+                     r.bottom() + 1);
+}

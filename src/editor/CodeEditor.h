@@ -4,7 +4,8 @@
 
 #include <QPlainTextEdit>
 #include <QStringList>
-#include <vector>
+#include <deque>
+#include <functional>
 
 // The text control that holds a document. Offsets count every paragraph break as two
 // characters (CR LF), whatever the file used; the selection is an anchor (selStart) and a
@@ -150,8 +151,8 @@ private:
     int wordBoundary(int position, bool forward) const;
     void runUntracked(const std::function<void()>& action);
 
-    std::vector<Step> m_undo;
-    std::vector<Step> m_redo;
+    std::deque<Step> m_undo;
+    std::deque<Step> m_redo;
     int m_undoSpace = 0;
     bool m_modified = false;
     bool m_editing = false;
