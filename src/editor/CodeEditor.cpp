@@ -44,6 +44,11 @@ QString withCrLf(QString text)
 }
 
 bool isSeparator(QChar c) { return CodeEditor::kSeparators.contains(c); }
+
+bool isPrintable(const QString& text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
+}
 } // namespace
 
 CodeEditor::CodeEditor(QWidget* parent) : QPlainTextEdit(parent)
@@ -464,7 +469,9 @@ void CodeEditor::applyReplace(int from, int to, const QString& text)
     setTextCursor(c);
     m_editing = false;
     setModified(true);
+    const int typingEnd = m_typingEnd; // an edit's own caret move does not end a typing run
     emitIfAnchorMoved();
+    m_typingEnd = typingEnd;
 }
 
 void CodeEditor::replaceRange(int from, int to, const QString& rawText, bool typing)
@@ -836,8 +843,7 @@ void CodeEditor::keyPressEvent(QKeyEvent* e)
     } else if (e->key() == Qt::Key_Tab && mods == Qt::NoModifier) {
         replaceSelection(QStringLiteral("\t"), true);
         ensureCursorVisible();
-    } else if (!e->text().isEmpty() && !(mods & (Qt::ControlModifier | Qt::MetaModifier))
-               && std::all_of(e->text().begin(), e->text().end(), [](QChar c) { return c.isPrint(); })) {
+    } else if (isPrintable(e->text()) && !(mods & (Qt::ControlModifier | Qt::MetaModifier))) {
         QTextCursor c = textCursor();
         if (overwriteMode() && !c.hasSelection() && !c.atBlockEnd()) {
             // Overwrite replaces the next character of the line.
@@ -969,4 +975,11 @@ void CodeEditor::paintEvent(QPaintEvent* e)
     painter.setPen(QPen(Qt::red, 1));
     painter.drawLine(r.left(), r.bottom() + 1, r.left() + fontMetrics().horizontalAdvance(QLatin1Char('M')),
                      r.bottom() + 1);
+}
+
+void CodeEditor::changeEvent(QEvent* e)
+{
+    QPlainTextEdit::changeEvent(e);
+    if (e->type() == QEvent::FontChange) // tab stops every 8 columns of the current font
+        setTabStopDistance(fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 8);
 }

@@ -118,6 +118,7 @@ protected:
     void dropEvent(QDropEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
 

@@ -1,0 +1,75 @@
+#include "platform/AppDirs.h"
+#include "platform/CommandBoundary.h"
+#include "platform/FileError.h"
+#include "platform/Prompter.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+namespace {
+TEST(ScriptedPrompter, AnswersExpectedPromptsInOrder)
+{
+    ScriptedPrompter p;
+    p.expectMessage("Save?", Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No, Prompter::No)
+        .expectOpenFile("Open File", QString("/tmp/a.htm"))
+        .expectInput("Name", std::nullopt);
+    EXPECT_EQ(p.message("Save?", Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No), Prompter::No);
+    EXPECT_EQ(p.openFile({"Open File", "HTML Files|*.htm", "htm", {}, {}, false, true}), QString("/tmp/a.htm"));
+    EXPECT_EQ(p.lastFileDialog().filter, "HTML Files|*.htm");
+    EXPECT_EQ(p.inputText("Caption", "Name", "x"), std::nullopt);
+    EXPECT_TRUE(p.done());
+}
+
+TEST(ScriptedPrompter, FailsOnASurpriseAWrongTextAndAMissingPrompt)
+{
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedPrompter p;
+            p.message("Unexpected", Prompter::Icon::Warning, Prompter::Ok);
+        },
+        "unexpected message \"Unexpected\"");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedPrompter p;
+            p.expectMessage("File  has changed. Save now?", Prompter::Icon::Confirmation, Prompter::Ok, Prompter::Ok);
+            p.message("File has changed. Save now?", Prompter::Icon::Confirmation, Prompter::Ok);
+        },
+        "but got message \"File has changed. Save now?\"");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedPrompter p;
+            p.expectMessage("Hi", Prompter::Icon::Warning, Prompter::Ok, Prompter::Ok);
+            p.message("Hi", Prompter::Icon::Warning, Prompter::Ok | Prompter::Cancel);
+        },
+        "buttons of message");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedPrompter p;
+            p.expectSaveFile("Save File", std::nullopt);
+        },
+        "expected prompt never came: save dialog \"Save File\"");
+}
+
+TEST(CommandBoundary, ShowsAFileErrorAndStopsTheCommand)
+{
+    ScriptedPrompter p;
+    p.expectMessage("Cannot open file \"/x\". Gone", Prompter::Icon::Error, Prompter::Ok, Prompter::Ok);
+    bool after = false;
+    EXPECT_FALSE(runCommand(p, [&] {
+        throw FileError::cannotOpen("/x", "Gone");
+        after = true;
+    }));
+    EXPECT_FALSE(after);
+    EXPECT_TRUE(runCommand(p, [] {}));
+}
+
+TEST(AppDirs, SettingsOverrideFromTheCommandLine)
+{
+    QTemporaryDir dir;
+    const QStringList rest = AppDirs::takeSettingsOverride({"pelorin95", "--settings-dir", dir.path(), "a.htm"});
+    EXPECT_EQ(rest, QStringList({"pelorin95", "a.htm"}));
+    EXPECT_EQ(AppDirs::settingsFile("lastfile.plr"), dir.path() + "/lastfile.plr");
+}
+} // namespace
