@@ -69,6 +69,13 @@ QString reference(const QString& extension, const QString& path)
 
 } // namespace
 
+bool isLinkableDocument(const QString& documentFileName)
+{
+    const QString extension = fileExtension(documentFileName).toUpper();
+    return std::any_of(std::begin(kLinkKinds), std::end(kLinkKinds),
+                       [&](const LinkKind& kind) { return kind.extension == extension; });
+}
+
 PageLink linkDocumentIntoPage(const QString& documentFileName, const QString& pageFileName, const QString& pageText,
                               CaseRule rule)
 {

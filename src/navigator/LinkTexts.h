@@ -39,6 +39,9 @@ struct PageLink {
     QString text;    // the page's new text when linked
 };
 
+// True for a script or style sheet (".js", ".css", any case): the documents that can be linked.
+bool isLinkableDocument(const QString& documentFileName);
+
 // NotApplicable unless documentFileName ends in ".js" or ".css" (any case). pageFileName is the
 // page's full name and pageText its text ("" when no page is selected).
 PageLink linkDocumentIntoPage(const QString& documentFileName, const QString& pageFileName, const QString& pageText,

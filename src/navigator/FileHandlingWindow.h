@@ -1,0 +1,38 @@
+#pragma once
+
+#include "navigator/FileBrowser.h"
+
+#include <QWidget>
+
+class NavigatorPanel;
+class Prompter;
+class QPushButton;
+
+// "File Handling": changes a file's extension to ".htm" or ".html". Stays on top; deletes
+// itself when closed.
+class FileHandlingWindow : public QWidget {
+    Q_OBJECT
+public:
+    FileHandlingWindow(NavigatorPanel& navigator, Prompter& prompter, QWidget* parent = nullptr);
+
+    FileBrowser* browser() const { return m_browser; }
+    QComboBox* extensionBox() const { return m_extensionBox; }
+
+    // What activation does: re-read the files, follow the navigator's directory and selection.
+    void synchronize();
+    // "New File Extension.": renames the selected file to the chosen extension.
+    void changeExtension();
+
+signals:
+    void closed();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    NavigatorPanel& m_navigator;
+    Prompter& m_prompter;
+    FileBrowser* m_browser;
+    QComboBox* m_extensionBox;
+};

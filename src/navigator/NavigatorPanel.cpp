@@ -1,0 +1,197 @@
+#include "navigator/NavigatorPanel.h"
+
+#include "navigator/PageTitle.h"
+#include "navigator/RelativePath.h"
+#include "platform/CommandBoundary.h"
+#include "platform/FileError.h"
+#include "platform/Prompter.h"
+#include "platform/Shell.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+void tell(Prompter& prompter, const QString& text) { prompter.message(text, Prompter::Icon::None, Prompter::Ok); }
+
+// The hourglass for the length of a scope.
+struct BusyCursor {
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+};
+
+QString joinedText(const TextFileContent& content) { return content.paragraphs.join(QStringLiteral("\r\n")); }
+
+} // namespace
+
+const QList<FileFilter>& NavigatorPanel::filters()
+{
+    static const QList<FileFilter> kFilters{
+        {"HTML Documents", "*.htm*;*.shtml;*.asp;*.js;*.css"},
+        {"Image Files", "*.gif;*.jpg;*.jpeg;*.png"},
+        {"JavaScript Files", "*.js"},
+        {"CSS Files", "*.css"},
+        {"All Files", "*.*"},
+    };
+    return kFilters;
+}
+
+NavigatorPanel::NavigatorPanel(Prompter& prompter, Shell& shell, QWidget* parent)
+    : QWidget(parent)
+    , m_prompter(prompter)
+    , m_shell(shell)
+    , m_browser(new FileBrowser(filters(), this))
+    , m_relativePathEdit(new QLineEdit(this))
+    , m_titleEdit(new QLineEdit(this))
+{
+    setObjectName("navigatorPanel");
+    m_relativePathEdit->setObjectName("relativePathEdit");
+    m_titleEdit->setObjectName("titleEdit");
+    directoryList()->setFollowsCurrentDirectory(true);
+    QDir::setCurrent(directory());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_browser, 1);
+    layout->addWidget(new QLabel(QStringLiteral("Relative Path"), this));
+    layout->addWidget(m_relativePathEdit);
+    layout->addWidget(m_titleEdit);
+
+    FileList* files = fileList();
+    connect(files, &QListWidget::currentRowChanged, this, &NavigatorPanel::runSelectionSteps);
+    connect(files, &QListWidget::itemClicked, this, &NavigatorPanel::runSelectionSteps);
+    connect(files, &QListWidget::itemDoubleClicked, this, [this] {
+        if (!selectedFile().isEmpty())
+            emit fileActivated(selectedFile());
+    });
+    connect(directoryList(), &QListWidget::itemClicked, this, [this] {
+        m_relativePathEdit->clear();
+        m_titleEdit->clear();
+    });
+    files->installEventFilter(this);
+    directoryList()->installEventFilter(this);
+}
+
+void NavigatorPanel::setDirectory(const QString& dir) { m_browser->setDirectory(dir); }
+
+bool NavigatorPanel::selectFile(const QString& path)
+{
+    const QFileInfo info(path);
+    setDirectory(info.absolutePath());
+    return fileList()->selectName(info.fileName());
+}
+
+QString NavigatorPanel::relativeBase() const { return ::relativeBase(m_documentFileName, QDir::currentPath()); }
+
+void NavigatorPanel::runSelectionSteps()
+{
+    if (!m_htmlTabActive)
+        return;
+    const QString file = selectedFile();
+    if (file.isEmpty() || !QFileInfo(file).isFile())
+        return;
+    m_relativePathEdit->setText(relativePathForwardSlash(file, relativeBase(), QDir::currentPath()));
+    runCommand(m_prompter, [&] {
+        m_buffer = joinedText(readTextFile(file));
+        m_titleEdit->setText(findTitle(m_buffer));
+    });
+    emit selectionChanged();
+}
+
+QString NavigatorPanel::findAllTitles(int index)
+{
+    const QString path = filePath(index);
+    m_buffer = joinedText(readTextFile(path));
+    const QString title = ::findAllTitles(m_buffer, QFileInfo(path).fileName());
+    m_buffer.clear();
+    return title;
+}
+
+bool NavigatorPanel::recycleFileOrDirectory(const QString& path)
+{
+    const BusyCursor busy;
+    const QFileInfo info(path);
+    const QString question = info.isDir()
+        ? "Send directory: " + QDir::toNativeSeparators(directory()) + " to recycle bin?"
+        : "Send file: " + QDir::toNativeSeparators(selectedFile()) + " to recycle bin?";
+    if (isVolumeRoot(path)) {
+        tell(m_prompter, QStringLiteral("You cannot delete a root directory or drive."));
+        return false;
+    }
+    if (m_prompter.message(question, Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No) != Prompter::Yes) {
+        tell(m_prompter, QStringLiteral("You cancelled the delete."));
+        return false;
+    }
+    if (!m_shell.moveToTrash(path)) {
+        // There is no shell of the desktop's own to report this, so say it here.
+        m_prompter.message("Could not move " + QDir::toNativeSeparators(path) + " to the trash.",
+                           Prompter::Icon::Error, Prompter::Ok);
+        return false;
+    }
+    if (!QFileInfo(path).isFile())
+        setDirectory(QFileInfo(QDir::cleanPath(path)).path());
+    return true;
+}
+
+void NavigatorPanel::deleteSelectedFile()
+{
+    const QString file = selectedFile();
+    if (file.isEmpty() || !QFileInfo(file).isFile()) {
+        m_prompter.message(QStringLiteral("Please select a file to delete."), Prompter::Icon::Information, Prompter::Ok);
+        return;
+    }
+    if (recycleFileOrDirectory(file))
+        refreshFiles();
+}
+
+void NavigatorPanel::deleteSelectedDirectory()
+{
+    if (QFileInfo(directory()).isDir())
+        recycleFileOrDirectory(directory());
+}
+
+void NavigatorPanel::createNewDirectory()
+{
+    runCommand(m_prompter, [this] {
+        const auto name = m_prompter.inputText(
+            QStringLiteral("Type in a new sub-directory."),
+            "Create a new subdirectory to " + withTrailingSeparator(QDir::toNativeSeparators(directory())) + " ?",
+            QString());
+        if (!name) {
+            tell(m_prompter, QStringLiteral("You cancelled the operation."));
+            return;
+        }
+        if (name->isEmpty()) {
+            tell(m_prompter, QStringLiteral("A subdirectory wasn't entered."));
+            return;
+        }
+        const QString path = QDir::current().filePath(*name);
+        if (!QFileInfo(path).isDir() && !QDir().mkdir(path))
+            throw FileError("Cannot create " + QDir::toNativeSeparators(path));
+        directoryList()->refresh();
+    });
+}
+
+bool NavigatorPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (watched == fileList() && key == Qt::Key_Delete) {
+            deleteSelectedFile();
+            return true;
+        }
+        if (watched == directoryList() && key == Qt::Key_Delete) {
+            deleteSelectedDirectory();
+            return true;
+        }
+        if (watched == directoryList() && key == Qt::Key_Insert) {
+            createNewDirectory();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
