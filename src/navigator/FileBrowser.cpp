@@ -131,14 +131,13 @@ void FileList::setMask(const QString& mask)
 
 void FileList::refresh()
 {
+    // Quietly: keeping the same selection is not a new selection.
     const QString selected = currentItem() && currentItem()->isSelected() ? currentItem()->text() : QString();
-    {
-        const QSignalBlocker blocker(this);
-        clear();
-        if (!m_directory.isEmpty())
-            addItems(QDir(m_directory).entryList(maskNameFilters(m_mask), QDir::Files, QDir::Name | QDir::IgnoreCase));
-        setCurrentRow(-1);
-    }
+    const QSignalBlocker blocker(this);
+    clear();
+    if (!m_directory.isEmpty())
+        addItems(QDir(m_directory).entryList(maskNameFilters(m_mask), QDir::Files, QDir::Name | QDir::IgnoreCase));
+    setCurrentRow(-1);
     if (!selected.isEmpty())
         selectName(selected);
 }

@@ -82,7 +82,13 @@ bool NavigatorPanel::selectFile(const QString& path)
 {
     const QFileInfo info(path);
     setDirectory(info.absolutePath());
-    return fileList()->selectName(info.fileName());
+    const int before = fileList()->currentRow();
+    if (!fileList()->selectName(info.fileName()))
+        return false;
+    // Selecting the file already selected still runs the steps, as after opening it.
+    if (fileList()->currentRow() == before)
+        runSelectionSteps();
+    return true;
 }
 
 QString NavigatorPanel::relativeBase() const { return ::relativeBase(m_documentFileName, QDir::currentPath()); }

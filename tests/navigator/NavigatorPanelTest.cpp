@@ -131,6 +131,19 @@ TEST_F(NavigatorPanelTest, PreviewTabAndDirectoryClicks)
     EXPECT_EQ(panel.titleEdit()->text(), "");
 }
 
+TEST_F(NavigatorPanelTest, RefreshKeepsTheSelectionAndTheBoxes)
+{
+    select("index.htm");
+    panel.titleEdit()->setText("Edited");
+    site.write("new.htm", "<title>New</title>");
+    panel.refresh();
+    EXPECT_TRUE(items(panel.fileList()).contains("new.htm"));
+    EXPECT_EQ(panel.selectedFile(), site.path("index.htm"));
+    EXPECT_EQ(panel.titleEdit()->text(), "Edited");
+    select("index.htm"); // selecting it again runs the steps again
+    EXPECT_EQ(panel.titleEdit()->text(), "Home");
+}
+
 TEST_F(NavigatorPanelTest, FindAllTitlesReadsWithCaseAndEmptiesTheBuffer)
 {
     select("index.htm");
