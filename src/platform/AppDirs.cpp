@@ -63,8 +63,18 @@ QString settingsDir()
 
 QString settingsFile(const QString& name) { return settingsDir() + name; }
 
+QString& dataOverride()
+{
+    static QString dir;
+    return dir;
+}
+
+void setDataDir(const QString& dir) { dataOverride() = dir; }
+
 QString dataDir()
 {
+    if (!dataOverride().isEmpty())
+        return withSlash(dataOverride());
     const QString beside = executableDir();
     if (QFileInfo::exists(beside + QLatin1String("/list.jsd")) || QFileInfo::exists(beside + QLatin1String("/brief.htm")))
         return withSlash(beside);

@@ -22,6 +22,8 @@ QString settingsFile(const QString& name);
 // The data directory with a trailing '/': beside the executable when data is there, else the
 // installed share directory.
 QString dataDir();
+// Sets the data directory directly; tests use this. Empty restores the default.
+void setDataDir(const QString& dir);
 QString dataFile(const QString& name);
 
 } // namespace AppDirs

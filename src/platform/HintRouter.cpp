@@ -16,6 +16,12 @@ HintRouter::HintRouter(QObject* parent) : QObject(parent)
         qApp->installEventFilter(this);
 }
 
+HintRouter::~HintRouter()
+{
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
 HintRouter* HintRouter::instance() { return g_instance; }
 
 void HintRouter::setMainHintBox(QPlainTextEdit* box) { m_mainBox = box; }

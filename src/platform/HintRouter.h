@@ -13,6 +13,7 @@ class HintRouter : public QObject {
     Q_OBJECT
 public:
     explicit HintRouter(QObject* parent = nullptr);
+    ~HintRouter() override;
     static HintRouter* instance();
 
     // The main window's hint box receives hints when no registered window is active.

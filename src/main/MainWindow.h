@@ -1,0 +1,177 @@
+#pragma once
+
+#include "main/SettingsFiles.h"
+#include "main/TagInsertion.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+class BrowserView;
+class CodeEditor;
+#include "main/EditorFontDialog.h"
+class FindReplace;
+class HintRouter;
+class InstantCodeWindow;
+class Prompter;
+class QLabel;
+class QUrl;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QSplitter;
+class QTabWidget;
+class QToolBar;
+class QToolButton;
+class Shell;
+class SnippetCommands;
+
+// The main window: the one document, its file and the commands around it.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // What the window needs from the desktop; tests pass fakes.
+    struct Services {
+        Prompter* prompter = nullptr;
+        Shell* shell = nullptr;
+        std::function<BrowserView*(QWidget* parent)> makeBrowser;
+        // Answers the instant-code prompt; empty means the real "Instant Code" window.
+        ValuePrompt valuePrompt;
+    };
+
+    static inline const QString kBaseCaption = QStringLiteral("Dorvane's Pelorin95");
+    static inline const QString kHtmlTemplate = QStringLiteral(
+        "<HTML>\r\n<HEAD>\r\n<TITLE>MY FILE</TITLE>\r\n<META NAME=\"KEYWORDS\" CONTENT=\"EnterKeywords\">\r\n"
+        "<META NAME=\"DESCRIPTION\" CONTENT=\"EnterDescription\">\r\n<META NAME=\"JAVASCRIPT GENERATOR\" "
+        "CONTENT=\"Pelorin\">\r\n\r\n</HEAD>\r\n\r\n<BODY BGCOLOR=\"white\">\r\n<H1>My Heading</H1>\r\n\r\n\r\n\r\n"
+        "\r\n\r\n\r\n\r\n</BODY>\r\n</HTML>\r\n \r\n");
+    static inline const QString kOpenFilter = QStringLiteral("HTML Files|*.htm*;*.js|Text Files|*.txt|All Files|*.*");
+    static inline const QString kBriefHelpPage = QStringLiteral("brief.htm");
+
+    explicit MainWindow(const Services& services, const QStringList& arguments = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    CodeEditor* editor() const { return m_editor; }
+    Prompter& prompter() const { return *m_services.prompter; }
+    Shell& shell() const { return *m_services.shell; }
+    BrowserView* browser() const { return m_browser; }
+    QAction* action(const QString& name) const { return m_actions.value(name); }
+    QMenu* fileMenu() const { return m_fileMenu; }
+    QMenuBar* fullMenuBar() const { return menuBar(); }
+    bool isFullMenuBarShown() const { return m_fullMenusShown; }
+    QStringList menuBarTitles() const;
+
+    QString documentFileName() const { return m_fileName; }
+    QString currentFileField() const;
+    QStringList recentFiles() const { return m_recent.entries(); }
+    QString editorFontName() const { return m_font.name; }
+    QString editorFontSize() const { return m_font.size; }
+    QString& wizardFunctionName() { return m_wizardFunctionName; }
+    QString statusText(int panel) const;
+    bool isHtmlTabActive() const;
+    void setHtmlTabActive(bool html);
+    FindReplace* findReplace() const { return m_findReplace; }
+    EditorFontDialog* editorFontDialog() const { return m_fontDialog.data(); }
+    SnippetCommands* snippets() const { return m_snippets; }
+    InstantCodeWindow* instantCode() const { return m_instantCode; }
+
+    // Document lifecycle.
+    void openTheFile(const QString& name);
+    void openCommand();
+    bool save();
+    bool saveAs();
+    void newFile();
+    void newHtmlFile();
+    void closeFile();
+    void loadRecentFile(const QString& name);
+    // Runs the save-changes question; false when the user cancelled.
+    bool saveIfModified();
+    // The prompts other commands run before they rely on the file on disk.
+    void warnToSave();
+    bool saveBeforeBrowsing();
+
+    // Opens the first local file of a drop, whatever the length of its name.
+    void openDroppedFiles(const QList<QUrl>& urls);
+
+    // Editing aids.
+    void goToLine();
+    void showEditorFontDialog();
+
+    // Runs one user command inside the error boundary.
+    void runCommand(const std::function<void()>& command);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QAction* makeAction(const QString& name, const QString& caption, const QString& tip,
+                        const std::function<void()>& handler);
+    void createActions();
+    void createMenus();
+    void createLayout();
+    void readSettings();
+    void showMenus(bool full);
+    void applyEditorFont();
+    void updateSaveEnabled();
+    void updateEditEnabled();
+    void updateStatus();
+    void onTabChanged();
+    void onEditorKey(int key, bool hasSelection, bool& swallowed);
+
+    void setCaptionSuffix(const QString& suffix);
+    void setCurrentFileField(const QString& text);
+    void documentOpened(const QString& name);
+    void addToRecent(const QString& name);
+    void rebuildRecentMenu();
+    void writeRecentList();
+    void writeLastFile();
+    bool isImageName(const QString& name) const;
+    void showInPreview(const QString& path);
+    void writeSettingsFile(const QString& name, const QStringList& lines);
+
+    Services m_services;
+    QStringList m_arguments;
+    bool m_shownOnce = false;
+
+    // The document.
+    QString m_fileName;
+    QString m_lastOpenedName;
+    QString m_saveInitialName;
+    QString m_openInitialName;
+    RecentFiles m_recent;
+    SettingsFiles::EditorFont m_font;
+    QString m_wizardFunctionName;
+
+    // Widgets.
+    CodeEditor* m_editor = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    BrowserView* m_browser = nullptr;
+    QLineEdit* m_currentFileEdit = nullptr;
+    QLineEdit* m_lineNumberEdit = nullptr;
+    QPlainTextEdit* m_hintBox = nullptr;
+    QWidget* m_leftPanel = nullptr;
+    QWidget* m_buttonBarPanel = nullptr;
+    QToolBar* m_toolBar1 = nullptr;
+    QToolBar* m_toolBar2 = nullptr;
+    QList<QLabel*> m_statusPanels;
+    HintRouter* m_hints = nullptr;
+    FindReplace* m_findReplace = nullptr;
+    QPointer<EditorFontDialog> m_fontDialog;
+    SnippetCommands* m_snippets = nullptr;
+    InstantCodeWindow* m_instantCode = nullptr;
+
+    // Commands and menus.
+    QHash<QString, QAction*> m_actions;
+    QMenu* m_fileMenu = nullptr;
+    QList<QMenu*> m_fullMenus;
+    QList<QMenu*> m_reducedMenus;
+    bool m_fullMenusShown = true;
+    int m_fixedFileMenuCount = 0;
+};

@@ -1,0 +1,66 @@
+#include "main/SettingsFiles.h"
+
+#include "editor/TextFile.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace SettingsFiles {
+
+QStringList readLines(const QString& path)
+{
+    QStringList lines = decodeText(readBytes(path)).paragraphs;
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+void writeLines(const QString& path, const QStringList& lines)
+{
+    QString text;
+    for (const QString& line : lines)
+        text += line + QLatin1String("\r\n");
+    writeBytes(path, text.toUtf8());
+}
+
+bool isStrANumber(const QString& text)
+{
+    static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+$"));
+    bool ok = false;
+    text.toInt(&ok);
+    return ok && number.match(text).hasMatch();
+}
+
+EditorFont readEditorFont(const QString& path)
+{
+    EditorFont font;
+    if (!QFileInfo::exists(path))
+        return font;
+    const QStringList lines = readLines(path);
+    font.name = lines.value(0);
+    font.size = lines.value(1);
+    if (!isStrANumber(font.size))
+        font.size = QStringLiteral("10");
+    return font;
+}
+
+} // namespace SettingsFiles
+
+void RecentFiles::add(const QString& name)
+{
+    remove(name);
+    m_entries.append(name);
+    while (m_entries.size() > kMaxAfterAdd)
+        m_entries.removeFirst();
+}
+
+bool RecentFiles::remove(const QString& name)
+{
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        if (m_entries[i].compare(name, Qt::CaseInsensitive) == 0) {
+            m_entries.removeAt(i);
+            return true;
+        }
+    }
+    return false;
+}
