@@ -7,6 +7,12 @@
 #include "main/InstantCodeWindow.h"
 #include "main/SnippetCommands.h"
 #include "main/SnippetTable.h"
+#include "main/TagInsertion.h"
+#include "navigator/FileHandlingWindow.h"
+#include "navigator/ImageDialog.h"
+#include "navigator/LinkCommands.h"
+#include "navigator/NavigatorPanel.h"
+#include "navigator/RelativePath.h"
 #include "platform/AppDirs.h"
 #include "platform/BrowserView.h"
 #include "platform/CommandBoundary.h"
@@ -125,7 +131,9 @@ void MainWindow::createLayout()
     m_hintBox->setObjectName(QStringLiteral("hintBox"));
     m_hintBox->setReadOnly(true);
     m_hintBox->setMaximumHeight(90);
-    left->addStretch(1);
+    m_navigator = new NavigatorPanel(prompter(), shell());
+    m_navigator->setObjectName(QStringLiteral("navigator"));
+    left->addWidget(m_navigator, 1);
     left->addWidget(m_hintBox);
     m_hints->setMainHintBox(m_hintBox);
     split->addWidget(m_leftPanel);
@@ -170,6 +178,11 @@ void MainWindow::createLayout()
     m_tabs->tabBar()->installEventFilter(this);
 
     m_findReplace = new FindReplace(*m_editor, prompter(), this);
+    connect(m_navigator, &NavigatorPanel::fileActivated, this,
+            [this](const QString& path) { runCommand([this, path] { openTheFile(path); }); });
+    m_linkCommands = new LinkCommands(
+        *m_editor, *m_navigator, prompter(), [this] { warnToSave(); },
+        [this](const QString& start, const QString& end) { insertTheTags(*m_editor, start, end); }, this);
     m_snippets = new SnippetCommands(*m_editor, m_services.valuePrompt ? m_services.valuePrompt : m_instantCode->asker(),
                                      prompter(), m_wizardFunctionName, this);
 }
@@ -260,6 +273,8 @@ void MainWindow::createActions()
     makeAction(QStringLiteral("a_about"), QStringLiteral("&About..."), QStringLiteral("About Pelorin95"),
                [this] { (new AboutBox(this))->show(); });
 
+    createNavigatorCommands();
+
     for (const char* name : {"a_open", "a_save"})
         m_toolBar1->addAction(action(QLatin1String(name)));
     m_toolBar1->addSeparator();
@@ -272,6 +287,73 @@ void MainWindow::createActions()
     m_toolBar2->addSeparator();
     m_toolBar2->addAction(action(QStringLiteral("a_find")));
     m_toolBar2->addAction(action(QStringLiteral("a_replace")));
+}
+
+void MainWindow::createNavigatorCommands()
+{
+    QAction* refresh = makeAction(QStringLiteral("a_UpdateFilesAndDir"), QStringLiteral("Update File and Directory Boxes"),
+                                  QStringLiteral("Re-read the directory and file lists"), [this] { m_navigator->refresh(); });
+    refresh->setShortcut(Qt::Key_F5);
+    refresh->setShortcutContext(Qt::WindowShortcut);
+    addAction(refresh);
+    makeAction(QStringLiteral("a_deleteFile"), QStringLiteral("Delete Selected &File..."),
+               QStringLiteral("Move the selected file to the trash"), [this] { m_navigator->deleteSelectedFile(); });
+    makeAction(QStringLiteral("a_deleteDir"), QStringLiteral("&Delete Selected Directory ..."),
+               QStringLiteral("Move the selected directory to the trash"),
+               [this] { m_navigator->deleteSelectedDirectory(); });
+    makeAction(QStringLiteral("a_NewDir"), QStringLiteral("&Create New Directory..."),
+               QStringLiteral("Create a directory in the selected one"), [this] { m_navigator->createNewDirectory(); });
+    makeAction(QStringLiteral("a_fileOperations"), QStringLiteral("File Operations"),
+               QStringLiteral("Change the extension of a file"), [this] { showFileOperations(); });
+
+    auto popup = [this](QWidget* list, std::initializer_list<const char*> names) {
+        auto* menu = new QMenu(list);
+        for (const char* name : names) {
+            if (!*name)
+                menu->addSeparator();
+            else
+                menu->addAction(action(QLatin1String(name)));
+        }
+        list->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(list, &QWidget::customContextMenuRequested, menu,
+                [list, menu](const QPoint& at) { menu->popup(list->mapToGlobal(at)); });
+    };
+    popup(m_navigator->fileList(), {"a_fileOperations", "", "a_UpdateFilesAndDir", "", "a_deleteFile"});
+    popup(m_navigator->directoryList(), {"a_UpdateFilesAndDir", "", "a_deleteDir", "a_NewDir"});
+
+    // Links and assets relative to the document.
+    LinkCommands* links = m_linkCommands;
+    makeAction(QStringLiteral("a_linkToSelectedFile"), QStringLiteral("Link to selected file"),
+               QStringLiteral("Link to the file selected on the left"), [links] { links->linkToSelectedFile(); });
+    makeAction(QStringLiteral("a_tocLink"), QStringLiteral("TOC Link"),
+               QStringLiteral("Link to the selected file, followed by a line break"), [links] { links->tocLink(); });
+    makeAction(QStringLiteral("a_relativeFilename"), QStringLiteral("Relative Filename"),
+               QStringLiteral("Insert the relative path of the selected file"), [links] { links->relativeFilename(); });
+    makeAction(QStringLiteral("a_fileTitle"), QStringLiteral("File Title"),
+               QStringLiteral("Insert the title of the selected file"), [links] { links->fileTitle(); });
+    makeAction(QStringLiteral("a_option"), QStringLiteral("Option"),
+               QStringLiteral("Insert an option for the selected file"), [links] { links->option(); });
+    makeAction(QStringLiteral("a_jsFile"), QStringLiteral("JS File"),
+               QStringLiteral("Insert a script tag for the selected JavaScript file"), [links] { links->jsFile(); });
+    makeAction(QStringLiteral("a_cssFile"), QStringLiteral("CSS File"),
+               QStringLiteral("Insert a link to the selected style sheet"), [links] { links->cssFile(); });
+    makeAction(QStringLiteral("a_insertToc"), QStringLiteral("Insert &TOC"),
+               QStringLiteral("Insert a table of contents of the listed files"), [links] { links->insertToc(); });
+    makeAction(QStringLiteral("a_linkCssJs"), QStringLiteral("Link this css/js file to selected file"),
+               QStringLiteral("Write a link to this style sheet or script into the selected page"),
+               [links] { links->linkThisCssJsFileToSelectedFile(); });
+    QAction* image = makeAction(QStringLiteral("a_image"), QStringLiteral("Image"),
+                                QStringLiteral("Insert an image with its size"), [links] { links->image(); });
+    connect(links, &LinkCommands::imageDialogOpenChanged, image, [image](bool open) { image->setEnabled(!open); });
+}
+
+void MainWindow::showFileOperations()
+{
+    auto* window = new FileHandlingWindow(*m_navigator, prompter(), this);
+    QAction* item = action(QStringLiteral("a_fileOperations"));
+    item->setEnabled(false);
+    connect(window, &FileHandlingWindow::closed, item, [item] { item->setEnabled(true); });
+    window->show();
 }
 
 void MainWindow::createMenus()
@@ -301,6 +383,7 @@ void MainWindow::createMenus()
     view->setObjectName(QStringLiteral("viewMenu"));
     QMenu* tools = menu(QStringLiteral("&Tools"), m_fullMenus);
     tools->setObjectName(QStringLiteral("toolsMenu"));
+    tools->addAction(action(QStringLiteral("a_insertToc")));
     QMenu* sort = tools->addMenu(QStringLiteral("&Sort Selection"));
     add(sort, {"a_sortAscending", "a_sortDescending"});
     QMenu* wizards = menu(QStringLiteral("Wizards"), m_fullMenus);
@@ -351,15 +434,16 @@ void MainWindow::readSettings()
         m_editor->setModified(false);
     }
     setCurrentFileField(QString());
-    m_fileName.clear();
+    setDocumentName(QString());
     setWindowTitle(kBaseCaption);
     const QString lastFile = AppDirs::settingsFile(kLastFile);
     if (QFileInfo::exists(lastFile)) {
         const QString name = SettingsFiles::readLines(lastFile).value(0);
         if (!name.isEmpty() && QFileInfo(name).isFile()) {
-            m_fileName = name;
-            setCurrentFileField(name);
             m_editor->loadFromFile(name);
+            setDocumentName(name);
+            setCurrentFileField(name);
+            m_navigator->setDirectory(QFileInfo(name).absolutePath());
             m_editor->setModified(false);
         }
     }
@@ -499,8 +583,11 @@ void MainWindow::onTabChanged()
     const bool html = isHtmlTabActive();
     showMenus(html);
     m_toolBar2->setVisible(html);
+    m_navigator->setHtmlTabActive(html);
     if (html) {
         m_browser->stop();
+        m_navigator->resetFilter();
+        showDocumentInNavigator();
         setCurrentFileField(m_fileName.isEmpty() ? QStringLiteral("File has never been saved.") : m_fileName);
     }
     updateSaveEnabled();
@@ -539,6 +626,20 @@ QString MainWindow::currentFileField() const { return m_currentFileEdit->text();
 
 void MainWindow::setCurrentFileField(const QString& text) { m_currentFileEdit->setText(text); }
 
+void MainWindow::setDocumentName(const QString& name)
+{
+    m_fileName = name;
+    m_navigator->setDocumentFileName(name);
+}
+
+void MainWindow::showDocumentInNavigator()
+{
+    if (m_fileName.isEmpty())
+        return;
+    m_navigator->setDirectory(QFileInfo(m_fileName).absolutePath());
+    m_navigator->selectFile(m_fileName);
+}
+
 void MainWindow::setCaptionSuffix(const QString& suffix) { setWindowTitle(kBaseCaption + suffix); }
 
 bool MainWindow::isImageName(const QString& name) const
@@ -555,9 +656,11 @@ void MainWindow::writeSettingsFile(const QString& name, const QStringList& lines
 void MainWindow::openCommand()
 {
     setCaptionSuffix(QStringLiteral(" - "));
+    m_navigator->resetFilter();
     Prompter::FileDialog dialog{QStringLiteral("Open File"), kOpenFilter, QStringLiteral("htm"), QDir::currentPath(),
                                 m_openInitialName, false, true};
     const auto name = prompter().openFile(dialog);
+    m_navigator->refresh();
     if (!name)
         return;
     openTheFile(*name);
@@ -570,13 +673,19 @@ void MainWindow::openTheFile(const QString& name)
             if (m_editor->isModified()) {
                 const auto answer = prompter().message(kFileChanged, Prompter::Icon::Confirmation,
                                                        Prompter::Yes | Prompter::No | Prompter::Cancel);
-                if (answer == Prompter::Cancel)
+                if (answer == Prompter::Cancel) {
+                    if (!m_fileName.isEmpty())
+                        m_navigator->setDirectory(QFileInfo(m_fileName).absolutePath());
+                    m_navigator->resetFilter();
+                    m_navigator->selectFile(m_fileName);
                     return;
+                }
                 if (answer == Prompter::Yes)
                     save();
             }
+            // Loaded before the name changes, so a failed read leaves the document as it was.
             m_editor->loadFromFile(name);
-            m_fileName = name;
+            setDocumentName(name);
             setCurrentFileField(name);
             m_lastOpenedName = name;
             addToRecent(name);
@@ -585,7 +694,7 @@ void MainWindow::openTheFile(const QString& name)
         }
         setHtmlTabActive(false);
     }
-    setCurrentFileField(QStringLiteral("Temporary View of ") + name);
+    setCurrentFileField(QStringLiteral("Temporary View of ") + m_navigator->relativePath());
     showInPreview(name);
 }
 
@@ -595,12 +704,14 @@ void MainWindow::documentOpened(const QString& name)
 {
     const QFileInfo info(name);
     QDir::setCurrent(info.absolutePath());
-    m_fileName = info.absoluteFilePath();
+    setDocumentName(info.absoluteFilePath());
     m_editor->setModified(false);
     setCurrentFileField(m_fileName);
     setCaptionSuffix(QStringLiteral("  -") + QDir::toNativeSeparators(m_fileName));
     m_saveInitialName = name;
     m_openInitialName.clear();
+    if (info.isFile())
+        showDocumentInNavigator();
 }
 
 bool MainWindow::save()
@@ -622,14 +733,16 @@ bool MainWindow::saveAs()
     Prompter::FileDialog dialog{QStringLiteral("Save File"), kOpenFilter, QStringLiteral("htm"), QDir::currentPath(),
                                 m_saveInitialName, true, false};
     const auto chosen = prompter().saveFile(dialog);
+    m_navigator->refresh();
     if (!chosen)
         return false;
     const QString name = *chosen;
     m_editor->saveToFile(name);
     m_editor->setModified(false);
     setCaptionSuffix(QStringLiteral(" - ") + QFileInfo(name).fileName());
-    m_fileName = QFileInfo(name).absoluteFilePath();
+    setDocumentName(QFileInfo(name).absoluteFilePath());
     setCurrentFileField(name);
+    m_navigator->refreshFiles();
     m_lastOpenedName = name;
     addToRecent(name);
     QDir::setCurrent(QFileInfo(name).absolutePath());
@@ -658,7 +771,8 @@ void MainWindow::newFile()
     m_saveInitialName.clear();
     setCaptionSuffix(QStringLiteral(" - New File"));
     setCurrentFileField(QStringLiteral("File has never been saved"));
-    m_fileName.clear();
+    setDocumentName(QString());
+    m_navigator->relativePathEdit()->clear();
     m_editor->setModified(false);
 }
 
@@ -671,7 +785,8 @@ void MainWindow::newHtmlFile()
     m_saveInitialName.clear();
     setCaptionSuffix(QStringLiteral(" - New File"));
     setCurrentFileField(QStringLiteral("File has never been saved"));
-    m_fileName.clear();
+    setDocumentName(QString());
+    m_navigator->relativePathEdit()->clear();
     m_editor->setModified(false);
     m_editor->clearUndo();
 }
@@ -683,7 +798,8 @@ void MainWindow::closeFile()
     m_editor->clear();
     setCaptionSuffix(QStringLiteral(" - New File"));
     setCurrentFileField(QStringLiteral("File has never been saved"));
-    m_fileName.clear();
+    setDocumentName(QString());
+    m_navigator->relativePathEdit()->clear();
     m_editor->setModified(false);
 }
 
@@ -751,22 +867,36 @@ void MainWindow::loadRecentFile(const QString& name)
         m_recent.remove(name);
         rebuildRecentMenu();
         prompter().message(QStringLiteral("File no longer exists."), Prompter::Icon::None, Prompter::Ok);
+        if (!m_navigator->selectedFile().isEmpty())
+            m_navigator->selectFile(m_navigator->selectedFile());
         return;
     }
-    if (!saveIfModified())
-        return;
-    setCurrentFileField(name);
+    if (m_editor->isModified()) {
+        const auto answer = prompter().message(kFileChanged, Prompter::Icon::Confirmation,
+                                               Prompter::Yes | Prompter::No | Prompter::Cancel);
+        if (answer == Prompter::Cancel) {
+            showDocumentInNavigator();
+            return;
+        }
+        if (answer == Prompter::Yes)
+            save();
+    }
+    m_navigator->resetFilter();
     m_editor->loadFromFile(name);
+    setCurrentFileField(name);
     m_editor->setModified(false);
     m_lastOpenedName = name;
     addToRecent(name);
     QDir::setCurrent(QFileInfo(name).absolutePath());
     m_saveInitialName = name;
     m_openInitialName.clear();
-    m_fileName = QFileInfo(name).absoluteFilePath();
+    setDocumentName(QFileInfo(name).absoluteFilePath());
     setCaptionSuffix(QStringLiteral("  -") + QDir::toNativeSeparators(m_fileName));
+    m_navigator->relativePathEdit()->setText(
+        relativePathForwardSlash(m_fileName, m_navigator->relativeBase(), QDir::currentPath()));
     setCurrentFileField(name);
     m_editor->setModified(false);
+    showDocumentInNavigator();
 }
 
 void MainWindow::writeLastFile()

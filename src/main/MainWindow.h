@@ -15,6 +15,8 @@ class CodeEditor;
 class FindReplace;
 class HintRouter;
 class InstantCodeWindow;
+class LinkCommands;
+class NavigatorPanel;
 class Prompter;
 class QLabel;
 class QUrl;
@@ -76,6 +78,10 @@ public:
     EditorFontDialog* editorFontDialog() const { return m_fontDialog.data(); }
     SnippetCommands* snippets() const { return m_snippets; }
     InstantCodeWindow* instantCode() const { return m_instantCode; }
+    NavigatorPanel* navigator() const { return m_navigator; }
+    LinkCommands* linkCommands() const { return m_linkCommands; }
+    QWidget* leftPanel() const { return m_leftPanel; }
+    QWidget* buttonBarPanel() const { return m_buttonBarPanel; }
 
     // Document lifecycle.
     void openTheFile(const QString& name);
@@ -135,6 +141,11 @@ private:
     bool isImageName(const QString& name) const;
     void showInPreview(const QString& path);
     void writeSettingsFile(const QString& name, const QStringList& lines);
+    void setDocumentName(const QString& name);
+    // Moves the navigator to the document's directory and selects the document there.
+    void showDocumentInNavigator();
+    void createNavigatorCommands();
+    void showFileOperations();
 
     Services m_services;
     QStringList m_arguments;
@@ -166,6 +177,8 @@ private:
     QPointer<EditorFontDialog> m_fontDialog;
     SnippetCommands* m_snippets = nullptr;
     InstantCodeWindow* m_instantCode = nullptr;
+    NavigatorPanel* m_navigator = nullptr;
+    LinkCommands* m_linkCommands = nullptr;
 
     // Commands and menus.
     QHash<QString, QAction*> m_actions;
