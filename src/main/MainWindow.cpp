@@ -106,16 +106,20 @@ void MainWindow::createLayout()
     leftButton->setObjectName(QStringLiteral("leftPanelButton"));
     leftButton->setStatusTip(QStringLiteral("Shows or hides the directory on the left. "));
     top->addWidget(leftButton);
-    top->addWidget(new QLabel(QStringLiteral("Current File Name:")));
-    m_currentFileEdit = new QLineEdit;
-    m_currentFileEdit->setObjectName(QStringLiteral("currentFileNameEdit"));
-    m_currentFileEdit->setReadOnly(true);
-    top->addWidget(m_currentFileEdit, 1);
+    top->addStretch(1);
     m_toolBar2 = new QToolBar(QStringLiteral("Tool bar 2"));
     m_toolBar2->setObjectName(QStringLiteral("toolBar2"));
     m_toolBar2->setToolButtonStyle(Qt::ToolButtonTextOnly);
     top->addWidget(m_toolBar2);
     column->addLayout(top);
+    // The file name gets a row of its own, so long paths stay readable.
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(new QLabel(QStringLiteral("Current File Name:")));
+    m_currentFileEdit = new QLineEdit;
+    m_currentFileEdit->setObjectName(QStringLiteral("currentFileNameEdit"));
+    m_currentFileEdit->setReadOnly(true);
+    nameRow->addWidget(m_currentFileEdit, 1);
+    column->addLayout(nameRow);
 
     m_buttonBarPanel = new QWidget;
     m_buttonBarPanel->setObjectName(QStringLiteral("buttonBarPanel"));
