@@ -520,12 +520,17 @@ void CodeEditor::pushStep(Step step)
         m_undo.push_back(std::move(step));
     }
     m_typingEnd = m_undo.back().typing ? end : -1;
+    trimHistory();
+    notifyHistory(hadUndo, hadRedo);
+}
+
+void CodeEditor::trimHistory()
+{
     // The oldest steps go first; the newest one always stays, so a large change can be undone.
     while (m_undoSpace > kUndoMaxSpace && m_undo.size() > 1) {
         m_undoSpace -= m_undo.front().cost();
         m_undo.pop_front();
     }
-    notifyHistory(hadUndo, hadRedo);
 }
 
 void CodeEditor::undo()
@@ -558,10 +563,7 @@ void CodeEditor::redo()
     m_typingEnd = -1;
     m_undoSpace += step.cost();
     m_undo.push_back(std::move(step));
-    while (m_undoSpace > kUndoMaxSpace && m_undo.size() > 1) {
-        m_undoSpace -= m_undo.front().cost();
-        m_undo.pop_front();
-    }
+    trimHistory();
     notifyHistory(hadUndo, hadRedo);
 }
 

@@ -139,6 +139,7 @@ private:
 
     void applyReplace(int from, int to, const QString& text);
     void pushStep(Step step);
+    void trimHistory();
     void resetHistory();
     void notifyHistory(bool hadUndo, bool hadRedo);
     void replaceSelection(const QString& text, bool typing);

@@ -326,26 +326,31 @@ void MainWindow::createNavigatorCommands()
     popup(m_navigator->directoryList(), {"a_UpdateFilesAndDir", "", "a_deleteDir", "a_NewDir"});
 
     // Links and assets relative to the document.
+    struct LinkCommand {
+        const char* name;
+        const char* caption;
+        const char* tip;
+        void (LinkCommands::*run)();
+    };
+    static const LinkCommand kLinkCommands[] = {
+        {"a_linkToSelectedFile", "Link to selected file", "Link to the file selected on the left",
+         &LinkCommands::linkToSelectedFile},
+        {"a_tocLink", "TOC Link", "Link to the selected file, followed by a line break", &LinkCommands::tocLink},
+        {"a_relativeFilename", "Relative Filename", "Insert the relative path of the selected file",
+         &LinkCommands::relativeFilename},
+        {"a_fileTitle", "File Title", "Insert the title of the selected file", &LinkCommands::fileTitle},
+        {"a_option", "Option", "Insert an option for the selected file", &LinkCommands::option},
+        {"a_jsFile", "JS File", "Insert a script tag for the selected JavaScript file", &LinkCommands::jsFile},
+        {"a_cssFile", "CSS File", "Insert a link to the selected style sheet", &LinkCommands::cssFile},
+        {"a_insertToc", "Insert &TOC", "Insert a table of contents of the listed files", &LinkCommands::insertToc},
+        {"a_linkCssJs", "Link this css/js file to selected file",
+         "Write a link to this style sheet or script into the selected page",
+         &LinkCommands::linkThisCssJsFileToSelectedFile},
+    };
     LinkCommands* links = m_linkCommands;
-    makeAction(QStringLiteral("a_linkToSelectedFile"), QStringLiteral("Link to selected file"),
-               QStringLiteral("Link to the file selected on the left"), [links] { links->linkToSelectedFile(); });
-    makeAction(QStringLiteral("a_tocLink"), QStringLiteral("TOC Link"),
-               QStringLiteral("Link to the selected file, followed by a line break"), [links] { links->tocLink(); });
-    makeAction(QStringLiteral("a_relativeFilename"), QStringLiteral("Relative Filename"),
-               QStringLiteral("Insert the relative path of the selected file"), [links] { links->relativeFilename(); });
-    makeAction(QStringLiteral("a_fileTitle"), QStringLiteral("File Title"),
-               QStringLiteral("Insert the title of the selected file"), [links] { links->fileTitle(); });
-    makeAction(QStringLiteral("a_option"), QStringLiteral("Option"),
-               QStringLiteral("Insert an option for the selected file"), [links] { links->option(); });
-    makeAction(QStringLiteral("a_jsFile"), QStringLiteral("JS File"),
-               QStringLiteral("Insert a script tag for the selected JavaScript file"), [links] { links->jsFile(); });
-    makeAction(QStringLiteral("a_cssFile"), QStringLiteral("CSS File"),
-               QStringLiteral("Insert a link to the selected style sheet"), [links] { links->cssFile(); });
-    makeAction(QStringLiteral("a_insertToc"), QStringLiteral("Insert &TOC"),
-               QStringLiteral("Insert a table of contents of the listed files"), [links] { links->insertToc(); });
-    makeAction(QStringLiteral("a_linkCssJs"), QStringLiteral("Link this css/js file to selected file"),
-               QStringLiteral("Write a link to this style sheet or script into the selected page"),
-               [links] { links->linkThisCssJsFileToSelectedFile(); });
+    for (const LinkCommand& c : kLinkCommands)
+        makeAction(QLatin1String(c.name), QLatin1String(c.caption), QLatin1String(c.tip),
+                   [links, run = c.run] { (links->*run)(); });
     QAction* image = makeAction(QStringLiteral("a_image"), QStringLiteral("Image"),
                                 QStringLiteral("Insert an image with its size"), [links] { links->image(); });
     connect(links, &LinkCommands::imageDialogOpenChanged, image, [image](bool open) { image->setEnabled(!open); });
