@@ -8,10 +8,13 @@
 #include "main/SnippetCommands.h"
 #include "main/SnippetTable.h"
 #include "main/TagInsertion.h"
+#include "navigator/ApplicationsWindow.h"
+#include "navigator/ExternalApps.h"
 #include "navigator/FileHandlingWindow.h"
 #include "navigator/ImageDialog.h"
 #include "navigator/LinkCommands.h"
 #include "navigator/NavigatorPanel.h"
+#include "navigator/Preview.h"
 #include "navigator/RelativePath.h"
 #include "platform/AppDirs.h"
 #include "platform/BrowserView.h"
@@ -33,9 +36,12 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QSysInfo>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -182,6 +188,7 @@ void MainWindow::createLayout()
     m_tabs->tabBar()->installEventFilter(this);
 
     m_findReplace = new FindReplace(*m_editor, prompter(), this);
+    m_preview = new Preview(*m_editor, *m_navigator, *m_browser, *m_currentFileEdit, this);
     connect(m_navigator, &NavigatorPanel::fileActivated, this,
             [this](const QString& path) { runCommand([this, path] { openTheFile(path); }); });
     m_linkCommands = new LinkCommands(
@@ -267,20 +274,26 @@ void MainWindow::createActions()
                QStringLiteral("Links to tutorials and references"),
                [this] { (new HelpWindow(QStringLiteral("Useful Links"), QStringLiteral("help/links.htm"), this))->show(); });
     makeAction(QStringLiteral("a_briefHelp"), QStringLiteral("Brief Help"), QStringLiteral("Show the brief help page"),
-               [this] {
-                   const QString page = AppDirs::dataFile(kBriefHelpPage);
-                   if (!QFileInfo::exists(page))
-                       return;
-                   setHtmlTabActive(false);
-                   m_browser->navigate(page);
-               });
+               [this] { showBriefHelp(); });
     makeAction(QStringLiteral("a_about"), QStringLiteral("&About..."), QStringLiteral("About Pelorin95"),
                [this] { (new AboutBox(this))->show(); });
 
     createNavigatorCommands();
 
+    // The document in other programs.
+    makeAction(QStringLiteral("a_openInDefaultBrowser"), QStringLiteral("Open File in Default &Browser"),
+               QStringLiteral("Open the saved file in the default browser"), [this] { openInDefaultBrowser(); });
+    makeAction(QStringLiteral("a_sendEmail"), QStringLiteral("Send &e-mail"), QStringLiteral("Send e-mail about Pelorin"),
+               [this] { sendEmail(); });
+    makeAction(QStringLiteral("a_browsers"), QStringLiteral("&Browsers ..."),
+               QStringLiteral("Open the file in browsers and an editor of your choice"),
+               [this] { showApplicationsWindow(); });
+
     for (const char* name : {"a_open", "a_save"})
         m_toolBar1->addAction(action(QLatin1String(name)));
+    m_toolBar1->addSeparator();
+    m_toolBar1->addAction(action(QStringLiteral("a_openInDefaultBrowser")));
+    m_toolBar1->addAction(action(QStringLiteral("a_sendEmail")));
     m_toolBar1->addSeparator();
     m_toolBar1->addAction(action(QStringLiteral("a_gotoLine")));
     for (const char* name : {"a_cut", "a_copy", "a_paste", "a_selectAll"})
@@ -390,6 +403,7 @@ void MainWindow::createMenus()
     add(find, {"a_find", "a_replace", "a_matchingBrace"});
     QMenu* view = menu(QStringLiteral("&View"), m_fullMenus);
     view->setObjectName(QStringLiteral("viewMenu"));
+    add(view, {"", "a_browsers", ""});
     QMenu* tools = menu(QStringLiteral("&Tools"), m_fullMenus);
     tools->setObjectName(QStringLiteral("toolsMenu"));
     tools->addAction(action(QStringLiteral("a_insertToc")));
@@ -481,8 +495,7 @@ void MainWindow::showEvent(QShowEvent* e)
         setHtmlTabActive(true);
         runCommand([this] { openTheFile(QFileInfo(m_arguments.first()).absoluteFilePath()); });
     } else if (QFileInfo::exists(AppDirs::dataFile(kBriefHelpPage))) {
-        setHtmlTabActive(false);
-        m_browser->navigate(AppDirs::dataFile(kBriefHelpPage));
+        showBriefHelp();
     } else {
         setHtmlTabActive(true);
     }
@@ -594,10 +607,13 @@ void MainWindow::onTabChanged()
     m_toolBar2->setVisible(html);
     m_navigator->setHtmlTabActive(html);
     if (html) {
+        m_preview->leave();
         m_browser->stop();
         m_navigator->resetFilter();
         showDocumentInNavigator();
         setCurrentFileField(m_fileName.isEmpty() ? QStringLiteral("File has never been saved.") : m_fileName);
+    } else if (!m_quietPreview) {
+        runCommand([this] { m_preview->enter(); });
     }
     updateSaveEnabled();
 }
@@ -701,13 +717,62 @@ void MainWindow::openTheFile(const QString& name)
             documentOpened(name);
             return;
         }
-        setHtmlTabActive(false);
+        // An image is shown without the tab's own steps: no temporary file, the same menus.
+        {
+            const QSignalBlocker quiet(m_tabs);
+            setHtmlTabActive(false);
+        }
+        m_navigator->setHtmlTabActive(false);
+        m_preview->showImage(name);
+        return;
     }
-    setCurrentFileField(QStringLiteral("Temporary View of ") + m_navigator->relativePath());
-    showInPreview(name);
+    m_preview->showFile(name);
 }
 
-void MainWindow::showInPreview(const QString& path) { m_browser->navigate(QFileInfo(path).absoluteFilePath()); }
+void MainWindow::showBriefHelp()
+{
+    const QString page = AppDirs::dataFile(kBriefHelpPage);
+    if (!QFileInfo::exists(page))
+        return;
+    {
+        // The help page is not the document: no temporary file is written for it.
+        const QScopedValueRollback quiet(m_quietPreview, true);
+        setHtmlTabActive(false);
+    }
+    m_browser->navigate(page);
+}
+
+void MainWindow::openInDefaultBrowser()
+{
+    if (m_editor->isModified()) {
+        const auto answer = prompter().message(QStringLiteral("Please save the file first (or use the viewer). Save now?"),
+                                               Prompter::Icon::Confirmation,
+                                               Prompter::Yes | Prompter::No | Prompter::Cancel);
+        if (answer != Prompter::Yes)
+            return;
+        save();
+    }
+    if (m_editor->isModified() || m_fileName.isEmpty())
+        return;
+    shell().openFile(m_fileName);
+}
+
+void MainWindow::sendEmail()
+{
+    shell().openUrl(ExternalApps::mailtoUrl(ExternalApps::supportAddress(),
+                                            ExternalApps::emailSubject(QSysInfo::prettyProductName())));
+}
+
+void MainWindow::showApplicationsWindow()
+{
+    auto* window = new ApplicationsWindow(prompter(), shell(),
+                                          {[this] { return saveBeforeBrowsing(); }, [this] { return currentFileField(); }},
+                                          this);
+    QAction* item = action(QStringLiteral("a_browsers"));
+    item->setEnabled(false);
+    connect(window, &ApplicationsWindow::closed, item, [item] { item->setEnabled(true); });
+    window->show();
+}
 
 void MainWindow::documentOpened(const QString& name)
 {

@@ -17,6 +17,7 @@ class HintRouter;
 class InstantCodeWindow;
 class LinkCommands;
 class NavigatorPanel;
+class Preview;
 class Prompter;
 class QLabel;
 class QUrl;
@@ -80,6 +81,7 @@ public:
     InstantCodeWindow* instantCode() const { return m_instantCode; }
     NavigatorPanel* navigator() const { return m_navigator; }
     LinkCommands* linkCommands() const { return m_linkCommands; }
+    Preview* preview() const { return m_preview; }
     QWidget* leftPanel() const { return m_leftPanel; }
     QWidget* buttonBarPanel() const { return m_buttonBarPanel; }
 
@@ -97,6 +99,13 @@ public:
     // The prompts other commands run before they rely on the file on disk.
     void warnToSave();
     bool saveBeforeBrowsing();
+
+    // The document in other programs.
+    void openInDefaultBrowser();
+    void sendEmail();
+    void showApplicationsWindow();
+    // The brief-help page in the "Preview" tab, when it exists.
+    void showBriefHelp();
 
     // Opens the first local file of a drop, whatever the length of its name.
     void openDroppedFiles(const QList<QUrl>& urls);
@@ -139,7 +148,6 @@ private:
     void writeRecentList();
     void writeLastFile();
     bool isImageName(const QString& name) const;
-    void showInPreview(const QString& path);
     void writeSettingsFile(const QString& name, const QStringList& lines);
     void setDocumentName(const QString& name);
     // Moves the navigator to the document's directory and selects the document there.
@@ -179,6 +187,9 @@ private:
     InstantCodeWindow* m_instantCode = nullptr;
     NavigatorPanel* m_navigator = nullptr;
     LinkCommands* m_linkCommands = nullptr;
+    Preview* m_preview = nullptr;
+    // Set while the "Preview" tab is shown for something other than the document.
+    bool m_quietPreview = false;
 
     // Commands and menus.
     QHash<QString, QAction*> m_actions;

@@ -1,0 +1,73 @@
+#include "navigator/Preview.h"
+
+#include "editor/CodeEditor.h"
+#include "navigator/ExternalApps.h"
+#include "navigator/NavigatorPanel.h"
+#include "platform/BrowserView.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+
+Preview::Preview(CodeEditor& editor, NavigatorPanel& navigator, BrowserView& browser, QLineEdit& currentFileEdit,
+                 QObject* parent)
+    : QObject(parent), m_editor(editor), m_navigator(navigator), m_browser(browser), m_currentFileEdit(currentFileEdit)
+{
+    connect(&m_browser, &BrowserView::navigationComplete, this, &Preview::onNavigationComplete);
+}
+
+QString Preview::tempFile() const
+{
+    const QString document = m_navigator.documentFileName();
+    const QString dir = document.isEmpty() ? m_navigator.directory() : QFileInfo(document).absolutePath();
+    return QDir(dir).absoluteFilePath(kTempName);
+}
+
+void Preview::enter()
+{
+    const bool named = !m_navigator.documentFileName().isEmpty();
+    m_currentFileEdit.setText(named ? QStringLiteral("Temporary View of ") + m_navigator.relativePath()
+                                    : QStringLiteral("Tempory file: Never Saved"));
+    const QString path = tempFile();
+    m_editor.saveToFile(path);
+    m_written = path;
+    m_browser.navigate(path);
+}
+
+void Preview::leave()
+{
+    m_editor.setFocus();
+    const QString path = m_written.isEmpty() ? tempFile() : m_written;
+    m_written.clear();
+    if (QFileInfo::exists(path)) {
+        QFile::remove(path);
+        m_navigator.refreshFiles();
+    }
+}
+
+void Preview::showFile(const QString& path)
+{
+    m_currentFileEdit.setText(QStringLiteral("Temporary View of ") + m_navigator.relativePath());
+    m_browser.navigate(QFileInfo(path).absoluteFilePath());
+}
+
+void Preview::showImage(const QString& path)
+{
+    m_currentFileEdit.setText(QString(QFileInfo(path).absoluteFilePath()).replace(QLatin1Char('\\'), QLatin1Char('/')));
+    m_browser.navigate(QFileInfo(path).absoluteFilePath());
+    showFile(path);
+}
+
+void Preview::onNavigationComplete(const QString& url)
+{
+    // A navigation that ends after the editor's tab is back (a stopped load) must not
+    // overwrite the document's name.
+    if (m_navigator.isHtmlTabActive())
+        return;
+    const QString text = ExternalApps::locationText(url);
+    if (text.contains(kTempName))
+        m_currentFileEdit.setText(QStringLiteral("Temp View: ") + QFileInfo(m_navigator.documentFileName()).fileName());
+    else
+        m_currentFileEdit.setText(text);
+}
