@@ -1,7 +1,9 @@
 #include "main/MainWindow.h"
 
 #include "editor/CodeEditor.h"
+#include "main/ButtonBars.h"
 #include "main/EditingAids.h"
+#include "main/EditorModes.h"
 #include "main/EditorFontDialog.h"
 #include "main/HelpWindows.h"
 #include "main/InstantCodeWindow.h"
@@ -75,6 +77,8 @@ MainWindow::MainWindow(const Services& services, const QStringList& arguments, Q
     runCommand([this] { readSettings(); });
     updateSaveEnabled();
     updateEditEnabled();
+    m_editorModes = new EditorModes(*this);
+    m_buttonBars = new ButtonBars(*this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -422,11 +426,6 @@ void MainWindow::createMenus()
     QMenu* previewHelp = menu(QStringLiteral("&Help"), m_reducedMenus);
     add(previewHelp, {"a_usefulLinks", "a_briefHelp", "a_about"});
 
-    // The snippet commands: the HTML and JavaScript menus of the editor, for now in the Tools menu.
-    QMenu* htmlMenu = tools->addMenu(QStringLiteral("&HTML"));
-    htmlMenu->addActions(m_snippets->htmlActions());
-    QMenu* jsMenu = tools->addMenu(QStringLiteral("&JavaScript"));
-    jsMenu->addActions(m_snippets->javaScriptActions());
     showMenus(true);
 }
 

@@ -10,8 +10,10 @@
 #include <memory>
 
 class BrowserView;
+class ButtonBars;
 class CodeEditor;
 #include "main/EditorFontDialog.h"
+class EditorModes;
 class FindReplace;
 class HintRouter;
 class InstantCodeWindow;
@@ -84,6 +86,8 @@ public:
     Preview* preview() const { return m_preview; }
     QWidget* leftPanel() const { return m_leftPanel; }
     QWidget* buttonBarPanel() const { return m_buttonBarPanel; }
+    ButtonBars* buttonBars() const { return m_buttonBars; }
+    EditorModes* editorModes() const { return m_editorModes; }
 
     // Document lifecycle.
     void openTheFile(const QString& name);
@@ -187,6 +191,8 @@ private:
     InstantCodeWindow* m_instantCode = nullptr;
     NavigatorPanel* m_navigator = nullptr;
     LinkCommands* m_linkCommands = nullptr;
+    ButtonBars* m_buttonBars = nullptr;
+    EditorModes* m_editorModes = nullptr;
     Preview* m_preview = nullptr;
     // Set while the "Preview" tab is shown for something other than the document.
     bool m_quietPreview = false;

@@ -1,0 +1,370 @@
+#include "main/ButtonBars.h"
+
+#include "editor/CodeEditor.h"
+#include "main/EditorModes.h"
+#include "main/MainWindow.h"
+
+#include <QAction>
+#include <QLayout>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+// Lays its items out left to right and starts a new line where the width runs out.
+class FlowLayout : public QLayout {
+public:
+    using QLayout::QLayout;
+    ~FlowLayout() override
+    {
+        while (QLayoutItem* item = FlowLayout::takeAt(0))
+            delete item;
+    }
+    void addItem(QLayoutItem* item) override { m_items << item; }
+    int count() const override { return int(m_items.size()); }
+    QLayoutItem* itemAt(int index) const override { return m_items.value(index); }
+    QLayoutItem* takeAt(int index) override
+    {
+        return index >= 0 && index < m_items.size() ? m_items.takeAt(index) : nullptr;
+    }
+    QSize sizeHint() const override { return minimumSize(); }
+    QSize minimumSize() const override
+    {
+        QSize size;
+        for (QLayoutItem* item : m_items)
+            size = size.expandedTo(item->minimumSize());
+        return size;
+    }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override { return arrange(QRect(0, 0, width, 0), false); }
+    void setGeometry(const QRect& rect) override
+    {
+        QLayout::setGeometry(rect);
+        arrange(rect, true);
+    }
+
+private:
+    int arrange(const QRect& rect, bool apply) const
+    {
+        int x = rect.x();
+        int y = rect.y();
+        int lineHeight = 0;
+        for (QLayoutItem* item : m_items) {
+            const QSize size = item->sizeHint();
+            if (x + size.width() > rect.right() + 1 && lineHeight > 0) {
+                x = rect.x();
+                y += lineHeight;
+                lineHeight = 0;
+            }
+            if (apply) item->setGeometry(QRect(QPoint(x, y), size));
+            x += size.width();
+            lineHeight = std::max(lineHeight, size.height());
+        }
+        return y + lineHeight - rect.y();
+    }
+
+    QList<QLayoutItem*> m_items;
+};
+
+// The splitter under the bars: dragging it changes the panel's height.
+class PanelSplitter : public QWidget {
+public:
+    explicit PanelSplitter(QWidget* panel)
+        : m_panel(panel)
+    {
+        setObjectName(QStringLiteral("buttonBarSplitter"));
+        setFixedHeight(4);
+        setCursor(Qt::SplitVCursor);
+    }
+
+protected:
+    void mouseMoveEvent(QMouseEvent* e) override
+    {
+        if (e->buttons() & Qt::LeftButton)
+            m_panel->setFixedHeight(std::max(height(), m_panel->mapFromGlobal(e->globalPosition().toPoint()).y()));
+    }
+
+private:
+    QWidget* m_panel;
+};
+
+using Position = ButtonBars::Position;
+
+const QList<Position> kHtmlBar {
+    { "REPEAT LAST", "" },
+    { "H1", "snippet_h1" },
+    { "H2", "snippet_h2" },
+    { "H3", "snippet_h3" },
+    { "P", "snippet_paragraph" },
+    { "BR", "snippet_break" },
+    { "HTML", "snippet_html" },
+    { "BODY", "snippet_body" },
+    { "HEAD", "snippet_head" },
+    { "PRE", "snippet_pre" },
+    { "BLOCKQUOTE", "snippet_blockquote" },
+    { "LIST ...", "a_listDialog" },
+    { "A-LEFT", "snippet_alignLeft" },
+    { "A-CENTER", "snippet_alignCentre" },
+    { "A-RIGHT", "snippet_alignRight" },
+    { "TITLE", "snippet_title" },
+    { "KEYWORDS", "snippet_keywords" },
+    { "DESCRIPTION", "snippet_descriptions" },
+    { "B", "snippet_bold" },
+    { "I", "snippet_italic" },
+    { "U", "snippet_underline" },
+    { "FONT ...", "a_fontDialog" },
+    { "FRAME", "snippet_frame" },
+    { "ROWS", "snippet_framesetRows" },
+    { "COLS", "snippet_framesetCols" },
+    { "NOFRAMES", "snippet_noFramesTag" },
+    { "LINK", "a_linkToSelectedFile" },
+    { "PLAIN LINK", "snippet_plainLink" },
+    { "LINK WITH BR", "a_tocLink" },
+    { "EMAIL LINK", "snippet_emailLink" },
+    { "BOOKMARK", "snippet_bookmark" },
+    { "TOC", "a_insertToc" },
+    { "# COL ...", "snippet_hexColour" },
+    { "BGCOLOR ...", "snippet_backgroundColour" },
+    { "<!--", "snippet_htmlComments" },
+    { "FANCY <!--", "snippet_htmlFancyComments" },
+    { "OPTIONS", "a_option" },
+};
+
+const QList<Position> kJavaScriptBar {
+    { "Repeat Last", "" },
+    { "Java Script Tags", "snippet_javaScriptTags" },
+    { "JS File", "a_jsFile" },
+    { "CSS File", "a_cssFile" },
+    { "Relative Filename", "a_relativeFilename" },
+    { "File Title", "a_fileTitle" },
+    { "quotes", "snippet_quotes" },
+    { "function", "snippet_function" },
+    { "if", "snippet_if" },
+    { "else", "snippet_else" },
+    { "for", "snippet_for" },
+    { "while", "snippet_while" },
+    { "switch", "snippet_switch" },
+    { "with", "snippet_with" },
+    { "alert", "snippet_alert" },
+    { "confirm", "snippet_confirm" },
+    { "prompt", "snippet_promptButton" },
+    // Event attributes go beside the selection, never around it.
+    { "onClick", "snippet_onClick", true },
+    { "onMouseOver", "snippet_onMouseOver", true },
+    { "onSubmit", "snippet_onSubmit", true },
+    { "onChange", "snippet_onChange", true },
+    { "DocWrite", "snippet_documentWrite" },
+    { "array", "snippet_array" },
+    { "indexOf", "snippet_indexOf" },
+    { "lastIndexOf", "snippet_lastIndexOf" },
+    { "substring", "snippet_substring" },
+    { "charAt", "snippet_charAt" },
+    { "Find Matching Brace", "a_matchingBrace" },
+};
+
+QStringList captionsOf(const QList<Position>& positions)
+{
+    QStringList captions;
+    for (const Position& p : positions)
+        captions << QLatin1String(p.caption);
+    return captions;
+}
+} // namespace
+
+// ---- ButtonBar ----------------------------------------------------------------------------
+
+ButtonBar::ButtonBar(const QStringList& captions, QWidget* parent)
+    : QWidget(parent)
+{
+    auto* flow = new FlowLayout(this);
+    flow->setContentsMargins(0, 0, 0, 0);
+    for (const QString& caption : captions) {
+        auto* button = new QToolButton;
+        button->setText(caption);
+        button->setCheckable(true);
+        const int position = int(m_buttons.size());
+        connect(button, &QToolButton::clicked, this, [this, position] {
+            if (position == m_selected) {
+                m_buttons[position]->setChecked(true); // a click on the selected button is no press
+                return;
+            }
+            setSelected(position);
+            emit changed(position);
+        });
+        flow->addWidget(button);
+        m_buttons << button;
+    }
+    setSelected(0);
+}
+
+void ButtonBar::setSelected(int position)
+{
+    m_selected = position;
+    for (int i = 0; i < count(); ++i)
+        m_buttons[i]->setChecked(i == position);
+}
+
+// ---- ButtonBars ---------------------------------------------------------------------------
+
+const QList<ButtonBars::Position>& ButtonBars::positions(Bar bar)
+{
+    return bar == Bar::Html ? kHtmlBar : kJavaScriptBar;
+}
+
+ButtonBars::ButtonBars(MainWindow& window)
+    : QObject(&window)
+    , m_window(window)
+{
+    QWidget* panel = m_window.buttonBarPanel();
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    m_htmlBar = new ButtonBar(captionsOf(kHtmlBar));
+    m_htmlBar->setObjectName(QStringLiteral("htmlBar"));
+    m_javaScriptBar = new ButtonBar(captionsOf(kJavaScriptBar));
+    m_javaScriptBar->setObjectName(QStringLiteral("javaScriptBar"));
+    m_splitter = new PanelSplitter(panel);
+
+    auto newAction = [this](const char* name, const QString& caption, bool checkable, void (ButtonBars::*handler)()) {
+        auto* action = new QAction(caption, this);
+        action->setObjectName(QLatin1String(name));
+        action->setCheckable(checkable);
+        // The check marks are set by the handlers, not by the click.
+        connect(action, &QAction::triggered, this, handler);
+        m_actions << action;
+        return action;
+    };
+    QAction* directories
+        = newAction("viewDirectories", QStringLiteral("&Directories"), true, &ButtonBars::toggleDirectories);
+    directories->setChecked(true);
+    QAction* viewHtml
+        = newAction("viewHtmlButtons", QStringLiteral("&HTML Buttons"), true, &ButtonBars::showHtmlButtons);
+    QAction* viewJs
+        = newAction("viewJavaScriptButtons", QStringLiteral("&JavaScript Buttons"), true, &ButtonBars::showJsButtons);
+    QAction* viewHide = newAction("viewHideButtons", QStringLiteral("Hide &Buttons"), false, &ButtonBars::hideAll);
+    m_barMenu = new QMenu(&m_window);
+    m_barMenu->setObjectName(QStringLiteral("buttonBarMenu"));
+    m_barMenu->addAction(
+        newAction("barShowJsButtons", QStringLiteral("Show JS Buttons"), true, &ButtonBars::showJsButtons));
+    m_barMenu->addAction(
+        newAction("barShowHtmlButtons", QStringLiteral("Show HTML Buttons"), true, &ButtonBars::showHtmlButtons));
+    m_barMenu->addAction(newAction("barHideButtons", QStringLiteral("Hide buttons"), false, &ButtonBars::hideAll));
+
+    // View: "&Directories", the two bars, -, what other commands put there, -, "Hide &Buttons".
+    if (auto* view = m_window.findChild<QMenu*>(QStringLiteral("viewMenu"))) {
+        QAction* first = view->actions().value(0);
+        view->insertActions(first, { directories, viewHtml, viewJs });
+        if (first && !first->isSeparator()) view->insertSeparator(first);
+        if (!view->actions().constLast()->isSeparator()) view->addSeparator();
+        view->addAction(viewHide);
+    }
+
+    for (Bar which : { Bar::Html, Bar::JavaScript }) {
+        ButtonBar* b = bar(which);
+        b->setStatusTip(kHint);
+        b->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(b, &QWidget::customContextMenuRequested, this,
+            [this, b](const QPoint& at) { m_barMenu->popup(b->mapToGlobal(at)); });
+        for (int p = 0; p < b->count(); ++p) {
+            QToolButton* button = b->button(p);
+            button->setStatusTip(kHint);
+            button->setContextMenuPolicy(Qt::NoContextMenu); // the bar's menu opens over its buttons too
+            button->setEnabled(p == 0 || command(which, p));
+        }
+        connect(b, &ButtonBar::changed, this, [this, which](int p) { barChange(which, p); });
+        b->hide();
+        column->addWidget(b);
+    }
+    column->addStretch(1);
+    column->addWidget(m_splitter);
+
+    if (auto* leftButton = m_window.findChild<QToolButton*>(QStringLiteral("leftPanelButton")))
+        connect(leftButton, &QToolButton::clicked, this, &ButtonBars::toggleLeftPanel);
+}
+
+QAction* ButtonBars::action(const QString& name) const
+{
+    for (QAction* a : m_actions)
+        if (a->objectName() == name) return a;
+    return nullptr;
+}
+
+QAction* ButtonBars::command(Bar bar, int position) const
+{
+    const QString name = QLatin1String(positions(bar).value(position).command);
+    return name.isEmpty() ? nullptr : EditorModes::findCommand(m_window, name);
+}
+
+void ButtonBars::barChange(Bar which, int position)
+{
+    ButtonBar* b = bar(which);
+    if (position > 0) {
+        run(which, position);
+    } else if (m_lastButton > 0 && m_lastButton < b->count()) {
+        b->setSelected(m_lastButton);
+        run(which, m_lastButton);
+    } else {
+        b->setSelected(0);
+    }
+}
+
+void ButtonBars::run(Bar which, int position)
+{
+    m_window.runCommand([&] {
+        if (positions(which).value(position).collapseFirst) {
+            CodeEditor* editor = m_window.editor();
+            if (!editor->selText().isEmpty()) editor->setSelStart(editor->selStart() + editor->selLength());
+        }
+        if (QAction* a = command(which, position)) a->trigger();
+    });
+    m_lastButton = position;
+}
+
+void ButtonBars::showHtmlButtons() { showBar(Bar::Html); }
+
+void ButtonBars::showJsButtons() { showBar(Bar::JavaScript); }
+
+void ButtonBars::showBar(Bar which)
+{
+    const Bar other = which == Bar::Html ? Bar::JavaScript : Bar::Html;
+    bar(other)->hide();
+    bar(which)->show();
+    QWidget* panel = m_window.buttonBarPanel();
+    panel->setFixedHeight(kPanelHeight);
+    panel->show();
+    m_splitter->show();
+    m_lastButton = 0;
+    setChecks(which == Bar::Html, which == Bar::JavaScript);
+    bar(which)->setSelected(0);
+}
+
+void ButtonBars::hideAll()
+{
+    m_htmlBar->hide();
+    m_javaScriptBar->hide();
+    m_lastButton = 0;
+    setChecks(false, false);
+    m_window.buttonBarPanel()->hide();
+    m_splitter->hide();
+}
+
+void ButtonBars::setChecks(bool html, bool javaScript)
+{
+    action(QStringLiteral("viewHtmlButtons"))->setChecked(html);
+    action(QStringLiteral("barShowHtmlButtons"))->setChecked(html);
+    action(QStringLiteral("viewJavaScriptButtons"))->setChecked(javaScript);
+    action(QStringLiteral("barShowJsButtons"))->setChecked(javaScript);
+}
+
+void ButtonBars::toggleLeftPanel()
+{
+    QWidget* left = m_window.leftPanel();
+    left->setVisible(left->isHidden());
+}
+
+void ButtonBars::toggleDirectories()
+{
+    toggleLeftPanel();
+    action(QStringLiteral("viewDirectories"))->setChecked(!m_window.leftPanel()->isHidden());
+}
