@@ -54,8 +54,10 @@ void Preview::showFile(const QString& path)
 
 void Preview::showImage(const QString& path)
 {
-    m_currentFileEdit.setText(QString(QFileInfo(path).absoluteFilePath()).replace(QLatin1Char('\\'), QLatin1Char('/')));
-    m_browser.navigate(QFileInfo(path).absoluteFilePath());
+    // QFileInfo gives the path with forward slashes on every system.
+    const QString full = QFileInfo(path).absoluteFilePath();
+    m_currentFileEdit.setText(full);
+    m_browser.navigate(full);
     showFile(path);
 }
 
