@@ -634,6 +634,12 @@ QMimeData* CodeEditor::createMimeDataFromSelection() const
         data->setData(kBlockMime, QByteArray("1"));
     } else {
         data->setText(selText());
+        const QTextCursor c = textCursor();
+        if (m_richText && c.hasSelection()) {
+            const QByteArray rtf = m_richText(c.selectionStart(), c.selectionEnd()).toLatin1();
+            data->setData(QStringLiteral("text/rtf"), rtf);
+            data->setData(QStringLiteral("application/rtf"), rtf);
+        }
     }
     return data;
 }

@@ -90,6 +90,10 @@ public:
     void setWordWrap(bool on);
     bool wordWrap() const;
 
+    // Gives the rich-text (RTF) form of a range of document positions; a copy then carries it
+    // beside the plain text.
+    void setRichTextExporter(std::function<QString(int from, int to)> exporter) { m_richText = std::move(exporter); }
+
     bool isOverwrite() const { return overwriteMode(); }
     bool hasBlockSelection() const { return m_block.active; }
 
@@ -162,4 +166,5 @@ private:
     int m_typingEnd = -1;
     TextFormat m_format;
     BlockSelection m_block;
+    std::function<QString(int, int)> m_richText;
 };

@@ -1,6 +1,7 @@
 #include "main/MainWindow.h"
 
 #include "editor/CodeEditor.h"
+#include "editor/SyntaxColourer.h"
 #include "main/ButtonBars.h"
 #include "main/EditingAids.h"
 #include "main/EditorModes.h"
@@ -156,6 +157,9 @@ void MainWindow::createLayout()
     m_tabs->setObjectName(QStringLiteral("pages"));
     m_editor = new CodeEditor;
     m_editor->setObjectName(QStringLiteral("editor"));
+    m_colourer = new SyntaxColourer(this);
+    m_colourer->attach(m_editor);
+    m_editor->setRichTextExporter([this](int from, int to) { return m_colourer->rtfForRange(from, to); });
     m_tabs->addTab(m_editor, QStringLiteral("HTML"));
     m_browser = m_services.makeBrowser ? m_services.makeBrowser(nullptr) : new WebBrowserView;
     m_browser->setObjectName(QStringLiteral("previewBrowser"));
@@ -260,6 +264,16 @@ void MainWindow::createActions()
     makeAction(QStringLiteral("a_matchingBrace"), QStringLiteral("Matching Brace"),
                QStringLiteral("Select the brace that matches the selected one"),
                [this] { EditingAids::findMatchingBrace(*m_editor, prompter()); });
+    const auto colourise = [this] {
+        m_colourer->setEnabled(true);
+        m_colourer->rehighlight();
+    };
+    makeAction(QStringLiteral("a_colourize"), QStringLiteral("Colour the tags"),
+               QStringLiteral("Colour the tags and the script"), colourise);
+    makeAction(QStringLiteral("a_colourise"), QStringLiteral("Colourise"), QStringLiteral("Colour the tags and the script"),
+               colourise);
+    makeAction(QStringLiteral("a_removeColour"), QStringLiteral("Remove Colour"),
+               QStringLiteral("Show all text in the editor's font and colour"), [this] { m_colourer->setEnabled(false); });
     makeAction(QStringLiteral("a_gotoLine"), QStringLiteral("&Goto line number"),
                QStringLiteral("Go to line number in right-hand box"), [this] { goToLine(); });
 
@@ -299,7 +313,17 @@ void MainWindow::createActions()
     m_toolBar1->addAction(action(QStringLiteral("a_openInDefaultBrowser")));
     m_toolBar1->addAction(action(QStringLiteral("a_sendEmail")));
     m_toolBar1->addSeparator();
+    m_toolBar1->addAction(action(QStringLiteral("a_colourize")));
     m_toolBar1->addAction(action(QStringLiteral("a_gotoLine")));
+    // A right click on "Colour the tags" offers to colour or to remove the colour.
+    auto* colourMenu = new QMenu(this);
+    colourMenu->setObjectName(QStringLiteral("colourMenu"));
+    colourMenu->addAction(action(QStringLiteral("a_colourise")));
+    colourMenu->addAction(action(QStringLiteral("a_removeColour")));
+    QWidget* colourButton = m_toolBar1->widgetForAction(action(QStringLiteral("a_colourize")));
+    colourButton->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(colourButton, &QWidget::customContextMenuRequested, colourMenu,
+            [colourButton, colourMenu](const QPoint& at) { colourMenu->popup(colourButton->mapToGlobal(at)); });
     for (const char* name : {"a_cut", "a_copy", "a_paste", "a_selectAll"})
         m_toolBar2->addAction(action(QLatin1String(name)));
     m_toolBar2->addSeparator();
@@ -480,6 +504,7 @@ void MainWindow::applyEditorFont()
         font = QApplication::font();
     font.setPointSize(std::max(1, m_font.size.toInt()));
     m_editor->setFont(font);
+    m_colourer->setEditorFont(font);
 }
 
 // ---- window events ------------------------------------------------------------------------

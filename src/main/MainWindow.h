@@ -31,6 +31,7 @@ class QTabWidget;
 class QToolBar;
 class QToolButton;
 class Shell;
+class SyntaxColourer;
 class SnippetCommands;
 
 // The main window: the one document, its file and the commands around it.
@@ -82,6 +83,7 @@ public:
     SnippetCommands* snippets() const { return m_snippets; }
     InstantCodeWindow* instantCode() const { return m_instantCode; }
     NavigatorPanel* navigator() const { return m_navigator; }
+    SyntaxColourer* colourer() const { return m_colourer; }
     LinkCommands* linkCommands() const { return m_linkCommands; }
     Preview* preview() const { return m_preview; }
     QWidget* leftPanel() const { return m_leftPanel; }
@@ -190,6 +192,7 @@ private:
     SnippetCommands* m_snippets = nullptr;
     InstantCodeWindow* m_instantCode = nullptr;
     NavigatorPanel* m_navigator = nullptr;
+    SyntaxColourer* m_colourer = nullptr;
     LinkCommands* m_linkCommands = nullptr;
     ButtonBars* m_buttonBars = nullptr;
     EditorModes* m_editorModes = nullptr;
