@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTimer>
 
 const QString CodeEditor::kSeparators = QStringLiteral("\t \"$%&'()+,./:;<=>");
 
@@ -80,14 +81,29 @@ int CodeEditor::positionOfOffset(int offset) const
 {
     offset = std::clamp(offset, 0, charCount());
     // The last paragraph whose start offset (position + number of breaks before it) is <= offset.
+    // Interpolation steps (lines are of similar length) alternate with halving, so a skewed
+    // text still takes logarithmic time.
     const QTextDocument* doc = document();
+    const auto start = [doc](int number) { return doc->findBlockByNumber(number).position() + number; };
     int lo = 0, hi = doc->blockCount() - 1;
-    while (lo < hi) {
-        const int mid = (lo + hi + 1) / 2;
-        if (doc->findBlockByNumber(mid).position() + mid <= offset)
+    int loStart = 0, hiStart = start(hi);
+    for (bool interpolate = true; lo < hi; interpolate = !interpolate) {
+        if (offset >= hiStart) {
+            lo = hi;
+            break;
+        }
+        int mid = (lo + hi + 1) / 2;
+        if (interpolate && hiStart > loStart)
+            mid = lo + int(qint64(offset - loStart) * (hi - lo) / (hiStart - loStart));
+        mid = std::clamp(mid, lo + 1, hi);
+        const int midStart = start(mid);
+        if (midStart <= offset) {
             lo = mid;
-        else
+            loStart = midStart;
+        } else {
             hi = mid - 1;
+            hiStart = start(hi);
+        }
     }
     const QTextBlock block = doc->findBlockByNumber(lo);
     const int column = offset - (block.position() + lo);
@@ -206,40 +222,83 @@ void CodeEditor::addLine(const QString& line)
 
 // ---- selection ----------------------------------------------------------------------------
 
-int CodeEditor::selStart() const { return offsetOfPosition(textCursor().anchor()); }
-
-int CodeEditor::selLength() const { return offsetOfPosition(textCursor().position()) - selStart(); }
-
-namespace {
-// Moves the cursor without the scrolling that setTextCursor() does by itself.
-void setCursorKeepingView(QPlainTextEdit* edit, const QTextCursor& cursor)
+QTextCursor CodeEditor::cursor() const
 {
-    const int h = edit->horizontalScrollBar()->value();
-    const int v = edit->verticalScrollBar()->value();
-    edit->setTextCursor(cursor);
-    edit->horizontalScrollBar()->setValue(h);
-    edit->verticalScrollBar()->setValue(v);
+    if (!m_pending)
+        return textCursor();
+    QTextCursor c(document());
+    c.setPosition(std::min(m_pendingAnchor, document()->characterCount() - 1));
+    c.setPosition(std::min(m_pendingPosition, document()->characterCount() - 1), QTextCursor::KeepAnchor);
+    return c;
 }
-} // namespace
+
+void CodeEditor::placeCursor(const QTextCursor& c)
+{
+    m_pending = false;
+    setTextCursor(c);
+}
+
+void CodeEditor::deferCursor(int anchor, int position)
+{
+    // Moving the widget's own cursor lays out and scrolls to it; runs of caret moves by
+    // commands are applied once, when the event loop comes back, without scrolling.
+    const bool hadSelection = m_pending ? m_pendingAnchor != m_pendingPosition : textCursor().hasSelection();
+    m_pending = true;
+    m_pendingAnchor = anchor;
+    m_pendingPosition = position;
+    if (!m_flushScheduled) {
+        m_flushScheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            m_flushScheduled = false;
+            flushCursor();
+        });
+    }
+    if (hadSelection || anchor != position)
+        emit selectionChanged();
+    emitIfAnchorMoved();
+}
+
+void CodeEditor::flushCursor()
+{
+    if (!m_pending)
+        return;
+    const QTextCursor c = cursor();
+    m_pending = false;
+    const int h = horizontalScrollBar()->value();
+    const int v = verticalScrollBar()->value();
+    setTextCursor(c);
+    horizontalScrollBar()->setValue(h);
+    verticalScrollBar()->setValue(v);
+}
+
+bool CodeEditor::viewportEvent(QEvent* e)
+{
+    flushCursor();
+    return QPlainTextEdit::viewportEvent(e);
+}
+
+int CodeEditor::selStart() const { return offsetOfPosition(m_pending ? m_pendingAnchor : textCursor().anchor()); }
+
+int CodeEditor::selLength() const
+{
+    return offsetOfPosition(m_pending ? m_pendingPosition : textCursor().position()) - selStart();
+}
+
 
 void CodeEditor::setSelStart(int offset)
 {
-    QTextCursor c = textCursor();
-    c.setPosition(positionOfOffset(offset));
-    setCursorKeepingView(this, c);
+    const int position = positionOfOffset(offset);
+    deferCursor(position, position);
 }
 
 void CodeEditor::setSelLength(int length)
 {
-    QTextCursor c = textCursor();
-    const int anchor = c.anchor();
+    const int anchor = m_pending ? m_pendingAnchor : textCursor().anchor();
     const int target = std::clamp(offsetOfPosition(anchor) + length, 0, charCount());
-    c.setPosition(anchor);
-    c.setPosition(positionOfOffset(target), QTextCursor::KeepAnchor);
-    setCursorKeepingView(this, c);
+    deferCursor(anchor, positionOfOffset(target));
 }
 
-QString CodeEditor::selText() const { return withCrLf(textCursor().selectedText()); }
+QString CodeEditor::selText() const { return withCrLf(cursor().selectedText()); }
 
 void CodeEditor::setSelText(const QString& text)
 {
@@ -249,7 +308,7 @@ void CodeEditor::setSelText(const QString& text)
 
 int CodeEditor::selLine() const
 {
-    const QTextCursor c = textCursor();
+    const QTextCursor c = cursor();
     const QTextBlock block = document()->findBlock(c.anchor());
     if (!wordWrap())
         return block.blockNumber();
@@ -264,7 +323,7 @@ int CodeEditor::selLine() const
 void CodeEditor::setSelLine(int line)
 {
     line = std::max(0, line);
-    QTextCursor c = textCursor();
+    QTextCursor c = cursor();
     if (!wordWrap()) {
         const QTextBlock block = document()->findBlockByNumber(std::min(line, document()->blockCount() - 1));
         c.setPosition(block.position());
@@ -281,12 +340,12 @@ void CodeEditor::setSelLine(int line)
         }
         c.setPosition(position);
     }
-    setCursorKeepingView(this, c);
+    deferCursor(c.anchor(), c.position());
 }
 
 int CodeEditor::selCol() const
 {
-    const QTextCursor c = textCursor();
+    const QTextCursor c = cursor();
     const QTextBlock block = document()->findBlock(c.anchor());
     int column = c.anchor() - block.position();
     if (wordWrap()) {
@@ -305,7 +364,11 @@ void CodeEditor::selectAll()
     setSelLength(-count);
 }
 
-void CodeEditor::scrollInView() { ensureCursorVisible(); }
+void CodeEditor::scrollInView()
+{
+    flushCursor();
+    ensureCursorVisible();
+}
 
 void CodeEditor::scrollToLine(int line)
 {
@@ -330,7 +393,7 @@ bool CodeEditor::findText(const QString& text, bool down, bool matchCase, bool w
     if (text.isEmpty() || text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
         return false; // a match never spans a paragraph break
     const Qt::CaseSensitivity cs = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    const int anchor = textCursor().anchor();
+    const int anchor = cursor().anchor();
     QTextBlock block = document()->findBlock(anchor);
     int column = anchor - block.position();
     while (block.isValid()) {
@@ -357,10 +420,10 @@ bool CodeEditor::findText(const QString& text, bool down, bool matchCase, bool w
         if (found >= 0) {
             const int start = block.position() + int(found);
             const int end = start + int(text.size());
-            QTextCursor c = textCursor();
+            QTextCursor c = cursor();
             c.setPosition(down ? end : start);
             c.setPosition(down ? start : end, QTextCursor::KeepAnchor);
-            setTextCursor(c);
+            placeCursor(c);
             return true;
         }
         if (down) {
@@ -376,7 +439,7 @@ bool CodeEditor::findText(const QString& text, bool down, bool matchCase, bool w
 
 QString CodeEditor::wordAtCaret() const
 {
-    const int anchor = textCursor().anchor();
+    const int anchor = cursor().anchor();
     const QTextBlock block = document()->findBlock(anchor);
     const QString line = block.text();
     const int column = anchor - block.position();
@@ -414,6 +477,7 @@ int CodeEditor::wordBoundary(int position, bool forward) const
 void CodeEditor::setWholeText(const QStringList& paragraphs)
 {
     m_editing = true;
+    m_pending = false;
     m_block = {};
     setExtraSelections({});
     setPlainText(paragraphs.join(QLatin1Char('\n')));
@@ -444,6 +508,7 @@ void CodeEditor::clear()
     const bool hadText = !document()->isEmpty();
     m_format = TextFormat();
     m_editing = true;
+    m_pending = false;
     m_block = {};
     setExtraSelections({});
     setPlainText(QString());
@@ -466,7 +531,7 @@ void CodeEditor::applyReplace(int from, int to, const QString& text)
         c.removeSelectedText();
     else
         c.insertText(text);
-    setTextCursor(c);
+    placeCursor(c);
     m_editing = false;
     setModified(true);
     const int typingEnd = m_typingEnd; // an edit's own caret move does not end a typing run
@@ -487,8 +552,8 @@ void CodeEditor::replaceRange(int from, int to, const QString& rawText, bool typ
     step.position = from;
     step.removed = range.selectedText().replace(kParagraph, QLatin1Char('\n'));
     step.inserted = text;
-    step.anchorBefore = textCursor().anchor();
-    step.caretBefore = textCursor().position();
+    step.anchorBefore = cursor().anchor();
+    step.caretBefore = cursor().position();
     step.typing = typing;
     if (step.removed.isEmpty() && step.inserted.isEmpty())
         return;
@@ -498,7 +563,7 @@ void CodeEditor::replaceRange(int from, int to, const QString& rawText, bool typ
 
 void CodeEditor::replaceSelection(const QString& text, bool typing)
 {
-    const QTextCursor c = textCursor();
+    const QTextCursor c = cursor();
     replaceRange(c.selectionStart(), c.selectionEnd(), text, typing);
 }
 
@@ -542,11 +607,11 @@ void CodeEditor::undo()
     m_undo.pop_back();
     m_undoSpace -= step.cost();
     applyReplace(step.position, step.position + int(step.inserted.size()), step.removed);
-    QTextCursor c = textCursor();
+    QTextCursor c = cursor();
     const int end = document()->characterCount() - 1;
     c.setPosition(std::min(step.anchorBefore, end));
     c.setPosition(std::min(step.caretBefore, end), QTextCursor::KeepAnchor);
-    setTextCursor(c);
+    placeCursor(c);
     m_typingEnd = -1;
     m_redo.push_back(std::move(step));
     notifyHistory(hadUndo, hadRedo);
@@ -616,7 +681,7 @@ void CodeEditor::emitIfAnchorMoved()
     if (m_editing)
         return;
     const int anchor = selStart();
-    if (textCursor().position() != m_typingEnd)
+    if ((m_pending ? m_pendingPosition : textCursor().position()) != m_typingEnd)
         m_typingEnd = -1;
     if (anchor == m_lastAnchor)
         return;
@@ -634,7 +699,7 @@ QMimeData* CodeEditor::createMimeDataFromSelection() const
         data->setData(kBlockMime, QByteArray("1"));
     } else {
         data->setText(selText());
-        const QTextCursor c = textCursor();
+        const QTextCursor c = cursor();
         if (m_richText && c.hasSelection()) {
             const QByteArray rtf = m_richText(c.selectionStart(), c.selectionEnd()).toLatin1();
             data->setData(QStringLiteral("text/rtf"), rtf);
@@ -646,14 +711,14 @@ QMimeData* CodeEditor::createMimeDataFromSelection() const
 
 void CodeEditor::copyToClipboard()
 {
-    if (!m_block.active && !textCursor().hasSelection())
+    if (!m_block.active && !cursor().hasSelection())
         return;
     QApplication::clipboard()->setMimeData(createMimeDataFromSelection());
 }
 
 void CodeEditor::cutToClipboard()
 {
-    if (!textCursor().hasSelection())
+    if (!cursor().hasSelection())
         return;
     copyToClipboard();
     replaceSelection(QString(), false);
@@ -724,7 +789,7 @@ bool CodeEditor::handleBlockKey(QKeyEvent* e)
     if (!blockKey || wordWrap())
         return false;
     if (!m_block.active) {
-        const QTextCursor c = textCursor();
+        const QTextCursor c = cursor();
         const QTextBlock block = document()->findBlock(c.position());
         m_block = {true, block.blockNumber(), c.position() - block.position(), block.blockNumber(),
                    c.position() - block.position()};
@@ -737,16 +802,16 @@ bool CodeEditor::handleBlockKey(QKeyEvent* e)
     default: break;
     }
     const QTextBlock block = document()->findBlockByNumber(m_block.caretLine);
-    QTextCursor c = textCursor();
+    QTextCursor c = cursor();
     c.setPosition(block.position() + std::min(m_block.caretCol, block.length() - 1));
-    setTextCursor(c);
+    placeCursor(c);
     updateBlockHighlight();
     return true;
 }
 
 void CodeEditor::pasteBlock(const QStringList& rows)
 {
-    const QTextCursor c = textCursor();
+    const QTextCursor c = cursor();
     const QTextBlock first = document()->findBlock(c.selectionStart());
     const int column = c.selectionStart() - first.position();
     const int firstLine = first.blockNumber();
@@ -762,15 +827,17 @@ void CodeEditor::pasteBlock(const QStringList& rows)
     }
     const int from = first.position();
     replaceRange(from, last.position() + last.length() - 1, lines.join(QLatin1Char('\n')));
-    QTextCursor after = textCursor();
+    QTextCursor after = cursor();
     after.setPosition(from + column + int(rows.value(0).size()));
-    setTextCursor(after);
+    placeCursor(after);
 }
 
 // ---- input --------------------------------------------------------------------------------
 
 bool CodeEditor::event(QEvent* e)
 {
+    if (e->type() != QEvent::Timer)
+        flushCursor();
     if (e->type() == QEvent::ShortcutOverride) {
         // The main window's menu shortcuts win over the editor's own Ctrl and Alt keys.
         const auto* key = static_cast<QKeyEvent*>(e);
@@ -784,7 +851,7 @@ bool CodeEditor::event(QEvent* e)
 
 void CodeEditor::handleBackspaceDelete(bool forward, bool word)
 {
-    QTextCursor c = textCursor();
+    QTextCursor c = cursor();
     if (c.hasSelection()) {
         replaceSelection(QString(), false);
         return;
@@ -852,11 +919,11 @@ void CodeEditor::keyPressEvent(QKeyEvent* e)
         replaceSelection(QStringLiteral("\t"), true);
         ensureCursorVisible();
     } else if (isPrintable(e->text()) && !(mods & (Qt::ControlModifier | Qt::MetaModifier))) {
-        QTextCursor c = textCursor();
+        QTextCursor c = cursor();
         if (overwriteMode() && !c.hasSelection() && !c.atBlockEnd()) {
             // Overwrite replaces the next character of the line.
             c.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
-            setTextCursor(c);
+            placeCursor(c);
         }
         replaceSelection(e->text(), true);
         ensureCursorVisible();
@@ -896,7 +963,7 @@ void CodeEditor::dropEvent(QDropEvent* e)
         return;
     }
     const int drop = cursorForPosition(e->position().toPoint()).position();
-    const QTextCursor c = textCursor();
+    const QTextCursor c = cursor();
     if (e->source() == this || e->source() == viewport()) {
         // Moving text inside the document is one undo step over the span it crosses.
         const int a = c.selectionStart(), b = c.selectionEnd();
@@ -919,9 +986,9 @@ void CodeEditor::dropEvent(QDropEvent* e)
         e->accept();
         return;
     }
-    QTextCursor at = textCursor();
+    QTextCursor at = cursor();
     at.setPosition(drop);
-    setTextCursor(at);
+    placeCursor(at);
     replaceSelection(e->mimeData()->text(), false);
     e->acceptProposedAction();
 }
@@ -950,10 +1017,10 @@ void CodeEditor::mouseDoubleClickEvent(QMouseEvent* e)
         --from;
     while (to < line.size() && !isSeparator(line[to]))
         ++to;
-    QTextCursor c = textCursor();
+    QTextCursor c = cursor();
     c.setPosition(block.position() + from);
     c.setPosition(block.position() + to, QTextCursor::KeepAnchor);
-    setTextCursor(c);
+    placeCursor(c);
     e->accept();
 }
 

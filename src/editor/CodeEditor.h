@@ -115,6 +115,7 @@ signals:
 
 protected:
     bool event(QEvent* e) override;
+    bool viewportEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
     void insertFromMimeData(const QMimeData* source) override;
@@ -156,6 +157,11 @@ private:
     void emitIfAnchorMoved();
     int wordBoundary(int position, bool forward) const;
     void runUntracked(const std::function<void()>& action);
+    // The selection as the editor sees it: the widget's cursor, or the pending one.
+    QTextCursor cursor() const;
+    void placeCursor(const QTextCursor& c);
+    void deferCursor(int anchor, int position);
+    void flushCursor();
 
     std::deque<Step> m_undo;
     std::deque<Step> m_redo;
@@ -167,4 +173,8 @@ private:
     TextFormat m_format;
     BlockSelection m_block;
     std::function<QString(int, int)> m_richText;
+    bool m_pending = false;
+    bool m_flushScheduled = false;
+    int m_pendingAnchor = 0;
+    int m_pendingPosition = 0;
 };

@@ -660,7 +660,7 @@ void MainWindow::updateSaveEnabled()
 
 void MainWindow::updateEditEnabled()
 {
-    const bool selected = m_editor->textCursor().hasSelection();
+    const bool selected = m_editor->selLength() != 0;
     action(QStringLiteral("a_cut"))->setEnabled(selected);
     action(QStringLiteral("a_copy"))->setEnabled(selected);
     const QMimeData* clip = QApplication::clipboard()->mimeData();
