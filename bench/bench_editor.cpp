@@ -85,7 +85,8 @@ int runSide(bool bare, const QString& path)
 
     // Offset round trips at random places.
     QRandomGenerator random(42);
-    const int rounds = 100000;
+    // The bare widget scrolls to every caret it is given, so it gets fewer rounds.
+    const int rounds = bare ? 2000 : 100000;
     qint64 checksum = 0;
     t.restart();
     if (bare) {

@@ -474,13 +474,13 @@ int CodeEditor::wordBoundary(int position, bool forward) const
 
 // ---- files --------------------------------------------------------------------------------
 
-void CodeEditor::setWholeText(const QStringList& paragraphs)
+void CodeEditor::setWholeText(const QString& text)
 {
     m_editing = true;
     m_pending = false;
     m_block = {};
     setExtraSelections({});
-    setPlainText(paragraphs.join(QLatin1Char('\n')));
+    setPlainText(text);
     m_editing = false;
     resetHistory();
     setModified(true);
@@ -489,9 +489,10 @@ void CodeEditor::setWholeText(const QStringList& paragraphs)
 
 void CodeEditor::loadFromFile(const QString& path)
 {
-    TextFileContent content = readTextFile(path);
-    m_format = content.format;
-    setWholeText(content.paragraphs);
+    TextFormat format;
+    const QString text = decodeToText(readBytes(path), &format);
+    m_format = format;
+    setWholeText(text);
 }
 
 void CodeEditor::saveToFile(const QString& path) const

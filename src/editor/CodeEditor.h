@@ -153,7 +153,7 @@ private:
     void updateBlockHighlight();
     void pasteBlock(const QStringList& rows);
     QString blockText() const;
-    void setWholeText(const QStringList& paragraphs);
+    void setWholeText(const QString& text);
     void emitIfAnchorMoved();
     int wordBoundary(int position, bool forward) const;
     void runUntracked(const std::function<void()>& action);

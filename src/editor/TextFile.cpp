@@ -57,50 +57,58 @@ bool encodeWindows1252(const QString& text, QByteArray* out)
     return true;
 }
 
-TextFileContent decodeText(QByteArray bytes)
+QString decodeToText(QByteArray bytes, TextFormat* format)
 {
-    TextFileContent result;
+    *format = TextFormat();
     const qsizetype nul = bytes.indexOf('\0');
     if (nul >= 0)
         bytes.truncate(nul);
 
     QString text;
     if (bytes.startsWith("\xEF\xBB\xBF")) {
-        result.format.byteOrderMark = true;
+        format->byteOrderMark = true;
         text = QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
     } else {
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         text = decoder.decode(bytes);
         if (decoder.hasError()) {
-            result.format.encoding = TextFormat::Encoding::Windows1252;
+            format->encoding = TextFormat::Encoding::Windows1252;
             text = decodeWindows1252(bytes);
         }
     }
 
+    // Every break becomes one LF, in place; the first break tells the file's style.
     bool styleKnown = false;
-    qsizetype start = 0;
     const qsizetype n = text.size();
-    const QChar* s = text.constData();
-    result.paragraphs.reserve(n / 40 + 1);
+    QChar* s = text.data();
+    qsizetype out = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = s[i];
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) {
+            s[out++] = c;
             continue;
-        result.paragraphs.append(text.mid(start, i - start));
+        }
         const QChar other = c == QLatin1Char('\r') ? QLatin1Char('\n') : QLatin1Char('\r');
         const bool pair = i + 1 < n && s[i + 1] == other;
         if (!styleKnown) {
             styleKnown = true;
             if (c == QLatin1Char('\n'))
-                result.format.lineBreak = TextFormat::LineBreak::Lf; // LF and LF CR files save with LF
+                format->lineBreak = TextFormat::LineBreak::Lf; // LF and LF CR files save with LF
             else
-                result.format.lineBreak = pair ? TextFormat::LineBreak::CrLf : TextFormat::LineBreak::Cr;
+                format->lineBreak = pair ? TextFormat::LineBreak::CrLf : TextFormat::LineBreak::Cr;
         }
         if (pair)
             ++i;
-        start = i + 1;
+        s[out++] = QLatin1Char('\n');
     }
-    result.paragraphs.append(text.mid(start));
+    text.truncate(out);
+    return text;
+}
+
+TextFileContent decodeText(QByteArray bytes)
+{
+    TextFileContent result;
+    result.paragraphs = decodeToText(std::move(bytes), &result.format).split(QLatin1Char('\n'));
     return result;
 }
 

@@ -26,6 +26,8 @@ struct TextFileContent {
 // the bytes are valid UTF-8, else Windows-1252. CR, LF, CR LF and LF CR each end a paragraph;
 // the style of the first break is the file's style.
 TextFileContent decodeText(QByteArray bytes);
+// The same as one text with each break as a single LF.
+QString decodeToText(QByteArray bytes, TextFormat* format);
 
 // Joins paragraphs with the format's break (none after the last) and encodes them. Text that
 // Windows-1252 cannot hold is written as UTF-8 rather than lost.
