@@ -1,10 +1,14 @@
+#include "editor/SyntaxColourer.h"
 #include "main/EditingAids.h"
 #include "main/EditorFontDialog.h"
 #include "editor/TextFile.h"
 #include "platform/FileError.h"
 #include "support/MainWindowFixture.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -528,6 +532,37 @@ TEST_F(MainWindowTest, EditorFontDialogKeepsTheModifiedFlagAndWritesItsFile)
     dialog->findChild<QPushButton*>("closeButton")->click();
     EXPECT_EQ(readFile(settingsFile("fontDetails.plr")), "Arial\r\n14\r\n");
     EXPECT_TRUE(window->action("a_font")->isEnabled());
+    discard();
+}
+} // namespace
+
+namespace {
+TEST_F(MainWindowTest, ColourCommandsAndRichTextCopy)
+{
+    start();
+    editor().setText("<B>bold</B> text");
+    SyntaxColourer* colourer = window->colourer();
+    colourer->finishColouring();
+    const auto formats = [this] { return editor().document()->firstBlock().layout()->formats().size(); };
+    EXPECT_GT(formats(), 0);
+    trigger("a_removeColour");
+    EXPECT_EQ(formats(), 0);
+    trigger("a_colourise");
+    colourer->finishColouring();
+    EXPECT_GT(formats(), 0);
+    trigger("a_removeColour");
+    trigger("a_colourize"); // "Colour the tags" on tool bar 1 does the same
+    colourer->finishColouring();
+    EXPECT_GT(formats(), 0);
+
+    editor().setSelStart(0);
+    editor().setSelLength(11);
+    trigger("a_copy");
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    EXPECT_EQ(data->text(), "<B>bold</B>");
+    const QByteArray rtf = data->data("text/rtf");
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
+    EXPECT_TRUE(rtf.contains("bold"));
     discard();
 }
 } // namespace
