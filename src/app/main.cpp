@@ -6,6 +6,7 @@
 #include "platform/Shell.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char** argv)
 {
@@ -21,6 +22,9 @@ int main(int argc, char** argv)
     DesktopShell shell;
     MainWindow window({&prompter, &shell, {}, {}}, arguments);
     prompter.setParent(&window);
+    // Maximized; the geometry also covers a desktop without a window manager to maximize it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.setGeometry(screen->availableGeometry());
     window.showMaximized();
     return app.exec();
 }

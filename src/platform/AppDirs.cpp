@@ -75,9 +75,13 @@ QString dataDir()
 {
     if (!dataOverride().isEmpty())
         return withSlash(dataOverride());
+    // Beside the executable (a build or a portable install), else the share directory of the
+    // prefix the executable is installed in, else the one it was built for.
     const QString beside = executableDir();
-    if (QFileInfo::exists(beside + QLatin1String("/list.jsd")) || QFileInfo::exists(beside + QLatin1String("/brief.htm")))
-        return withSlash(beside);
+    for (const QString& dir : {beside, beside + QLatin1String("/../share/pelorin95")}) {
+        if (QFileInfo::exists(dir + QLatin1String("/list.jsd")) || QFileInfo::exists(dir + QLatin1String("/brief.htm")))
+            return withSlash(QDir::cleanPath(dir));
+    }
     return withSlash(QStringLiteral(PELORIN_DATA_PREFIX));
 }
 
