@@ -73,3 +73,41 @@ TEST(AppDirs, SettingsOverrideFromTheCommandLine)
     EXPECT_EQ(AppDirs::settingsFile("lastfile.plr"), dir.path() + "/lastfile.plr");
 }
 } // namespace
+
+#include "platform/HintRouter.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+TEST(HintRouter, ShowsTheStatusTipUnderTheMouseInTheActiveWindowsHintBox)
+{
+    HintRouter router;
+    QWidget main;
+    auto* mainBox = new QPlainTextEdit("Help Message", &main);
+    auto* button = new QPushButton("Go", &main);
+    button->setStatusTip("Go somewhere");
+    auto* plain = new QWidget(&main); // no tip of its own: its parent's speaks for it
+    main.setStatusTip("The main window");
+    router.setMainHintBox(mainBox);
+
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(button, &enter);
+    EXPECT_EQ(mainBox->toPlainText(), "Go somewhere");
+    QApplication::sendEvent(plain, &enter);
+    EXPECT_EQ(mainBox->toPlainText(), "The main window");
+
+    // A tool window with a hint box of its own takes the hints while it is active.
+    QWidget tool;
+    auto* toolBox = new QPlainTextEdit(&tool);
+    router.registerWindow(&tool, toolBox);
+    tool.show();
+    QApplication::setActiveWindow(&tool);
+    if (QApplication::activeWindow() == &tool) {
+        QApplication::sendEvent(button, &enter);
+        EXPECT_EQ(toolBox->toPlainText(), "Go somewhere");
+    }
+}
+} // namespace
