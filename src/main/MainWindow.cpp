@@ -25,6 +25,7 @@
 #include "platform/HintRouter.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
+#include "tools/SpellCheckDialog.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -39,6 +40,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -332,6 +334,16 @@ void MainWindow::createActions()
     m_toolBar2->addSeparator();
     m_toolBar2->addAction(action(QStringLiteral("a_find")));
     m_toolBar2->addAction(action(QStringLiteral("a_replace")));
+    // The button stays disabled while the check runs, and comes back however the check ends.
+    QAction* spelling = makeAction(QStringLiteral("a_checkSpelling"), QStringLiteral("Chec&k Spelling"),
+                                   QStringLiteral("Check the spelling of the page"), [this] {
+                                       QAction* check = action(QStringLiteral("a_checkSpelling"));
+                                       check->setEnabled(false);
+                                       const auto enable = qScopeGuard([check] { check->setEnabled(true); });
+                                       checkSpelling(*m_editor, prompter(), this);
+                                   });
+    m_toolBar2->addSeparator();
+    m_toolBar2->addAction(spelling);
 }
 
 void MainWindow::createNavigatorCommands()
