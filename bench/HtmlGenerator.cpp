@@ -23,18 +23,22 @@ private:
     std::uint64_t m_state = 0x5eed1234abcdULL;
 };
 
-const std::array<const char*, 48> kWords = {
-    "site",    "page",    "welcome", "home",     "news",    "links",  "photo",   "gallery", "contact", "about",
-    "our",     "the",     "and",     "with",     "for",     "from",   "update",  "weekly",  "club",    "members",
-    "meeting", "river",   "garden",  "summer",   "winter",  "walk",   "history", "family",  "recipes", "music",
-    "guitar",  "lessons", "café",    "naïve",    "résumé",  "price",  "order",   "free",    "download", "email",
-    "mail",    "list",    "table",   "weather",  "town",    "school", "project", "notes"};
+const std::array<const char*, 48> kWords = { "site", "page", "welcome", "home", "news", "links", "photo", "gallery",
+    "contact", "about", "our", "the", "and", "with", "for", "from", "update", "weekly", "club", "members", "meeting",
+    "river", "garden", "summer", "winter", "walk", "history", "family", "recipes", "music", "guitar", "lessons", "café",
+    "naïve", "résumé", "price", "order", "free", "download", "email", "mail", "list", "table", "weather", "town",
+    "school", "project", "notes" };
 
-const std::array<const char*, 8> kEntities = {"&nbsp;", "&amp;", "&copy;", "&lt;", "&gt;", "&quot;", "&#169;", "&eacute;"};
+const std::array<const char*, 8> kEntities
+    = { "&nbsp;", "&amp;", "&copy;", "&lt;", "&gt;", "&quot;", "&#169;", "&eacute;" };
 
 class Page {
 public:
-    explicit Page(qint64 bytes) : m_target(bytes) { m_text.reserve(bytes + 65536); }
+    explicit Page(qint64 bytes)
+        : m_target(bytes)
+    {
+        m_text.reserve(bytes + 65536);
+    }
 
     QByteArray build()
     {
@@ -67,13 +71,20 @@ private:
     {
         QString out;
         for (int i = 0; i < words; ++i) {
-            if (i)
-                out += u' ';
+            if (i) out += u' ';
             switch (m_random.below(40)) {
-            case 0: out += QString::fromLatin1(kEntities[std::size_t(m_random.below(int(kEntities.size())))]); break;
-            case 1: out += QStringLiteral("<A HREF=\"%1.htm\">%2</A>").arg(word(), word()); break;
-            case 2: out += QStringLiteral("<B>%1</B>").arg(word()); break;
-            case 3: out += QStringLiteral("<I>%1 %2</I>").arg(word(), word()); break;
+            case 0:
+                out += QString::fromLatin1(kEntities[std::size_t(m_random.below(int(kEntities.size())))]);
+                break;
+            case 1:
+                out += QStringLiteral("<A HREF=\"%1.htm\">%2</A>").arg(word(), word());
+                break;
+            case 2:
+                out += QStringLiteral("<B>%1</B>").arg(word());
+                break;
+            case 3:
+                out += QStringLiteral("<I>%1 %2</I>").arg(word(), word());
+                break;
             case 4:
                 out += QStringLiteral("<IMG SRC=\"images/%1.gif\" WIDTH=%2 HEIGHT=%3 ALT=\"%4\">")
                            .arg(word())
@@ -81,8 +92,13 @@ private:
                            .arg(16 + m_random.below(300))
                            .arg(word());
                 break;
-            case 5: out += QStringLiteral("<FONT color=\"#%1\" size=2>%2</FONT>").arg(m_random.below(0xFFFFFF), 6, 16, QLatin1Char('0')).arg(word()); break;
-            default: out += word();
+            case 5:
+                out += QStringLiteral("<FONT color=\"#%1\" size=2>%2</FONT>")
+                           .arg(m_random.below(0xFFFFFF), 6, 16, QLatin1Char('0'))
+                           .arg(word());
+                break;
+            default:
+                out += word();
             }
         }
         return out;
@@ -122,14 +138,32 @@ private:
             const int body = 3 + m_random.below(12);
             for (int i = 0; i < body; ++i) {
                 switch (m_random.below(8)) {
-                case 0: line(QStringLiteral("  var %1 = \"%2\";").arg(word(), words(3))); break;
-                case 1: line(QStringLiteral("  if (a == '%1') { return b; }").arg(word())); break;
-                case 2: line(QStringLiteral("  for (var i = 0; i < %1; i++) {").arg(m_random.below(50))); line("    b += a.charAt(i);"); line("  }"); i += 2; break;
-                case 3: line(QStringLiteral("  // %1").arg(words(5))); break;
-                case 4: line(QStringLiteral("  document.write(\"<P>%1</P>\\n\");").arg(words(4))); break;
-                case 5: line(QStringLiteral("  window.status = '%1';").arg(words(2))); break;
-                case 6: line(QStringLiteral("  else { b = null; }")); break;
-                default: line(QStringLiteral("  b = new Array(%1, %2);").arg(m_random.below(9)).arg(m_random.below(9)));
+                case 0:
+                    line(QStringLiteral("  var %1 = \"%2\";").arg(word(), words(3)));
+                    break;
+                case 1:
+                    line(QStringLiteral("  if (a == '%1') { return b; }").arg(word()));
+                    break;
+                case 2:
+                    line(QStringLiteral("  for (var i = 0; i < %1; i++) {").arg(m_random.below(50)));
+                    line("    b += a.charAt(i);");
+                    line("  }");
+                    i += 2;
+                    break;
+                case 3:
+                    line(QStringLiteral("  // %1").arg(words(5)));
+                    break;
+                case 4:
+                    line(QStringLiteral("  document.write(\"<P>%1</P>\\n\");").arg(words(4)));
+                    break;
+                case 5:
+                    line(QStringLiteral("  window.status = '%1';").arg(words(2)));
+                    break;
+                case 6:
+                    line(QStringLiteral("  else { b = null; }"));
+                    break;
+                default:
+                    line(QStringLiteral("  b = new Array(%1, %2);").arg(m_random.below(9)).arg(m_random.below(9)));
                 }
             }
             line("  return true;");
@@ -143,7 +177,9 @@ private:
 
     void table()
     {
-        line(QStringLiteral("<TABLE border=%1 cellpadding=4 cellspacing=0 width=\"%2%\">").arg(m_random.below(3)).arg(50 + m_random.below(50)));
+        line(QStringLiteral("<TABLE border=%1 cellpadding=4 cellspacing=0 width=\"%2%\">")
+                 .arg(m_random.below(3))
+                 .arg(50 + m_random.below(50)));
         const int rows = 3 + m_random.below(15), columns = 2 + m_random.below(5);
         for (int r = 0; r < rows; ++r) {
             line("  <TR>");
@@ -158,7 +194,9 @@ private:
     {
         line(QStringLiteral("<FORM name=\"%1\" action=\"/cgi-bin/%1.pl\" method=post>").arg(word()));
         for (int i = 0; i < 3 + m_random.below(5); ++i)
-            line(QStringLiteral("  %1: <INPUT type=\"text\" name=\"%2\" size=%3><BR>").arg(word(), word()).arg(10 + m_random.below(30)));
+            line(QStringLiteral("  %1: <INPUT type=\"text\" name=\"%2\" size=%3><BR>")
+                     .arg(word(), word())
+                     .arg(10 + m_random.below(30)));
         line("  <INPUT type=\"submit\" value=\"Send\" onClick=\"return check(this.form);\">");
         line("</FORM>");
     }
@@ -166,8 +204,7 @@ private:
     void body(int section)
     {
         line(QStringLiteral("<H%1>%2</H%1>").arg(1 + m_random.below(3)).arg(words(3)));
-        if (m_random.chance(30))
-            line(QStringLiteral("<!-- %1 -->").arg(words(5)));
+        if (m_random.chance(30)) line(QStringLiteral("<!-- %1 -->").arg(words(5)));
         if (m_random.chance(10)) {
             line("<!--");
             for (int i = 0; i < 3 + m_random.below(10); ++i)
@@ -186,10 +223,8 @@ private:
                 line("</P>");
             }
         }
-        if (m_random.chance(40))
-            table();
-        if (m_random.chance(15))
-            form();
+        if (m_random.chance(40)) table();
+        if (m_random.chance(15)) form();
         // Every twelfth section carries a long script block.
         if (section % 12 == 6)
             script(800 + m_random.below(700));

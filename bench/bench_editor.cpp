@@ -28,11 +28,9 @@ double percentile(std::vector<double> v, double p)
 long peakKilobytes()
 {
     QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
+    if (!status.open(QIODevice::ReadOnly)) return -1;
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
+        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
     return -1;
 }
 
@@ -109,9 +107,8 @@ int runSide(bool bare, const QString& path)
 
     std::printf("%s load_ms=%.1f end_median_ms=%.3f end_p99_ms=%.3f middle_median_ms=%.3f middle_p99_ms=%.3f "
                 "roundtrip_us=%.2f peak_mb=%.0f checksum=%lld\n",
-                bare ? "bare" : "editor", loadMs, percentile(atEnd, 0.5), percentile(atEnd, 0.99),
-                percentile(inMiddle, 0.5), percentile(inMiddle, 0.99), roundTripUs, peakKilobytes() / 1024.0,
-                static_cast<long long>(checksum % 1000));
+        bare ? "bare" : "editor", loadMs, percentile(atEnd, 0.5), percentile(atEnd, 0.99), percentile(inMiddle, 0.5),
+        percentile(inMiddle, 0.99), roundTripUs, peakKilobytes() / 1024.0, static_cast<long long>(checksum % 1000));
     return 0;
 }
 } // namespace
@@ -120,8 +117,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
-    if (args.size() == 3)
-        return runSide(args[1] == QLatin1String("bare"), args[2]);
+    if (args.size() == 3) return runSide(args[1] == QLatin1String("bare"), args[2]);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("page.htm"));
@@ -131,10 +127,10 @@ int main(int argc, char** argv)
     file.close();
     std::printf("10 MB page, %lld bytes; each side in its own process\n", static_cast<long long>(QFile(path).size()));
     std::fflush(stdout);
-    for (const char* side : {"bare", "editor"}) {
+    for (const char* side : { "bare", "editor" }) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedChannels);
-        child.start(QApplication::applicationFilePath(), {QLatin1String(side), path});
+        child.start(QApplication::applicationFilePath(), { QLatin1String(side), path });
         child.waitForFinished(-1);
     }
     return 0;

@@ -37,18 +37,17 @@ struct Percentiles {
 Percentiles percentiles(std::vector<double> samples)
 {
     std::sort(samples.begin(), samples.end());
-    const auto at = [&](double q) { return samples[std::min(samples.size() - 1, std::size_t(q * double(samples.size())))]; };
-    return {at(0.5), at(0.99)};
+    const auto at
+        = [&](double q) { return samples[std::min(samples.size() - 1, std::size_t(q * double(samples.size())))]; };
+    return { at(0.5), at(0.99) };
 }
 
 QString peakMemory()
 {
     QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return QStringLiteral("unknown");
+    if (!status.open(QIODevice::ReadOnly)) return QStringLiteral("unknown");
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return QString::fromLatin1(line.mid(6).trimmed());
+        if (line.startsWith("VmHWM:")) return QString::fromLatin1(line.mid(6).trimmed());
     return QStringLiteral("unknown");
 }
 
@@ -73,7 +72,7 @@ void engineThroughput(const QByteArray& html)
     }
     const double mbps = double(html.size()) / 1e6 / (double(best) / 1e9);
     std::printf("engine, colour everything from scratch: %.0f ms, %.1f MB/s, %zu spans (target >= %.0f MB/s: %s)\n",
-                ms(best), mbps, spanCount, kTargetMBPerSecond, verdict(mbps >= kTargetMBPerSecond));
+        ms(best), mbps, spanCount, kTargetMBPerSecond, verdict(mbps >= kTargetMBPerSecond));
 }
 
 void pressKey(CodeEditor& editor, int key, const QString& text)
@@ -97,7 +96,7 @@ void putCaret(CodeEditor& editor, const QTextBlock& block, int column)
 // causes, and that plus the repaint of the screen. `settle` runs the background colouring to
 // its end between presses, for presses that change what follows.
 void keystrokes(const char* what, CodeEditor& editor, SyntaxColourer& colourer, const QTextBlock& block, int column,
-                int rounds, const QString& key, bool settle)
+    int rounds, const QString& key, bool settle)
 {
     putCaret(editor, block, column);
     std::vector<double> edit, painted;
@@ -112,16 +111,15 @@ void keystrokes(const char* what, CodeEditor& editor, SyntaxColourer& colourer, 
             edit.push_back(ms(clock.nsecsElapsed()));
             editor.viewport()->repaint();
             painted.push_back(ms(clock.nsecsElapsed()));
-            if (settle)
-                colourer.finishColouring();
+            if (settle) colourer.finishColouring();
             QApplication::processEvents();
         }
     }
     const Percentiles e = percentiles(edit), p = percentiles(painted);
     std::printf("keystroke %s (%zu presses): edit and colouring median %.3f ms, p99 %.3f ms (target p99 < %.0f ms: "
                 "%s); with the repaint median %.3f ms, p99 %.3f ms\n",
-                what, edit.size(), e.median, e.p99, kTargetKeystrokeP99Ms, verdict(e.p99 < kTargetKeystrokeP99Ms),
-                p.median, p.p99);
+        what, edit.size(), e.median, e.p99, kTargetKeystrokeP99Ms, verdict(e.p99 < kTargetKeystrokeP99Ms), p.median,
+        p.p99);
 }
 
 // The paragraph in the middle of the longest script block after the middle of the document.
@@ -131,16 +129,13 @@ QTextBlock middleOfLongScript(QTextDocument* doc)
     QTextBlock bestStart;
     int bestLength = 0;
     for (int scanned = 0; b.isValid() && scanned < 40000; b = b.next(), ++scanned) {
-        if (!b.text().startsWith(QLatin1String("<SCRIPT")))
-            continue;
+        if (!b.text().startsWith(QLatin1String("<SCRIPT"))) continue;
         int length = 0;
         QTextBlock e = b;
         while (e.isValid() && !e.text().startsWith(QLatin1String("</SCRIPT>")))
             e = e.next(), ++length;
-        if (length > bestLength)
-            bestStart = b, bestLength = length;
-        if (bestLength > 500)
-            break;
+        if (length > bestLength) bestStart = b, bestLength = length;
+        if (bestLength > 500) break;
     }
     return doc->findBlockByNumber(bestStart.blockNumber() + bestLength / 2);
 }
@@ -149,15 +144,14 @@ QTextBlock middleOfLongScript(QTextDocument* doc)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
     QElapsedTimer clock;
     clock.start();
     const QByteArray html = generateRealisticHtml(kFileBytes);
     std::printf("generated page: %.2f MB, %lld lines, in %.0f ms\n", double(html.size()) / 1e6,
-                qlonglong(html.count("\r\n")), ms(clock.nsecsElapsed()));
+        qlonglong(html.count("\r\n")), ms(clock.nsecsElapsed()));
 
     engineThroughput(html);
 
@@ -165,8 +159,7 @@ int main(int argc, char** argv)
     const QString path = dir.filePath(QStringLiteral("page.htm"));
     {
         QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(html) != html.size())
-            return 1;
+        if (!f.open(QIODevice::WriteOnly) || f.write(html) != html.size()) return 1;
     }
 
     CodeEditor editor;
@@ -186,8 +179,8 @@ int main(int argc, char** argv)
     const qint64 painted = clock.nsecsElapsed() - loaded;
     std::printf("load into the editor: %.0f ms; first screen coloured %.2f ms after the load (target <= %.0f ms: %s), "
                 "painted %.1f ms after\n",
-                ms(loaded), ms(firstScreen), kTargetFirstScreenMs, verdict(ms(firstScreen) <= kTargetFirstScreenMs),
-                ms(painted));
+        ms(loaded), ms(firstScreen), kTargetFirstScreenMs, verdict(ms(firstScreen) <= kTargetFirstScreenMs),
+        ms(painted));
     while (!colourer.isColouringComplete())
         QApplication::processEvents();
     std::printf("whole document coloured in idle slices %.0f ms after the load\n", ms(clock.nsecsElapsed() - loaded));
@@ -205,7 +198,7 @@ int main(int argc, char** argv)
     keystrokes("inside an unclosed comment", editor, colourer, open.next().next(), 0, 200, QStringLiteral("x"), false);
     colourer.setEnabled(false);
     keystrokes("at the same place with colouring off, for comparison", editor, colourer, open.next().next(), 0, 200,
-               QStringLiteral("x"), false);
+        QStringLiteral("x"), false);
     colourer.setEnabled(true);
     colourer.finishColouring();
     editor.undo();

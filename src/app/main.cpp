@@ -20,11 +20,10 @@ int main(int argc, char** argv)
     HintRouter hints;
     QtPrompter prompter;
     DesktopShell shell;
-    MainWindow window({&prompter, &shell, {}, {}}, arguments);
+    MainWindow window({ &prompter, &shell, {}, {} }, arguments);
     prompter.setParent(&window);
     // Maximized; the geometry also covers a desktop without a window manager to maximize it.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window.setGeometry(screen->availableGeometry());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) window.setGeometry(screen->availableGeometry());
     window.showMaximized();
     return app.exec();
 }

@@ -20,16 +20,14 @@ const QString kBlockMime = QStringLiteral("application/x-pelorin-block");
 // Breaks inside inserted text become paragraph starts; CR LF, LF CR, CR and LF each count once.
 QString normaliseBreaks(const QString& text)
 {
-    if (!text.contains(QLatin1Char('\r')))
-        return text;
+    if (!text.contains(QLatin1Char('\r'))) return text;
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             const QChar other = c == QLatin1Char('\r') ? QLatin1Char('\n') : QLatin1Char('\r');
-            if (i + 1 < text.size() && text[i + 1] == other)
-                ++i;
+            if (i + 1 < text.size() && text[i + 1] == other) ++i;
             out += QLatin1Char('\n');
         } else {
             out += c;
@@ -52,7 +50,8 @@ bool isPrintable(const QString& text)
 }
 } // namespace
 
-CodeEditor::CodeEditor(QWidget* parent) : QPlainTextEdit(parent)
+CodeEditor::CodeEditor(QWidget* parent)
+    : QPlainTextEdit(parent)
 {
     setUndoRedoEnabled(false);
     setLineWrapMode(NoWrap);
@@ -115,13 +114,11 @@ int CodeEditor::charCount() const { return document()->characterCount() - 1 + do
 
 QChar CodeEditor::charAt(int offset) const
 {
-    if (offset < 0 || offset >= charCount())
-        return {};
+    if (offset < 0 || offset >= charCount()) return {};
     const int position = positionOfOffset(offset);
     const QTextBlock block = document()->findBlock(position);
     const int end = block.position() + block.length() - 1;
-    if (position < end)
-        return document()->characterAt(position);
+    if (position < end) return document()->characterAt(position);
     // At a paragraph end: the CR, or the LF when the offset is one past it.
     return offsetOfPosition(position) == offset ? QChar(QLatin1Char('\r')) : QChar(QLatin1Char('\n'));
 }
@@ -130,8 +127,7 @@ QString CodeEditor::textRange(int from, int to) const
 {
     from = std::clamp(from, 0, charCount());
     to = std::clamp(to, 0, charCount());
-    if (to <= from)
-        return {};
+    if (to <= from) return {};
     const int fromPos = positionOfOffset(from);
     const int toPos = positionOfOffset(to);
     QTextCursor c(document());
@@ -139,19 +135,14 @@ QString CodeEditor::textRange(int from, int to) const
     c.setPosition(toPos, QTextCursor::KeepAnchor);
     QString text = withCrLf(c.selectedText());
     // Offsets inside a break: starting on its LF drops the CR, ending on it keeps the CR only.
-    if (offsetOfPosition(fromPos) != from && text.startsWith(QLatin1Char('\r')))
-        text.remove(0, 1);
-    if (offsetOfPosition(toPos) != to)
-        text += QLatin1Char('\r');
+    if (offsetOfPosition(fromPos) != from && text.startsWith(QLatin1Char('\r'))) text.remove(0, 1);
+    if (offsetOfPosition(toPos) != to) text += QLatin1Char('\r');
     return text;
 }
 
 QString CodeEditor::text() const { return withCrLf(document()->toRawText()); }
 
-void CodeEditor::setText(const QString& text)
-{
-    replaceRange(0, document()->characterCount() - 1, text);
-}
+void CodeEditor::setText(const QString& text) { replaceRange(0, document()->characterCount() - 1, text); }
 
 // ---- lines --------------------------------------------------------------------------------
 
@@ -161,8 +152,7 @@ void layOutAll(const QTextDocument* doc)
 {
     auto* layout = doc->documentLayout();
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
-        if (!b.layout() || b.layout()->lineCount() == 0)
-            layout->blockBoundingRect(b);
+        if (!b.layout() || b.layout()->lineCount() == 0) layout->blockBoundingRect(b);
 }
 } // namespace
 
@@ -171,12 +161,10 @@ QStringList CodeEditor::lines() const
     QStringList result;
     const QTextDocument* doc = document();
     const bool wrap = wordWrap();
-    if (wrap)
-        layOutAll(doc);
+    if (wrap) layOutAll(doc);
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
         const QString text = b.text();
-        if (!b.next().isValid() && text.isEmpty() && b.blockNumber() > 0)
-            break; // the empty line after a final break
+        if (!b.next().isValid() && text.isEmpty() && b.blockNumber() > 0) break; // the empty line after a final break
         if (!wrap || !b.layout() || b.layout()->lineCount() <= 1) {
             result << text;
             continue;
@@ -199,17 +187,14 @@ int CodeEditor::lineCount() const
         for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
             count += std::max(1, b.layout() ? b.layout()->lineCount() : 1);
     }
-    if (count > 1 && doc->lastBlock().length() == 1)
-        --count;
+    if (count > 1 && doc->lastBlock().length() == 1) --count;
     return count;
 }
 
 QString CodeEditor::lineText(int line) const
 {
-    if (line < 0 || line >= lineCount())
-        return {};
-    if (!wordWrap())
-        return document()->findBlockByNumber(line).text();
+    if (line < 0 || line >= lineCount()) return {};
+    if (!wordWrap()) return document()->findBlockByNumber(line).text();
     return lines().value(line);
 }
 
@@ -224,8 +209,7 @@ void CodeEditor::addLine(const QString& line)
 
 QTextCursor CodeEditor::cursor() const
 {
-    if (!m_pending)
-        return textCursor();
+    if (!m_pending) return textCursor();
     QTextCursor c(document());
     c.setPosition(std::min(m_pendingAnchor, document()->characterCount() - 1));
     c.setPosition(std::min(m_pendingPosition, document()->characterCount() - 1), QTextCursor::KeepAnchor);
@@ -253,15 +237,13 @@ void CodeEditor::deferCursor(int anchor, int position)
             flushCursor();
         });
     }
-    if (hadSelection || anchor != position)
-        emit selectionChanged();
+    if (hadSelection || anchor != position) emit selectionChanged();
     emitIfAnchorMoved();
 }
 
 void CodeEditor::flushCursor()
 {
-    if (!m_pending)
-        return;
+    if (!m_pending) return;
     const QTextCursor c = cursor();
     m_pending = false;
     const int h = horizontalScrollBar()->value();
@@ -283,7 +265,6 @@ int CodeEditor::selLength() const
 {
     return offsetOfPosition(m_pending ? m_pendingPosition : textCursor().position()) - selStart();
 }
-
 
 void CodeEditor::setSelStart(int offset)
 {
@@ -310,8 +291,7 @@ int CodeEditor::selLine() const
 {
     const QTextCursor c = cursor();
     const QTextBlock block = document()->findBlock(c.anchor());
-    if (!wordWrap())
-        return block.blockNumber();
+    if (!wordWrap()) return block.blockNumber();
     layOutAll(document());
     int line = 0;
     for (QTextBlock b = document()->begin(); b != block; b = b.next())
@@ -351,8 +331,7 @@ int CodeEditor::selCol() const
     if (wordWrap()) {
         layOutAll(document());
         const QTextLine line = block.layout()->lineForTextPosition(column);
-        if (line.isValid())
-            column -= line.textStart();
+        if (line.isValid()) column -= line.textStart();
     }
     return column;
 }
@@ -408,8 +387,7 @@ bool CodeEditor::findText(const QString& text, bool down, bool matchCase, bool w
         } else {
             for (qsizetype from = column - 1; from >= 0;) {
                 const qsizetype i = line.lastIndexOf(text, from, cs);
-                if (i < 0)
-                    break;
+                if (i < 0) break;
                 if (!wholeWord || wholeWordAt(line, i, text.size())) {
                     found = i;
                     break;
@@ -457,14 +435,12 @@ int CodeEditor::wordBoundary(int position, bool forward) const
     const QString line = block.text();
     int column = position - block.position();
     if (forward) {
-        if (column >= line.size())
-            return position + 1; // the break itself
+        if (column >= line.size()) return position + 1; // the break itself
         const bool separators = isSeparator(line[column]);
         while (column < line.size() && isSeparator(line[column]) == separators)
             ++column;
     } else {
-        if (column == 0)
-            return position - 1;
+        if (column == 0) return position - 1;
         const bool separators = isSeparator(line[column - 1]);
         while (column > 0 && isSeparator(line[column - 1]) == separators)
             --column;
@@ -515,8 +491,7 @@ void CodeEditor::clear()
     setPlainText(QString());
     m_editing = false;
     resetHistory();
-    if (hadText)
-        setModified(true);
+    if (hadText) setModified(true);
     emitIfAnchorMoved();
 }
 
@@ -556,8 +531,7 @@ void CodeEditor::replaceRange(int from, int to, const QString& rawText, bool typ
     step.anchorBefore = cursor().anchor();
     step.caretBefore = cursor().position();
     step.typing = typing;
-    if (step.removed.isEmpty() && step.inserted.isEmpty())
-        return;
+    if (step.removed.isEmpty() && step.inserted.isEmpty()) return;
     applyReplace(from, to, text);
     pushStep(std::move(step));
 }
@@ -601,8 +575,7 @@ void CodeEditor::trimHistory()
 
 void CodeEditor::undo()
 {
-    if (m_undo.empty())
-        return;
+    if (m_undo.empty()) return;
     const bool hadUndo = canUndo(), hadRedo = canRedo();
     Step step = std::move(m_undo.back());
     m_undo.pop_back();
@@ -620,8 +593,7 @@ void CodeEditor::undo()
 
 void CodeEditor::redo()
 {
-    if (m_redo.empty())
-        return;
+    if (m_redo.empty()) return;
     const bool hadUndo = canUndo(), hadRedo = canRedo();
     Step step = std::move(m_redo.back());
     m_redo.pop_back();
@@ -652,16 +624,13 @@ void CodeEditor::resetHistory()
 
 void CodeEditor::notifyHistory(bool hadUndo, bool hadRedo)
 {
-    if (hadUndo != canUndo())
-        emit undoAvailable(canUndo());
-    if (hadRedo != canRedo())
-        emit redoAvailable(canRedo());
+    if (hadUndo != canUndo()) emit undoAvailable(canUndo());
+    if (hadRedo != canRedo()) emit redoAvailable(canRedo());
 }
 
 void CodeEditor::setModified(bool modified)
 {
-    if (m_modified == modified)
-        return;
+    if (m_modified == modified) return;
     m_modified = modified;
     emit modifiedChanged(modified);
 }
@@ -679,13 +648,10 @@ void CodeEditor::runUntracked(const std::function<void()>& action)
 
 void CodeEditor::emitIfAnchorMoved()
 {
-    if (m_editing)
-        return;
+    if (m_editing) return;
     const int anchor = selStart();
-    if ((m_pending ? m_pendingPosition : textCursor().position()) != m_typingEnd)
-        m_typingEnd = -1;
-    if (anchor == m_lastAnchor)
-        return;
+    if ((m_pending ? m_pendingPosition : textCursor().position()) != m_typingEnd) m_typingEnd = -1;
+    if (anchor == m_lastAnchor) return;
     m_lastAnchor = anchor;
     emit selectionMoved();
 }
@@ -712,29 +678,25 @@ QMimeData* CodeEditor::createMimeDataFromSelection() const
 
 void CodeEditor::copyToClipboard()
 {
-    if (!m_block.active && !cursor().hasSelection())
-        return;
+    if (!m_block.active && !cursor().hasSelection()) return;
     QApplication::clipboard()->setMimeData(createMimeDataFromSelection());
 }
 
 void CodeEditor::cutToClipboard()
 {
-    if (!cursor().hasSelection())
-        return;
+    if (!cursor().hasSelection()) return;
     copyToClipboard();
     replaceSelection(QString(), false);
 }
 
 void CodeEditor::pasteFromClipboard()
 {
-    if (const QMimeData* data = QApplication::clipboard()->mimeData())
-        insertFromMimeData(data);
+    if (const QMimeData* data = QApplication::clipboard()->mimeData()) insertFromMimeData(data);
 }
 
 void CodeEditor::insertFromMimeData(const QMimeData* source)
 {
-    if (!source || !source->hasText())
-        return;
+    if (!source || !source->hasText()) return;
     if (source->hasFormat(kBlockMime) && !wordWrap()) {
         pasteBlock(source->text().split(QLatin1Char('\n')));
         return;
@@ -768,8 +730,7 @@ void CodeEditor::updateBlockHighlight()
         for (int line = top; line <= bottom; ++line) {
             const QTextBlock block = document()->findBlockByNumber(line);
             const int length = block.length() - 1;
-            if (left >= length)
-                continue;
+            if (left >= length) continue;
             QTextEdit::ExtraSelection s;
             s.cursor = QTextCursor(document());
             s.cursor.setPosition(block.position() + left);
@@ -787,20 +748,28 @@ bool CodeEditor::handleBlockKey(QKeyEvent* e)
     const bool blockKey = (e->modifiers() & Qt::ShiftModifier) && (e->modifiers() & Qt::AltModifier)
         && (e->key() == Qt::Key_Left || e->key() == Qt::Key_Right || e->key() == Qt::Key_Up
             || e->key() == Qt::Key_Down);
-    if (!blockKey || wordWrap())
-        return false;
+    if (!blockKey || wordWrap()) return false;
     if (!m_block.active) {
         const QTextCursor c = cursor();
         const QTextBlock block = document()->findBlock(c.position());
-        m_block = {true, block.blockNumber(), c.position() - block.position(), block.blockNumber(),
-                   c.position() - block.position()};
+        m_block = { true, block.blockNumber(), c.position() - block.position(), block.blockNumber(),
+            c.position() - block.position() };
     }
     switch (e->key()) {
-    case Qt::Key_Left: m_block.caretCol = std::max(0, m_block.caretCol - 1); break;
-    case Qt::Key_Right: ++m_block.caretCol; break;
-    case Qt::Key_Up: m_block.caretLine = std::max(0, m_block.caretLine - 1); break;
-    case Qt::Key_Down: m_block.caretLine = std::min(document()->blockCount() - 1, m_block.caretLine + 1); break;
-    default: break;
+    case Qt::Key_Left:
+        m_block.caretCol = std::max(0, m_block.caretCol - 1);
+        break;
+    case Qt::Key_Right:
+        ++m_block.caretCol;
+        break;
+    case Qt::Key_Up:
+        m_block.caretLine = std::max(0, m_block.caretLine - 1);
+        break;
+    case Qt::Key_Down:
+        m_block.caretLine = std::min(document()->blockCount() - 1, m_block.caretLine + 1);
+        break;
+    default:
+        break;
     }
     const QTextBlock block = document()->findBlockByNumber(m_block.caretLine);
     QTextCursor c = cursor();
@@ -821,8 +790,7 @@ void CodeEditor::pasteBlock(const QStringList& rows)
     QStringList lines;
     for (int i = 0; i < rows.size(); ++i) {
         QString line = firstLine + i <= lastLine ? document()->findBlockByNumber(firstLine + i).text() : QString();
-        if (line.size() < column)
-            line += QString(column - line.size(), QLatin1Char(' '));
+        if (line.size() < column) line += QString(column - line.size(), QLatin1Char(' '));
         line.insert(column, rows[i]);
         lines << line;
     }
@@ -837,8 +805,7 @@ void CodeEditor::pasteBlock(const QStringList& rows)
 
 bool CodeEditor::event(QEvent* e)
 {
-    if (e->type() != QEvent::Timer)
-        flushCursor();
+    if (e->type() != QEvent::Timer) flushCursor();
     if (e->type() == QEvent::ShortcutOverride) {
         // The main window's menu shortcuts win over the editor's own Ctrl and Alt keys.
         const auto* key = static_cast<QKeyEvent*>(e);
@@ -866,22 +833,21 @@ void CodeEditor::handleBackspaceDelete(bool forward, bool word)
         other = c.position();
     }
     other = std::clamp(other, 0, document()->characterCount() - 1);
-    if (other != position)
-        replaceRange(std::min(position, other), std::max(position, other), QString());
+    if (other != position) replaceRange(std::min(position, other), std::max(position, other), QString());
 }
 
 void CodeEditor::keyPressEvent(QKeyEvent* e)
 {
-    KeyDown key{e->key(), e->modifiers(), false};
+    KeyDown key { e->key(), e->modifiers(), false };
     emit keyPressing(key);
     if (key.swallowed || key.key == 0) {
         e->accept();
         return;
     }
-    if (handleBlockKey(e))
-        return;
+    if (handleBlockKey(e)) return;
     const bool wasBlock = m_block.active;
-    if (m_block.active && (e == QKeySequence::Copy || (e->key() == Qt::Key_Insert && e->modifiers() == Qt::ControlModifier))) {
+    if (m_block.active
+        && (e == QKeySequence::Copy || (e->key() == Qt::Key_Insert && e->modifiers() == Qt::ControlModifier))) {
         copyToClipboard();
         return;
     }
@@ -1045,12 +1011,11 @@ void CodeEditor::paintEvent(QPaintEvent* e)
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
     const QRect r = cursorRect(end);
-    if (r.bottom() < 0 || r.top() > viewport()->height())
-        return;
+    if (r.bottom() < 0 || r.top() > viewport()->height()) return;
     QPainter painter(viewport());
     painter.setPen(QPen(Qt::red, 1));
-    painter.drawLine(r.left(), r.bottom() + 1, r.left() + fontMetrics().horizontalAdvance(QLatin1Char('M')),
-                     r.bottom() + 1);
+    painter.drawLine(
+        r.left(), r.bottom() + 1, r.left() + fontMetrics().horizontalAdvance(QLatin1Char('M')), r.bottom() + 1);
 }
 
 void CodeEditor::changeEvent(QEvent* e)

@@ -7,8 +7,7 @@ constexpr int kLongestTagName = 16;
 int foldedSlot(QChar c)
 {
     const char16_t u = c.unicode();
-    if (u >= 128)
-        return 128;
+    if (u >= 128) return 128;
     return (u >= 'A' && u <= 'Z') ? u + ('a' - 'A') : u;
 }
 
@@ -17,9 +16,13 @@ int foldedSlot(QChar c)
 // Works through one paragraph; holds the position, the open regions and the spans so far.
 class HighlightEngine::Scanner {
 public:
-    Scanner(const HighlightEngine& engine, QStringView line, const HighlightState& start,
-            std::vector<HighlightSpan>& out)
-        : e(engine), line(line), n(int(line.size())), state(start), out(out)
+    Scanner(
+        const HighlightEngine& engine, QStringView line, const HighlightState& start, std::vector<HighlightSpan>& out)
+        : e(engine)
+        , line(line)
+        , n(int(line.size()))
+        , state(start)
+        , out(out)
     {
         out.clear();
     }
@@ -34,11 +37,9 @@ public:
             if (p > pos) {
                 addBody(pos, p - pos);
                 pos = p;
-                if (pos == n)
-                    break;
+                if (pos == n) break;
             }
-            if (tryStop() || tryStartKey() || tryKeyword() || tryMarkup())
-                continue;
+            if (tryStop() || tryStartKey() || tryKeyword() || tryMarkup()) continue;
             addBody(pos, 1);
             ++pos;
         }
@@ -59,12 +60,11 @@ private:
 
     void add(int from, int length, HighlightStyle style)
     {
-        if (length <= 0 || style == HighlightStyle::None)
-            return;
+        if (length <= 0 || style == HighlightStyle::None) return;
         if (!out.empty() && out.back().style == style && out.back().start + out.back().length == from)
             out.back().length += length;
         else
-            out.push_back({from, length, style});
+            out.push_back({ from, length, style });
     }
     void addBody(int from, int length) { add(from, length, state.depth() ? top().style : HighlightStyle::None); }
     // Drops the styling of everything from `at` on, to restyle it.
@@ -72,8 +72,7 @@ private:
     {
         while (!out.empty() && out.back().start >= at)
             out.pop_back();
-        if (!out.empty() && out.back().start + out.back().length > at)
-            out.back().length = at - out.back().start;
+        if (!out.empty() && out.back().start + out.back().length > at) out.back().length = at - out.back().start;
     }
 
     bool matchAt(int at, QStringView key, bool matchCase) const
@@ -100,27 +99,23 @@ private:
 
     bool tryStop()
     {
-        if (!state.depth())
-            return false;
+        if (!state.depth()) return false;
         const Region& r = top();
-        if (!matchAt(pos, r.stop, r.matchCase))
-            return false;
+        if (!matchAt(pos, r.stop, r.matchCase)) return false;
         const int length = int(r.stop.size());
         add(pos, r.stopStyledFrom, r.style);
         add(pos + r.stopStyledFrom, length - r.stopStyledFrom, r.stopStyle);
         pos += length;
         const int next = r.next;
         state.truncate(state.depth() - 1);
-        if (next >= 0 && canNest())
-            state.push(next);
+        if (next >= 0 && canNest()) state.push(next);
         attrFloor = pos;
         return true;
     }
 
     bool tryStartKey()
     {
-        if (!canNest())
-            return false;
+        if (!canNest()) return false;
         for (int i : e.m_startByChar[std::size_t(foldedSlot(line[pos]))]) {
             const StartStopEntry& entry = e.m_rules.startStops[std::size_t(i)];
             if (e.applies(entry.appliesIn, entry.levelBound, topRegion(), state.depth())
@@ -134,8 +129,7 @@ private:
 
     bool tryKeyword()
     {
-        if (!canNest())
-            return false;
+        if (!canNest()) return false;
         for (int i : e.m_keywordByChar[std::size_t(foldedSlot(line[pos]))]) {
             const KeywordEntry& entry = e.m_rules.keywords[std::size_t(i)];
             if (e.applies(entry.appliesIn, entry.levelBound, topRegion(), state.depth())
@@ -172,12 +166,10 @@ private:
         int end = pos + 1;
         while (end < n) {
             const QChar c = line[end];
-            if (!c.isLetterOrNumber() && c != QLatin1Char('#') && c != QLatin1Char('&') && c != QLatin1Char('_'))
-                break;
+            if (!c.isLetterOrNumber() && c != QLatin1Char('#') && c != QLatin1Char('&') && c != QLatin1Char('_')) break;
             ++end;
         }
-        if (end < n && line[end] == QLatin1Char(';'))
-            ++end;
+        if (end < n && line[end] == QLatin1Char(';')) ++end;
         add(pos, end - pos, HighlightStyle::SpecialChars);
         pos = end;
     }
@@ -192,7 +184,7 @@ private:
         ++pos;
         if (pos < n && (line[pos] == QLatin1Char('%') || line[pos] == QLatin1Char('?'))) {
             open(line[pos] == QLatin1Char('%') ? e.m_serverPercent : e.m_serverQuestion, 1,
-                 HighlightStyle::ScriptContent);
+                HighlightStyle::ScriptContent);
             return;
         }
         int end = pos;
@@ -228,7 +220,7 @@ private:
         pos = value;
         if (value < n && canNest() && (line[value] == QLatin1Char('"') || line[value] == QLatin1Char('\''))) {
             open(line[value] == QLatin1Char('"') ? e.m_valueDouble : e.m_valueSingle, 1,
-                 HighlightStyle::HtmlAttributeValue);
+                HighlightStyle::HtmlAttributeValue);
             return;
         }
         int end = value;
@@ -249,7 +241,8 @@ private:
     int attrFloor = 0;
 };
 
-HighlightEngine::HighlightEngine(const HighlightRules& rules) : m_rules(rules)
+HighlightEngine::HighlightEngine(const HighlightRules& rules)
+    : m_rules(rules)
 {
     for (const StartStopEntry& entry : m_rules.startStops) {
         Region r;
@@ -262,7 +255,7 @@ HighlightEngine::HighlightEngine(const HighlightRules& rules) : m_rules(rules)
         m_regions.push_back(r);
     }
     const auto addRegion = [this](HighlightStyle style, const char* stop, HighlightStyle stopStyle,
-                                  int stopStyledFrom = 0, bool attributes = false) {
+                               int stopStyledFrom = 0, bool attributes = false) {
         Region r;
         r.style = style;
         r.stop = QString::fromLatin1(stop);
@@ -286,8 +279,7 @@ HighlightEngine::HighlightEngine(const HighlightRules& rules) : m_rules(rules)
     Q_ASSERT(m_regions.size() < 256);
 
     for (QChar c : m_rules.separators)
-        if (c.unicode() < 128)
-            m_separators.set(c.unicode());
+        if (c.unicode() < 128) m_separators.set(c.unicode());
     for (int c = 0; c <= 26; ++c)
         m_separators.set(std::size_t(c));
 
@@ -296,8 +288,7 @@ HighlightEngine::HighlightEngine(const HighlightRules& rules) : m_rules(rules)
             m_startByChar[std::size_t(foldedSlot(m_rules.startStops[std::size_t(i)].start[0]))].push_back(i);
     for (int i = 0; i < int(m_rules.keywords.size()); ++i) {
         const KeywordEntry& k = m_rules.keywords[std::size_t(i)];
-        if (!k.text.isEmpty() && k.spanContext != 0)
-            m_keywordByChar[std::size_t(foldedSlot(k.text[0]))].push_back(i);
+        if (!k.text.isEmpty() && k.spanContext != 0) m_keywordByChar[std::size_t(foldedSlot(k.text[0]))].push_back(i);
     }
 
     for (int i = 0; i < int(knownTags().size()); ++i)
@@ -315,13 +306,10 @@ HighlightEngine::HighlightEngine(const HighlightRules& rules) : m_rules(rules)
                 t.ascii.set('&');
             } else if (region >= 0) {
                 const Region& r = m_regions[std::size_t(region)];
-                if (!r.stop.isEmpty())
-                    addTrigger(t, r.stop[0], r.matchCase);
-                if (r.attributes)
-                    t.ascii.set('=');
+                if (!r.stop.isEmpty()) addTrigger(t, r.stop[0], r.matchCase);
+                if (r.attributes) t.ascii.set('=');
             }
-            if (depth == HighlightState::kMaxDepth)
-                continue;
+            if (depth == HighlightState::kMaxDepth) continue;
             for (const StartStopEntry& s : m_rules.startStops)
                 if (!s.start.isEmpty() && applies(s.appliesIn, s.levelBound, region, depth))
                     addTrigger(t, s.start[0], s.options & MatchCase);
@@ -352,10 +340,8 @@ void HighlightEngine::addTrigger(Triggers& t, QChar c, bool matchCase) const
 // means outside every region.
 bool HighlightEngine::applies(int appliesIn, int levelBound, int topRegion, int depth) const
 {
-    if (levelBound >= kAllLevels)
-        return true;
-    if (appliesIn == 0)
-        return depth == 0;
+    if (levelBound >= kAllLevels) return true;
+    if (appliesIn == 0) return depth == 0;
     return depth > 0 && topRegion >= 0 && m_regions[std::size_t(topRegion)].context == appliesIn;
 }
 
@@ -367,16 +353,15 @@ const HighlightEngine::Triggers& HighlightEngine::triggersFor(const HighlightSta
 
 int HighlightEngine::lookupTag(QStringView name) const
 {
-    if (name.isEmpty() || name.size() > kLongestTagName)
-        return -1;
+    if (name.isEmpty() || name.size() > kLongestTagName) return -1;
     QChar upper[kLongestTagName];
     for (qsizetype i = 0; i < name.size(); ++i)
         upper[i] = name[i].toUpper();
     return m_tags.value(QString::fromRawData(upper, name.size()), -1);
 }
 
-HighlightState HighlightEngine::highlightLine(QStringView paragraph, const HighlightState& start,
-                                              std::vector<HighlightSpan>& out) const
+HighlightState HighlightEngine::highlightLine(
+    QStringView paragraph, const HighlightState& start, std::vector<HighlightSpan>& out) const
 {
     return Scanner(*this, paragraph, start, out).run();
 }

@@ -39,7 +39,7 @@ private:
             m_regions[std::size_t(--m_depth)] = 0;
     }
 
-    std::array<std::uint8_t, kMaxDepth> m_regions{};
+    std::array<std::uint8_t, kMaxDepth> m_regions {};
     std::uint8_t m_depth = 0;
 };
 
@@ -50,8 +50,8 @@ public:
     explicit HighlightEngine(const HighlightRules& rules = HighlightRules::standard());
 
     // Replaces out with the paragraph's spans: sorted, disjoint, adjacent runs of one style merged.
-    HighlightState highlightLine(QStringView paragraph, const HighlightState& start,
-                                 std::vector<HighlightSpan>& out) const;
+    HighlightState highlightLine(
+        QStringView paragraph, const HighlightState& start, std::vector<HighlightSpan>& out) const;
 
     // The styles of the open regions, outermost first (for diagnostics and tests).
     QStringList describe(const HighlightState& state) const;
@@ -66,7 +66,7 @@ private:
         int context = 0;
         bool endsAtLineEnd = false;
         bool attributes = false; // attribute rules apply inside
-        int next = -1;           // region opened when this one closes
+        int next = -1; // region opened when this one closes
     };
     // Characters worth a closer look in one (innermost region, depth) situation.
     struct Triggers {
@@ -77,10 +77,7 @@ private:
     class Scanner;
 
     bool applies(int appliesIn, int levelBound, int topRegion, int depth) const;
-    bool isSeparator(QChar c) const
-    {
-        return c.unicode() < 128 ? m_separators.test(c.unicode()) : false;
-    }
+    bool isSeparator(QChar c) const { return c.unicode() < 128 ? m_separators.test(c.unicode()) : false; }
     int lookupTag(QStringView name) const;
     const Triggers& triggersFor(const HighlightState& state) const;
     void addTrigger(Triggers& t, QChar c, bool matchCase) const;

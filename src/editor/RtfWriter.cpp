@@ -23,15 +23,15 @@ void appendEscaped(QString& out, QStringView text)
 
 class RunFormats {
 public:
-    RunFormats(const std::vector<RtfLine>& lines, const RtfSettings& settings) : m_settings(settings)
+    RunFormats(const std::vector<RtfLine>& lines, const RtfSettings& settings)
+        : m_settings(settings)
     {
-        m_table = {settings.textColour, settings.highlightColour, settings.backgroundColour,
-                   settings.highlightBackground};
+        m_table = { settings.textColour, settings.highlightColour, settings.backgroundColour,
+            settings.highlightBackground };
         for (const RtfLine& line : lines) {
             for (const HighlightSpan& span : line.spans) {
                 const StyleLook& look = styleLook(span.style);
-                if (look.background == kNoColour && look.foreground == kNoColour)
-                    continue;
+                if (look.background == kNoColour && look.foreground == kNoColour) continue;
                 enter(look.background);
                 enter(look.foreground);
             }
@@ -53,12 +53,9 @@ public:
         QString f = QStringLiteral("\\plain");
         f += look.altFont ? QStringLiteral("\\f1\\fs%1").arg(qRound(m_settings.altFontPointSize * 2))
                           : QStringLiteral("\\f0\\fs%1").arg(qRound(m_settings.fontPointSize * 2));
-        if (look.bold)
-            f += QLatin1String("\\b");
-        if (look.italic)
-            f += QLatin1String("\\i");
-        if (look.underline)
-            f += QLatin1String("\\ul");
+        if (look.bold) f += QLatin1String("\\b");
+        if (look.italic) f += QLatin1String("\\i");
+        if (look.underline) f += QLatin1String("\\ul");
         const int cf = look.foreground == kNoColour ? 0 : position(look.foreground);
         const int cb = look.background == kNoColour ? 2 : position(look.background);
         f += QStringLiteral("\\cf%1\\cb%2 ").arg(cf).arg(cb);
@@ -71,10 +68,7 @@ private:
         if (colour != kNoColour && std::find(m_table.begin(), m_table.end(), colour) == m_table.end())
             m_table.push_back(colour);
     }
-    int position(int colour) const
-    {
-        return int(std::find(m_table.begin(), m_table.end(), colour) - m_table.begin());
-    }
+    int position(int colour) const { return int(std::find(m_table.begin(), m_table.end(), colour) - m_table.begin()); }
 
     const RtfSettings& m_settings;
     std::vector<int> m_table;
@@ -83,10 +77,14 @@ private:
 QString alignmentWord(RtfAlignment alignment)
 {
     switch (alignment) {
-    case RtfAlignment::Right: return QStringLiteral("\\pard\\qr");
-    case RtfAlignment::Centre: return QStringLiteral("\\pard\\qc");
-    case RtfAlignment::Justified: return QStringLiteral("\\pard\\qj");
-    case RtfAlignment::Left: break;
+    case RtfAlignment::Right:
+        return QStringLiteral("\\pard\\qr");
+    case RtfAlignment::Centre:
+        return QStringLiteral("\\pard\\qc");
+    case RtfAlignment::Justified:
+        return QStringLiteral("\\pard\\qj");
+    case RtfAlignment::Left:
+        break;
     }
     return QStringLiteral("\\pard\\ql");
 }
@@ -111,14 +109,14 @@ QString rtfForLines(const std::vector<RtfLine>& lines, const RtfSettings& settin
     out += formats.colourTable();
     out += QLatin1Char('}');
     out += alignmentWord(settings.alignment);
-    out += QStringLiteral("\\sl%1").arg(settings.leading == -1 ? -qRound(settings.fontPointSize * 20) : settings.leading);
+    out += QStringLiteral("\\sl%1").arg(
+        settings.leading == -1 ? -qRound(settings.fontPointSize * 20) : settings.leading);
     QString current = formats.format(firstStyle(lines));
     out += current;
     out += QLatin1String("\r\n");
 
     const auto write = [&](QStringView text, HighlightStyle style) {
-        if (text.isEmpty())
-            return;
+        if (text.isEmpty()) return;
         QString f = formats.format(style);
         if (f != current) {
             out += f;
@@ -127,8 +125,7 @@ QString rtfForLines(const std::vector<RtfLine>& lines, const RtfSettings& settin
         appendEscaped(out, text);
     };
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            out += QLatin1String("\\par ");
+        if (i > 0) out += QLatin1String("\\par ");
         const QStringView text(lines[i].text);
         int pos = 0;
         for (const HighlightSpan& span : lines[i].spans) {

@@ -28,11 +28,15 @@ constexpr int kHighlightRed = 0xFF0000;
 
 int rgbOf(const QColor& c) { return int(c.rgb() & 0xFFFFFF); }
 
-qreal pointSizeOf(const QFont& font) { return font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF(); }
+qreal pointSizeOf(const QFont& font)
+{
+    return font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
+}
 
 } // namespace
 
-SyntaxColourer::SyntaxColourer(QObject* parent) : QObject(parent)
+SyntaxColourer::SyntaxColourer(QObject* parent)
+    : QObject(parent)
 {
     m_idle.setSingleShot(true);
     m_idle.setInterval(0);
@@ -49,12 +53,10 @@ void SyntaxColourer::attach(QPlainTextEdit* editor)
         disconnect(m_doc, nullptr, this, nullptr);
         strip();
     }
-    if (m_editor)
-        disconnect(m_editor, nullptr, this, nullptr);
+    if (m_editor) disconnect(m_editor, nullptr, this, nullptr);
     m_editor = editor;
     m_doc = editor ? editor->document() : nullptr;
-    if (!editor)
-        return;
+    if (!editor) return;
     connect(m_doc, &QTextDocument::contentsChange, this, &SyntaxColourer::onContentsChange);
     // Scrolling and resizing show paragraphs that may still wait for their colours.
     connect(editor, &QPlainTextEdit::updateRequest, this, &SyntaxColourer::scheduleSlice);
@@ -63,8 +65,7 @@ void SyntaxColourer::attach(QPlainTextEdit* editor)
 
 void SyntaxColourer::setEnabled(bool on)
 {
-    if (on == m_enabled)
-        return;
+    if (on == m_enabled) return;
     m_enabled = on;
     if (on) {
         rehighlight();
@@ -76,8 +77,7 @@ void SyntaxColourer::setEnabled(bool on)
 
 void SyntaxColourer::rehighlight()
 {
-    if (!m_doc || !m_enabled)
-        return;
+    if (!m_doc || !m_enabled) return;
     forgetStates();
     processTo(lastVisibleBlock());
     scheduleSlice();
@@ -103,22 +103,15 @@ void SyntaxColourer::rebuildFormats()
     for (int i = 0; i < kHighlightStyleCount; ++i) {
         const StyleLook& look = styleLook(HighlightStyle(i));
         QTextCharFormat f;
-        if (look.bold)
-            f.setFontWeight(QFont::Bold);
-        if (look.italic)
-            f.setFontItalic(true);
-        if (look.underline)
-            f.setFontUnderline(true);
-        if (look.strikeOut)
-            f.setFontStrikeOut(true);
-        if (look.background != kNoColour)
-            f.setBackground(QColor::fromRgb(QRgb(look.background)));
-        if (look.foreground != kNoColour)
-            f.setForeground(QColor::fromRgb(QRgb(look.foreground)));
+        if (look.bold) f.setFontWeight(QFont::Bold);
+        if (look.italic) f.setFontItalic(true);
+        if (look.underline) f.setFontUnderline(true);
+        if (look.strikeOut) f.setFontStrikeOut(true);
+        if (look.background != kNoColour) f.setBackground(QColor::fromRgb(QRgb(look.background)));
+        if (look.foreground != kNoColour) f.setForeground(QColor::fromRgb(QRgb(look.foreground)));
         if (look.altFont) {
-            f.setFontFamilies({m_altFont.family()});
-            if (m_altFont.pointSizeF() > 0)
-                f.setFontPointSize(m_altFont.pointSizeF());
+            f.setFontFamilies({ m_altFont.family() });
+            if (m_altFont.pointSizeF() > 0) f.setFontPointSize(m_altFont.pointSizeF());
         }
         m_formats[std::size_t(i)] = f;
     }
@@ -126,8 +119,7 @@ void SyntaxColourer::rebuildFormats()
 
 void SyntaxColourer::finishColouring()
 {
-    if (m_doc && m_enabled)
-        processTo(INT_MAX);
+    if (m_doc && m_enabled) processTo(INT_MAX);
 }
 
 bool SyntaxColourer::isColouringComplete() const { return !m_doc || !m_enabled || m_frontier >= m_blockCount; }
@@ -137,17 +129,13 @@ bool SyntaxColourer::isVisibleAreaColoured() const { return isColouringComplete(
 void SyntaxColourer::onContentsChange(int position, int /*removed*/, int added)
 {
     // Our own markContentsDirty calls report themselves as changes too.
-    if (m_applying || !m_enabled || !m_doc)
-        return;
+    if (m_applying || !m_enabled || !m_doc) return;
     const QTextBlock first = m_doc->findBlock(position);
     QTextBlock last = m_doc->findBlock(position + added);
-    if (!last.isValid())
-        last = m_doc->lastBlock();
+    if (!last.isValid()) last = m_doc->lastBlock();
     for (QTextBlock b = first; b.isValid(); b = b.next()) {
-        if (ColourData* d = colourData(b))
-            d->dirty = true;
-        if (b == last)
-            break;
+        if (ColourData* d = colourData(b)) d->dirty = true;
+        if (b == last) break;
     }
     const int firstNumber = first.isValid() ? first.blockNumber() : 0;
     const int lastNumber = last.blockNumber();
@@ -162,14 +150,12 @@ void SyntaxColourer::onContentsChange(int position, int /*removed*/, int added)
 
 void SyntaxColourer::scheduleSlice()
 {
-    if (m_doc && m_enabled && !isColouringComplete() && !m_idle.isActive())
-        m_idle.start();
+    if (m_doc && m_enabled && !isColouringComplete() && !m_idle.isActive()) m_idle.start();
 }
 
 void SyntaxColourer::runSlice()
 {
-    if (!m_doc || !m_enabled)
-        return;
+    if (!m_doc || !m_enabled) return;
     processTo(lastVisibleBlock());
     processTo(INT_MAX, m_sliceNs);
     if (isColouringComplete())
@@ -180,15 +166,13 @@ void SyntaxColourer::runSlice()
 
 void SyntaxColourer::processTo(int lastBlock, qint64 budgetNs)
 {
-    if (m_frontier >= m_blockCount || lastBlock < m_frontier)
-        return;
+    if (m_frontier >= m_blockCount || lastBlock < m_frontier) return;
     QElapsedTimer clock;
     clock.start();
     QTextBlock block = m_doc->findBlockByNumber(m_frontier);
     HighlightState start;
     if (m_frontier > 0)
-        if (const ColourData* before = colourData(block.previous()))
-            start = before->end;
+        if (const ColourData* before = colourData(block.previous())) start = before->end;
     int number = m_frontier;
     int dirtyFrom = -1, dirtyTo = -1;
     while (block.isValid() && number <= lastBlock) {
@@ -203,35 +187,30 @@ void SyntaxColourer::processTo(int lastBlock, qint64 budgetNs)
             bool repaint = false;
             start = colourBlock(block, start, d, repaint);
             if (repaint) {
-                if (dirtyFrom < 0)
-                    dirtyFrom = block.position();
+                if (dirtyFrom < 0) dirtyFrom = block.position();
                 dirtyTo = block.position() + block.length();
             }
         }
         ++number;
         block = block.next();
-        if (budgetNs > 0 && (number & 15) == 0 && clock.nsecsElapsed() > budgetNs)
-            break;
+        if (budgetNs > 0 && (number & 15) == 0 && clock.nsecsElapsed() > budgetNs) break;
     }
     m_frontier = number;
-    if (m_frontier >= m_blockCount)
-        m_pendingEnd = 0;
-    if (dirtyFrom >= 0)
-        markDirty(dirtyFrom, dirtyTo);
+    if (m_frontier >= m_blockCount) m_pendingEnd = 0;
+    if (dirtyFrom >= 0) markDirty(dirtyFrom, dirtyTo);
 }
 
-HighlightState SyntaxColourer::colourBlock(QTextBlock& block, const HighlightState& start, ColourData* data,
-                                           bool& formatsChanged)
+HighlightState SyntaxColourer::colourBlock(
+    QTextBlock& block, const HighlightState& start, ColourData* data, bool& formatsChanged)
 {
     const HighlightState end = m_engine.highlightLine(block.text(), start, m_spans);
     QList<QTextLayout::FormatRange> ranges;
     ranges.reserve(qsizetype(m_spans.size()));
     for (const HighlightSpan& s : m_spans)
-        ranges.append({s.start, s.length, m_formats[std::size_t(s.style)]});
+        ranges.append({ s.start, s.length, m_formats[std::size_t(s.style)] });
     QTextLayout* layout = block.layout();
     formatsChanged = layout->formats() != ranges;
-    if (formatsChanged)
-        layout->setFormats(ranges);
+    if (formatsChanged) layout->setFormats(ranges);
     if (!data) {
         data = new ColourData;
         block.setUserData(data);
@@ -260,8 +239,7 @@ void SyntaxColourer::forgetStates()
 
 void SyntaxColourer::strip()
 {
-    if (!m_doc)
-        return;
+    if (!m_doc) return;
     bool changed = false;
     for (QTextBlock b = m_doc->begin(); b.isValid(); b = b.next()) {
         b.setUserData(nullptr);
@@ -272,21 +250,18 @@ void SyntaxColourer::strip()
     }
     m_frontier = 0;
     m_pendingEnd = 0;
-    if (changed)
-        markDirty(0, m_doc->characterCount());
+    if (changed) markDirty(0, m_doc->characterCount());
 }
 
 int SyntaxColourer::visibleLineCount() const
 {
-    if (!m_editor)
-        return 0;
+    if (!m_editor) return 0;
     return m_editor->viewport()->height() / std::max(1, m_editor->fontMetrics().lineSpacing()) + 2;
 }
 
 int SyntaxColourer::lastVisibleBlock() const
 {
-    if (!m_editor)
-        return 0;
+    if (!m_editor) return 0;
     // The scroll bar counts layout lines, as the editor does to find its first visible paragraph.
     const QTextBlock top = m_doc->findBlockByLineNumber(m_editor->verticalScrollBar()->value());
     return (top.isValid() ? top.blockNumber() : 0) + visibleLineCount();
@@ -294,16 +269,13 @@ int SyntaxColourer::lastVisibleBlock() const
 
 QString SyntaxColourer::rtfForRange(int from, int to)
 {
-    if (!m_doc)
-        return {};
+    if (!m_doc) return {};
     from = std::clamp(from, 0, m_doc->characterCount() - 1);
     to = std::clamp(to, 0, m_doc->characterCount() - 1);
-    if (from >= to)
-        return {};
+    if (from >= to) return {};
     const QTextBlock first = m_doc->findBlock(from);
     const QTextBlock last = m_doc->findBlock(to);
-    if (m_enabled)
-        processTo(last.blockNumber());
+    if (m_enabled) processTo(last.blockNumber());
     std::vector<RtfLine> lines;
     for (QTextBlock b = first; b.isValid(); b = b.next()) {
         const QString text = b.text();
@@ -316,13 +288,11 @@ QString SyntaxColourer::rtfForRange(int from, int to)
             m_engine.highlightLine(text, d ? d->start : HighlightState(), m_spans);
             for (const HighlightSpan& s : m_spans) {
                 const int a = std::max(s.start, begin), z = std::min(s.start + s.length, end);
-                if (a < z)
-                    line.spans.push_back({a - begin, z - a, s.style});
+                if (a < z) line.spans.push_back({ a - begin, z - a, s.style });
             }
         }
         lines.push_back(std::move(line));
-        if (b == last)
-            break;
+        if (b == last) break;
     }
     RtfSettings settings;
     settings.fontName = QFontInfo(m_editorFont).family();

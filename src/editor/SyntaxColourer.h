@@ -64,8 +64,7 @@ private:
     void runSlice();
     // Brings paragraphs up to `lastBlock` up to date, within `budgetNs` when it is positive.
     void processTo(int lastBlock, qint64 budgetNs = 0);
-    HighlightState colourBlock(QTextBlock& block, const HighlightState& start, ColourData* data,
-                               bool& formatsChanged);
+    HighlightState colourBlock(QTextBlock& block, const HighlightState& start, ColourData* data, bool& formatsChanged);
     void strip();
     void forgetStates();
     void markDirty(int from, int to);

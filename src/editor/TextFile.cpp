@@ -8,17 +8,20 @@
 
 namespace {
 // 0x80..0x9F of Windows-1252; 0 marks the five unassigned bytes, which map to C1 controls.
-const char16_t kHighTable[32] = {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-                                 0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-                                 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+const char16_t kHighTable[32] = { 0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161,
+    0x203A, 0x0153, 0, 0x017E, 0x0178 };
 } // namespace
 
 QString TextFormat::breakText() const
 {
     switch (lineBreak) {
-    case LineBreak::Lf: return QStringLiteral("\n");
-    case LineBreak::Cr: return QStringLiteral("\r");
-    case LineBreak::CrLf: break;
+    case LineBreak::Lf:
+        return QStringLiteral("\n");
+    case LineBreak::Cr:
+        return QStringLiteral("\r");
+    case LineBreak::CrLf:
+        break;
     }
     return QStringLiteral("\r\n");
 }
@@ -50,8 +53,7 @@ bool encodeWindows1252(const QString& text, QByteArray* out)
         int found = -1;
         for (int i = 0; i < 32; ++i)
             if (kHighTable[i] == u) found = i;
-        if (found < 0)
-            return false;
+        if (found < 0) return false;
         *p++ = static_cast<char>(0x80 + found);
     }
     return true;
@@ -61,8 +63,7 @@ QString decodeToText(QByteArray bytes, TextFormat* format)
 {
     *format = TextFormat();
     const qsizetype nul = bytes.indexOf('\0');
-    if (nul >= 0)
-        bytes.truncate(nul);
+    if (nul >= 0) bytes.truncate(nul);
 
     QString text;
     if (bytes.startsWith("\xEF\xBB\xBF")) {
@@ -97,8 +98,7 @@ QString decodeToText(QByteArray bytes, TextFormat* format)
             else
                 format->lineBreak = pair ? TextFormat::LineBreak::CrLf : TextFormat::LineBreak::Cr;
         }
-        if (pair)
-            ++i;
+        if (pair) ++i;
         s[out++] = QLatin1Char('\n');
     }
     text.truncate(out);
@@ -117,31 +117,26 @@ QByteArray encodeText(const QStringList& paragraphs, const TextFormat& format)
     const QString text = paragraphs.join(format.breakText());
     if (format.encoding == TextFormat::Encoding::Windows1252) {
         QByteArray bytes;
-        if (encodeWindows1252(text, &bytes))
-            return bytes;
+        if (encodeWindows1252(text, &bytes)) return bytes;
     }
     QByteArray bytes = text.toUtf8();
-    if (format.byteOrderMark)
-        bytes.prepend("\xEF\xBB\xBF");
+    if (format.byteOrderMark) bytes.prepend("\xEF\xBB\xBF");
     return bytes;
 }
 
 QByteArray readBytes(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError::cannotOpen(path, file.errorString());
+    if (!file.open(QIODevice::ReadOnly)) throw FileError::cannotOpen(path, file.errorString());
     return file.readAll();
 }
 
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw FileError::cannotCreate(path, file.errorString());
+    if (!file.open(QIODevice::WriteOnly)) throw FileError::cannotCreate(path, file.errorString());
     file.write(bytes);
-    if (!file.commit())
-        throw FileError::cannotCreate(path, file.errorString());
+    if (!file.commit()) throw FileError::cannotCreate(path, file.errorString());
 }
 
 TextFileContent readTextFile(const QString& path) { return decodeText(readBytes(path)); }

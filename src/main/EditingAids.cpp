@@ -22,21 +22,24 @@ namespace EditingAids {
 void goToLine(CodeEditor& editor, Prompter& prompter, const QString& lineNumberText)
 {
     if (!SettingsFiles::isStrANumber(lineNumberText)) {
-        prompter.message(QStringLiteral("Please enter a valid whole \r\nnumber, greater than zero, \r\nso I can go to that line."),
-                         Prompter::Icon::None, Prompter::Ok);
+        prompter.message(
+            QStringLiteral("Please enter a valid whole \r\nnumber, greater than zero, \r\nso I can go to that line."),
+            Prompter::Icon::None, Prompter::Ok);
         return;
     }
     const int n = lineNumberText.toInt();
     const int count = editor.lineCount();
     if (n <= 0) {
         prompter.message(QStringLiteral("Entering zero will take you to the end of the document."),
-                         Prompter::Icon::None, Prompter::Ok);
+            Prompter::Icon::None, Prompter::Ok);
         editor.setSelStart(editor.charCount());
     } else if (n > count + 1) {
-        prompter.message(QStringLiteral("As there are only %1 lines on this page, I cannot go to line %2\r\n. But I will go to the end.")
-                             .arg(count)
-                             .arg(n),
-                         Prompter::Icon::None, Prompter::Ok);
+        prompter.message(
+            QStringLiteral(
+                "As there are only %1 lines on this page, I cannot go to line %2\r\n. But I will go to the end.")
+                .arg(count)
+                .arg(n),
+            Prompter::Icon::None, Prompter::Ok);
         editor.setSelStart(editor.charCount());
     } else if (n == count + 1) {
         editor.setSelStart(editor.charCount());
@@ -49,8 +52,7 @@ void goToLine(CodeEditor& editor, Prompter& prompter, const QString& lineNumberT
 void findMatchingBrace(CodeEditor& editor, Prompter& prompter)
 {
     const QString selected = editor.selText();
-    if (selected.isEmpty())
-        return;
+    if (selected.isEmpty()) return;
     const int low = std::min(editor.selStart(), editor.selStart() + editor.selLength());
     const bool after = selected.contains(QLatin1Char('{'));
     if (!after && !selected.contains(QLatin1Char('}'))) {
@@ -103,7 +105,7 @@ void sortSelection(CodeEditor& editor, Prompter& prompter, bool descending)
     if (selected.isEmpty()) {
         prompter.message(descending ? QStringLiteral("Please select some lines to sort")
                                     : QStringLiteral("Please select some lines of text to sort"),
-                         Prompter::Icon::None, Prompter::Ok);
+            Prompter::Icon::None, Prompter::Ok);
         return;
     }
     editor.setSelText(sortLines(selected, descending));
@@ -111,7 +113,9 @@ void sortSelection(CodeEditor& editor, Prompter& prompter, bool descending)
 
 } // namespace EditingAids
 
-FindReplaceDialog::FindReplaceDialog(Kind kind, QWidget* parent) : QDialog(parent), m_kind(kind)
+FindReplaceDialog::FindReplaceDialog(Kind kind, QWidget* parent)
+    : QDialog(parent)
+    , m_kind(kind)
 {
     setWindowTitle(kind == Kind::Find ? QStringLiteral("Find") : QStringLiteral("Replace"));
     setModal(false);
@@ -177,8 +181,7 @@ void FindReplaceDialog::setFindText(const QString& text) { m_findEdit->setText(t
 QString FindReplaceDialog::replaceText() const { return m_replaceEdit ? m_replaceEdit->text() : QString(); }
 void FindReplaceDialog::setReplaceText(const QString& text)
 {
-    if (m_replaceEdit)
-        m_replaceEdit->setText(text);
+    if (m_replaceEdit) m_replaceEdit->setText(text);
 }
 bool FindReplaceDialog::matchCase() const { return m_matchCase->isChecked(); }
 void FindReplaceDialog::setMatchCase(bool on) { m_matchCase->setChecked(on); }
@@ -187,19 +190,20 @@ void FindReplaceDialog::setWholeWord(bool on) { m_wholeWord->setChecked(on); }
 bool FindReplaceDialog::searchDown() const { return !m_down || m_down->isChecked(); }
 void FindReplaceDialog::setSearchDown(bool down)
 {
-    if (m_down)
-        (down ? m_down : findChild<QRadioButton*>())->setChecked(true);
+    if (m_down) (down ? m_down : findChild<QRadioButton*>())->setChecked(true);
 }
 
 FindReplace::FindReplace(CodeEditor& editor, Prompter& prompter, QWidget* window)
-    : QObject(window), m_editor(editor), m_prompter(prompter), m_window(window),
-      m_find(new FindReplaceDialog(FindReplaceDialog::Kind::Find, window)),
-      m_replace(new FindReplaceDialog(FindReplaceDialog::Kind::Replace, window))
+    : QObject(window)
+    , m_editor(editor)
+    , m_prompter(prompter)
+    , m_window(window)
+    , m_find(new FindReplaceDialog(FindReplaceDialog::Kind::Find, window))
+    , m_replace(new FindReplaceDialog(FindReplaceDialog::Kind::Replace, window))
 {
     connect(m_find, &FindReplaceDialog::findNextRequested, this, &FindReplace::findNext);
     connect(m_replace, &FindReplaceDialog::findNextRequested, this, [this] {
-        if (replaceDialogFind())
-            m_editor.setFocus();
+        if (replaceDialogFind()) m_editor.setFocus();
     });
     connect(m_replace, &FindReplaceDialog::replaceRequested, this, &FindReplace::replace);
 }
@@ -208,8 +212,7 @@ void FindReplace::place(FindReplaceDialog* dialog)
 {
     const QRect frame = m_window->frameGeometry();
     dialog->move(frame.left() + frame.width() / 2, frame.top());
-    if (!m_editor.selText().isEmpty())
-        dialog->setFindText(m_editor.selText());
+    if (!m_editor.selText().isEmpty()) dialog->setFindText(m_editor.selText());
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
@@ -261,12 +264,10 @@ void FindReplace::replace(bool all)
 {
     do {
         if (m_editor.selText() != m_replace->findText()) {
-            if (!replaceDialogFind())
-                return;
+            if (!replaceDialogFind()) return;
             m_editor.setFocus();
         }
-        if (m_editor.selText().isEmpty())
-            return;
+        if (m_editor.selText().isEmpty()) return;
         m_editor.setSelText(m_replace->replaceText());
         m_editor.scrollInView();
         m_editor.setFocus();

@@ -13,14 +13,14 @@ QStringList EditorFontDialog::faceEntries()
     faces << QStringLiteral("Default");
     faces.removeDuplicates();
     std::sort(faces.begin(), faces.end(),
-              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+        [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     faces.prepend(QStringLiteral("Choose a Font"));
     return faces;
 }
 
 EditorFontDialog::EditorFontDialog(const QString& fontName, const QString& fontSize, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
-      m_store{fontName, fontSize}
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
+    , m_store { fontName, fontSize }
 {
     setObjectName(QStringLiteral("editorFontDialog"));
     setWindowTitle(QStringLiteral("Editor Font"));
@@ -30,8 +30,8 @@ EditorFontDialog::EditorFontDialog(const QString& fontName, const QString& fontS
     m_faces->addItems(faceEntries());
     m_sizes = new QComboBox;
     m_sizes->setObjectName(QStringLiteral("sizeList"));
-    m_sizes->addItems({QStringLiteral("Choose a Font Size"), QStringLiteral("8"), QStringLiteral("10"),
-                       QStringLiteral("12"), QStringLiteral("14"), QStringLiteral("16")});
+    m_sizes->addItems({ QStringLiteral("Choose a Font Size"), QStringLiteral("8"), QStringLiteral("10"),
+        QStringLiteral("12"), QStringLiteral("14"), QStringLiteral("16") });
     auto* close = new QPushButton(QStringLiteral("Close"));
     close->setObjectName(QStringLiteral("closeButton"));
     auto* form = new QFormLayout;
@@ -42,14 +42,12 @@ EditorFontDialog::EditorFontDialog(const QString& fontName, const QString& fontS
     layout->addWidget(close, 0, Qt::AlignRight);
 
     connect(m_faces, &QComboBox::activated, this, [this](int index) {
-        if (index <= 0)
-            return;
+        if (index <= 0) return;
         m_store[0] = m_faces->itemText(index);
         emit faceChosen(m_store[0]);
     });
     connect(m_sizes, &QComboBox::activated, this, [this](int index) {
-        if (index > 0)
-            emit sizeChosen(m_sizes->itemText(index));
+        if (index > 0) emit sizeChosen(m_sizes->itemText(index));
         m_store[1] = index > 0 ? m_sizes->itemText(index) : m_store[1];
     });
     connect(close, &QPushButton::clicked, this, [this] {

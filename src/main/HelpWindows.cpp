@@ -9,7 +9,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-HelpWindow::HelpWindow(const QString& title, const QString& page, QWidget* parent) : QDialog(parent)
+HelpWindow::HelpWindow(const QString& title, const QString& page, QWidget* parent)
+    : QDialog(parent)
 {
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -36,7 +37,8 @@ QString AboutBox::text()
         .arg(QStringLiteral(PELORIN_VERSION));
 }
 
-AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
+AboutBox::AboutBox(QWidget* parent)
+    : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("About Pelorin95"));
     setAttribute(Qt::WA_DeleteOnClose);

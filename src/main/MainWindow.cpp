@@ -4,8 +4,8 @@
 #include "editor/SyntaxColourer.h"
 #include "main/ButtonBars.h"
 #include "main/EditingAids.h"
-#include "main/EditorModes.h"
 #include "main/EditorFontDialog.h"
+#include "main/EditorModes.h"
 #include "main/HelpWindows.h"
 #include "main/InstantCodeWindow.h"
 #include "main/SnippetCommands.h"
@@ -62,8 +62,10 @@ const QString kFileChanged = QStringLiteral("File has changed. Save now?");
 } // namespace
 
 MainWindow::MainWindow(const Services& services, const QStringList& arguments, QWidget* parent)
-    : QMainWindow(parent), m_services(services), m_arguments(arguments),
-      m_wizardFunctionName(kInitialFunctionName)
+    : QMainWindow(parent)
+    , m_services(services)
+    , m_arguments(arguments)
+    , m_wizardFunctionName(kInitialFunctionName)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setAcceptDrops(true);
@@ -108,7 +110,7 @@ void MainWindow::createLayout()
     m_lineNumberEdit->setStatusTip(QStringLiteral("Line number to go to"));
     connect(m_lineNumberEdit, &QLineEdit::returnPressed, this, [this] { goToLine(); });
     top->addWidget(m_lineNumberEdit);
-    for (const QString& mode : {QStringLiteral("HTML"), QStringLiteral("STD"), QStringLiteral("JS")}) {
+    for (const QString& mode : { QStringLiteral("HTML"), QStringLiteral("STD"), QStringLiteral("JS") }) {
         auto* button = new QToolButton;
         button->setText(mode);
         button->setObjectName(QStringLiteral("modeButton") + mode);
@@ -168,13 +170,13 @@ void MainWindow::createLayout()
     m_tabs->addTab(m_browser, QStringLiteral("Preview"));
     split->addWidget(m_tabs);
     split->setStretchFactor(1, 1);
-    split->setSizes({220, 700});
+    split->setSizes({ 220, 700 });
     column->addWidget(split, 1);
     setCentralWidget(central);
     setWindowTitle(kBaseCaption);
 
-    const QList<int> widths{100, 100, 100, 50};
-    const QStringList texts{QStringLiteral("Line:"), QStringLiteral("Col:"), QStringLiteral("Char: "), QString()};
+    const QList<int> widths { 100, 100, 100, 50 };
+    const QStringList texts { QStringLiteral("Line:"), QStringLiteral("Col:"), QStringLiteral("Char: "), QString() };
     for (int i = 0; i < 4; ++i) {
         auto* label = new QLabel(texts[i]);
         label->setObjectName(QStringLiteral("statusPanel%1").arg(i));
@@ -182,8 +184,8 @@ void MainWindow::createLayout()
         statusBar()->addWidget(label);
         m_statusPanels << label;
     }
-    statusBar()->setStatusTip(
-        QStringLiteral("These line numbers,although correct, may not agree with the reported line numbers of the browser."));
+    statusBar()->setStatusTip(QStringLiteral(
+        "These line numbers,although correct, may not agree with the reported line numbers of the browser."));
 
     connect(m_editor, &CodeEditor::selectionMoved, this, &MainWindow::updateStatus);
     connect(m_editor, &CodeEditor::modifiedChanged, this, &MainWindow::updateSaveEnabled);
@@ -191,25 +193,25 @@ void MainWindow::createLayout()
     connect(m_editor, &CodeEditor::undoAvailable, this, &MainWindow::updateEditEnabled);
     connect(m_editor, &CodeEditor::redoAvailable, this, &MainWindow::updateEditEnabled);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::updateEditEnabled);
-    connect(m_editor, &CodeEditor::keyPressing, this, [this](CodeEditor::KeyDown& key) {
-        onEditorKey(key.key, !m_editor->selText().isEmpty(), key.swallowed);
-    });
+    connect(m_editor, &CodeEditor::keyPressing, this,
+        [this](CodeEditor::KeyDown& key) { onEditorKey(key.key, !m_editor->selText().isEmpty(), key.swallowed); });
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
     m_tabs->tabBar()->installEventFilter(this);
 
     m_findReplace = new FindReplace(*m_editor, prompter(), this);
     m_preview = new Preview(*m_editor, *m_navigator, *m_browser, *m_currentFileEdit, this);
     connect(m_navigator, &NavigatorPanel::fileActivated, this,
-            [this](const QString& path) { runCommand([this, path] { openTheFile(path); }); });
+        [this](const QString& path) { runCommand([this, path] { openTheFile(path); }); });
     m_linkCommands = new LinkCommands(
         *m_editor, *m_navigator, prompter(), [this] { warnToSave(); },
         [this](const QString& start, const QString& end) { insertTheTags(*m_editor, start, end); }, this);
-    m_snippets = new SnippetCommands(*m_editor, m_services.valuePrompt ? m_services.valuePrompt : m_instantCode->asker(),
-                                     prompter(), m_wizardFunctionName, this);
+    m_snippets
+        = new SnippetCommands(*m_editor, m_services.valuePrompt ? m_services.valuePrompt : m_instantCode->asker(),
+            prompter(), m_wizardFunctionName, this);
 }
 
-QAction* MainWindow::makeAction(const QString& name, const QString& caption, const QString& tip,
-                                const std::function<void()>& handler)
+QAction* MainWindow::makeAction(
+    const QString& name, const QString& caption, const QString& tip, const std::function<void()>& handler)
 {
     auto* action = new QAction(caption, this);
     action->setObjectName(name);
@@ -223,93 +225,92 @@ void MainWindow::createActions()
 {
     // File.
     makeAction(QStringLiteral("a_new"), QStringLiteral("&New"), QStringLiteral("Start a new, empty file"),
-               [this] { newFile(); });
+        [this] { newFile(); });
     makeAction(QStringLiteral("a_newHtml"), QStringLiteral("New &HTML File"),
-               QStringLiteral("Start a new file from the HTML template"), [this] { newHtmlFile(); });
+        QStringLiteral("Start a new file from the HTML template"), [this] { newHtmlFile(); });
     makeAction(QStringLiteral("a_open"), QStringLiteral("&Open File ..."), QStringLiteral("Open a file"),
-               [this] { openCommand(); });
+        [this] { openCommand(); });
     makeAction(QStringLiteral("a_save"), QStringLiteral("&Save File ..."), QStringLiteral("Save the file"),
-               [this] { save(); });
+        [this] { save(); });
     makeAction(QStringLiteral("a_saveAs"), QStringLiteral("Save &As ..."),
-               QStringLiteral("Save the file under another name"), [this] { saveAs(); });
-    makeAction(QStringLiteral("a_close"), QStringLiteral("&Close"), QStringLiteral("Close the file"),
-               [this] { closeFile(); });
+        QStringLiteral("Save the file under another name"), [this] { saveAs(); });
+    makeAction(
+        QStringLiteral("a_close"), QStringLiteral("&Close"), QStringLiteral("Close the file"), [this] { closeFile(); });
     makeAction(QStringLiteral("a_font"), QStringLiteral("&Font ..."), QStringLiteral("Choose the editor's font"),
-               [this] { showEditorFontDialog(); });
-    makeAction(QStringLiteral("a_exit"), QStringLiteral("E&xit"), QStringLiteral("Leave the editor"),
-               [this] { close(); });
+        [this] { showEditorFontDialog(); });
+    makeAction(
+        QStringLiteral("a_exit"), QStringLiteral("E&xit"), QStringLiteral("Leave the editor"), [this] { close(); });
 
     // Edit.
     makeAction(QStringLiteral("a_cut"), QStringLiteral("Cu&t"), QStringLiteral("Cut the selection"),
-               [this] { m_editor->cutToClipboard(); });
+        [this] { m_editor->cutToClipboard(); });
     makeAction(QStringLiteral("a_copy"), QStringLiteral("&Copy"), QStringLiteral("Copy the selection"),
-               [this] { m_editor->copyToClipboard(); });
+        [this] { m_editor->copyToClipboard(); });
     makeAction(QStringLiteral("a_paste"), QStringLiteral("&Paste"), QStringLiteral("Paste from the clipboard"),
-               [this] { m_editor->pasteFromClipboard(); });
+        [this] { m_editor->pasteFromClipboard(); });
     makeAction(QStringLiteral("a_selectAll"), QStringLiteral("Select &all"), QStringLiteral("Select all the text"),
-               [this] { m_editor->selectAll(); });
+        [this] { m_editor->selectAll(); });
     makeAction(QStringLiteral("a_undo"), QStringLiteral("&Undo"), QStringLiteral("Undo the last change"),
-               [this] { m_editor->undo(); });
+        [this] { m_editor->undo(); });
     makeAction(QStringLiteral("a_redo"), QStringLiteral("&Redo"), QStringLiteral("Redo the last undone change"),
-               [this] { m_editor->redo(); });
+        [this] { m_editor->redo(); });
     QAction* wrap = makeAction(QStringLiteral("a_wordWrap"), QStringLiteral("Word Wrap"),
-                               QStringLiteral("Wrap long lines at the window's edge"),
-                               [this] { m_editor->setWordWrap(!m_editor->wordWrap()); });
+        QStringLiteral("Wrap long lines at the window's edge"),
+        [this] { m_editor->setWordWrap(!m_editor->wordWrap()); });
     wrap->setCheckable(true);
     connect(wrap, &QAction::triggered, this, [this, wrap] { wrap->setChecked(m_editor->wordWrap()); });
 
     // Find.
     makeAction(QStringLiteral("a_find"), QStringLiteral("&Find text ..."), QStringLiteral("Find text"),
-               [this] { m_findReplace->showFind(); });
+        [this] { m_findReplace->showFind(); });
     makeAction(QStringLiteral("a_replace"), QStringLiteral("&Replace text"), QStringLiteral("Replace text"),
-               [this] { m_findReplace->showReplace(); });
+        [this] { m_findReplace->showReplace(); });
     makeAction(QStringLiteral("a_matchingBrace"), QStringLiteral("Matching Brace"),
-               QStringLiteral("Select the brace that matches the selected one"),
-               [this] { EditingAids::findMatchingBrace(*m_editor, prompter()); });
+        QStringLiteral("Select the brace that matches the selected one"),
+        [this] { EditingAids::findMatchingBrace(*m_editor, prompter()); });
     const auto colourise = [this] {
         m_colourer->setEnabled(true);
         m_colourer->rehighlight();
     };
     makeAction(QStringLiteral("a_colourize"), QStringLiteral("Colour the tags"),
-               QStringLiteral("Colour the tags and the script"), colourise);
-    makeAction(QStringLiteral("a_colourise"), QStringLiteral("Colourise"), QStringLiteral("Colour the tags and the script"),
-               colourise);
+        QStringLiteral("Colour the tags and the script"), colourise);
+    makeAction(QStringLiteral("a_colourise"), QStringLiteral("Colourise"),
+        QStringLiteral("Colour the tags and the script"), colourise);
     makeAction(QStringLiteral("a_removeColour"), QStringLiteral("Remove Colour"),
-               QStringLiteral("Show all text in the editor's font and colour"), [this] { m_colourer->setEnabled(false); });
+        QStringLiteral("Show all text in the editor's font and colour"), [this] { m_colourer->setEnabled(false); });
     makeAction(QStringLiteral("a_gotoLine"), QStringLiteral("&Goto line number"),
-               QStringLiteral("Go to line number in right-hand box"), [this] { goToLine(); });
+        QStringLiteral("Go to line number in right-hand box"), [this] { goToLine(); });
 
     // Tools.
     makeAction(QStringLiteral("a_sortAscending"), QStringLiteral("&Ascending"),
-               QStringLiteral("Sort the selected lines A to Z"),
-               [this] { EditingAids::sortSelection(*m_editor, prompter(), false); });
+        QStringLiteral("Sort the selected lines A to Z"),
+        [this] { EditingAids::sortSelection(*m_editor, prompter(), false); });
     makeAction(QStringLiteral("a_sortDescending"), QStringLiteral("&Descending"),
-               QStringLiteral("Sort the selected lines Z to A"),
-               [this] { EditingAids::sortSelection(*m_editor, prompter(), true); });
+        QStringLiteral("Sort the selected lines Z to A"),
+        [this] { EditingAids::sortSelection(*m_editor, prompter(), true); });
 
     // Help.
     makeAction(QStringLiteral("a_helpContents"), QStringLiteral("Contents ..."), QStringLiteral("Help contents"),
-               [this] { (new HelpWindow(QStringLiteral("Pelorin95 Help"), QStringLiteral("help/index.htm"), this))->show(); });
+        [this] { (new HelpWindow(QStringLiteral("Pelorin95 Help"), QStringLiteral("help/index.htm"), this))->show(); });
     makeAction(QStringLiteral("a_usefulLinks"), QStringLiteral("Useful Links ..."),
-               QStringLiteral("Links to tutorials and references"),
-               [this] { (new HelpWindow(QStringLiteral("Useful Links"), QStringLiteral("help/links.htm"), this))->show(); });
+        QStringLiteral("Links to tutorials and references"),
+        [this] { (new HelpWindow(QStringLiteral("Useful Links"), QStringLiteral("help/links.htm"), this))->show(); });
     makeAction(QStringLiteral("a_briefHelp"), QStringLiteral("Brief Help"), QStringLiteral("Show the brief help page"),
-               [this] { showBriefHelp(); });
+        [this] { showBriefHelp(); });
     makeAction(QStringLiteral("a_about"), QStringLiteral("&About..."), QStringLiteral("About Pelorin95"),
-               [this] { (new AboutBox(this))->show(); });
+        [this] { (new AboutBox(this))->show(); });
 
     createNavigatorCommands();
 
     // The document in other programs.
     makeAction(QStringLiteral("a_openInDefaultBrowser"), QStringLiteral("Open File in Default &Browser"),
-               QStringLiteral("Open the saved file in the default browser"), [this] { openInDefaultBrowser(); });
-    makeAction(QStringLiteral("a_sendEmail"), QStringLiteral("Send &e-mail"), QStringLiteral("Send e-mail about Pelorin"),
-               [this] { sendEmail(); });
+        QStringLiteral("Open the saved file in the default browser"), [this] { openInDefaultBrowser(); });
+    makeAction(QStringLiteral("a_sendEmail"), QStringLiteral("Send &e-mail"),
+        QStringLiteral("Send e-mail about Pelorin"), [this] { sendEmail(); });
     makeAction(QStringLiteral("a_browsers"), QStringLiteral("&Browsers ..."),
-               QStringLiteral("Open the file in browsers and an editor of your choice"),
-               [this] { showApplicationsWindow(); });
+        QStringLiteral("Open the file in browsers and an editor of your choice"), [this] { showApplicationsWindow(); });
 
-    for (const char* name : {"a_open", "a_save"})
+    for (const char* name : { "a_open", "a_save" })
         m_toolBar1->addAction(action(QLatin1String(name)));
     m_toolBar1->addSeparator();
     m_toolBar1->addAction(action(QStringLiteral("a_openInDefaultBrowser")));
@@ -325,8 +326,8 @@ void MainWindow::createActions()
     QWidget* colourButton = m_toolBar1->widgetForAction(action(QStringLiteral("a_colourize")));
     colourButton->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(colourButton, &QWidget::customContextMenuRequested, colourMenu,
-            [colourButton, colourMenu](const QPoint& at) { colourMenu->popup(colourButton->mapToGlobal(at)); });
-    for (const char* name : {"a_cut", "a_copy", "a_paste", "a_selectAll"})
+        [colourButton, colourMenu](const QPoint& at) { colourMenu->popup(colourButton->mapToGlobal(at)); });
+    for (const char* name : { "a_cut", "a_copy", "a_paste", "a_selectAll" })
         m_toolBar2->addAction(action(QLatin1String(name)));
     m_toolBar2->addSeparator();
     m_toolBar2->addAction(action(QStringLiteral("a_undo")));
@@ -336,32 +337,32 @@ void MainWindow::createActions()
     m_toolBar2->addAction(action(QStringLiteral("a_replace")));
     // The button stays disabled while the check runs, and comes back however the check ends.
     QAction* spelling = makeAction(QStringLiteral("a_checkSpelling"), QStringLiteral("Chec&k Spelling"),
-                                   QStringLiteral("Check the spelling of the page"), [this] {
-                                       QAction* check = action(QStringLiteral("a_checkSpelling"));
-                                       check->setEnabled(false);
-                                       const auto enable = qScopeGuard([check] { check->setEnabled(true); });
-                                       checkSpelling(*m_editor, prompter(), this);
-                                   });
+        QStringLiteral("Check the spelling of the page"), [this] {
+            QAction* check = action(QStringLiteral("a_checkSpelling"));
+            check->setEnabled(false);
+            const auto enable = qScopeGuard([check] { check->setEnabled(true); });
+            checkSpelling(*m_editor, prompter(), this);
+        });
     m_toolBar2->addSeparator();
     m_toolBar2->addAction(spelling);
 }
 
 void MainWindow::createNavigatorCommands()
 {
-    QAction* refresh = makeAction(QStringLiteral("a_UpdateFilesAndDir"), QStringLiteral("Update File and Directory Boxes"),
-                                  QStringLiteral("Re-read the directory and file lists"), [this] { m_navigator->refresh(); });
+    QAction* refresh
+        = makeAction(QStringLiteral("a_UpdateFilesAndDir"), QStringLiteral("Update File and Directory Boxes"),
+            QStringLiteral("Re-read the directory and file lists"), [this] { m_navigator->refresh(); });
     refresh->setShortcut(Qt::Key_F5);
     refresh->setShortcutContext(Qt::WindowShortcut);
     addAction(refresh);
     makeAction(QStringLiteral("a_deleteFile"), QStringLiteral("Delete Selected &File..."),
-               QStringLiteral("Move the selected file to the trash"), [this] { m_navigator->deleteSelectedFile(); });
+        QStringLiteral("Move the selected file to the trash"), [this] { m_navigator->deleteSelectedFile(); });
     makeAction(QStringLiteral("a_deleteDir"), QStringLiteral("&Delete Selected Directory ..."),
-               QStringLiteral("Move the selected directory to the trash"),
-               [this] { m_navigator->deleteSelectedDirectory(); });
+        QStringLiteral("Move the selected directory to the trash"), [this] { m_navigator->deleteSelectedDirectory(); });
     makeAction(QStringLiteral("a_NewDir"), QStringLiteral("&Create New Directory..."),
-               QStringLiteral("Create a directory in the selected one"), [this] { m_navigator->createNewDirectory(); });
+        QStringLiteral("Create a directory in the selected one"), [this] { m_navigator->createNewDirectory(); });
     makeAction(QStringLiteral("a_fileOperations"), QStringLiteral("File Operations"),
-               QStringLiteral("Change the extension of a file"), [this] { showFileOperations(); });
+        QStringLiteral("Change the extension of a file"), [this] { showFileOperations(); });
 
     auto popup = [this](QWidget* list, std::initializer_list<const char*> names) {
         auto* menu = new QMenu(list);
@@ -373,10 +374,10 @@ void MainWindow::createNavigatorCommands()
         }
         list->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(list, &QWidget::customContextMenuRequested, menu,
-                [list, menu](const QPoint& at) { menu->popup(list->mapToGlobal(at)); });
+            [list, menu](const QPoint& at) { menu->popup(list->mapToGlobal(at)); });
     };
-    popup(m_navigator->fileList(), {"a_fileOperations", "", "a_UpdateFilesAndDir", "", "a_deleteFile"});
-    popup(m_navigator->directoryList(), {"a_UpdateFilesAndDir", "", "a_deleteDir", "a_NewDir"});
+    popup(m_navigator->fileList(), { "a_fileOperations", "", "a_UpdateFilesAndDir", "", "a_deleteFile" });
+    popup(m_navigator->directoryList(), { "a_UpdateFilesAndDir", "", "a_deleteDir", "a_NewDir" });
 
     // Links and assets relative to the document.
     struct LinkCommand {
@@ -386,26 +387,26 @@ void MainWindow::createNavigatorCommands()
         void (LinkCommands::*run)();
     };
     static const LinkCommand kLinkCommands[] = {
-        {"a_linkToSelectedFile", "Link to selected file", "Link to the file selected on the left",
-         &LinkCommands::linkToSelectedFile},
-        {"a_tocLink", "TOC Link", "Link to the selected file, followed by a line break", &LinkCommands::tocLink},
-        {"a_relativeFilename", "Relative Filename", "Insert the relative path of the selected file",
-         &LinkCommands::relativeFilename},
-        {"a_fileTitle", "File Title", "Insert the title of the selected file", &LinkCommands::fileTitle},
-        {"a_option", "Option", "Insert an option for the selected file", &LinkCommands::option},
-        {"a_jsFile", "JS File", "Insert a script tag for the selected JavaScript file", &LinkCommands::jsFile},
-        {"a_cssFile", "CSS File", "Insert a link to the selected style sheet", &LinkCommands::cssFile},
-        {"a_insertToc", "Insert &TOC", "Insert a table of contents of the listed files", &LinkCommands::insertToc},
-        {"a_linkCssJs", "Link this css/js file to selected file",
-         "Write a link to this style sheet or script into the selected page",
-         &LinkCommands::linkThisCssJsFileToSelectedFile},
+        { "a_linkToSelectedFile", "Link to selected file", "Link to the file selected on the left",
+            &LinkCommands::linkToSelectedFile },
+        { "a_tocLink", "TOC Link", "Link to the selected file, followed by a line break", &LinkCommands::tocLink },
+        { "a_relativeFilename", "Relative Filename", "Insert the relative path of the selected file",
+            &LinkCommands::relativeFilename },
+        { "a_fileTitle", "File Title", "Insert the title of the selected file", &LinkCommands::fileTitle },
+        { "a_option", "Option", "Insert an option for the selected file", &LinkCommands::option },
+        { "a_jsFile", "JS File", "Insert a script tag for the selected JavaScript file", &LinkCommands::jsFile },
+        { "a_cssFile", "CSS File", "Insert a link to the selected style sheet", &LinkCommands::cssFile },
+        { "a_insertToc", "Insert &TOC", "Insert a table of contents of the listed files", &LinkCommands::insertToc },
+        { "a_linkCssJs", "Link this css/js file to selected file",
+            "Write a link to this style sheet or script into the selected page",
+            &LinkCommands::linkThisCssJsFileToSelectedFile },
     };
     LinkCommands* links = m_linkCommands;
     for (const LinkCommand& c : kLinkCommands)
         makeAction(QLatin1String(c.name), QLatin1String(c.caption), QLatin1String(c.tip),
-                   [links, run = c.run] { (links->*run)(); });
+            [links, run = c.run] { (links->*run)(); });
     QAction* image = makeAction(QStringLiteral("a_image"), QStringLiteral("Image"),
-                                QStringLiteral("Insert an image with its size"), [links] { links->image(); });
+        QStringLiteral("Insert an image with its size"), [links] { links->image(); });
     connect(links, &LinkCommands::imageDialogOpenChanged, image, [image](bool open) { image->setEnabled(!open); });
 }
 
@@ -436,31 +437,31 @@ void MainWindow::createMenus()
 
     m_fileMenu = menu(QStringLiteral("&File"), m_fullMenus);
     m_fileMenu->setObjectName(QStringLiteral("fileMenu"));
-    add(m_fileMenu, {"a_new", "a_newHtml", "a_open", "a_save", "a_saveAs", "a_close", "", "a_font", "", "a_exit"});
+    add(m_fileMenu, { "a_new", "a_newHtml", "a_open", "a_save", "a_saveAs", "a_close", "", "a_font", "", "a_exit" });
     QMenu* edit = menu(QStringLiteral("&Edit"), m_fullMenus);
-    add(edit, {"a_cut", "a_copy", "a_paste", "a_selectAll", "", "a_undo", "a_redo", "", "a_wordWrap"});
+    add(edit, { "a_cut", "a_copy", "a_paste", "a_selectAll", "", "a_undo", "a_redo", "", "a_wordWrap" });
     QMenu* find = menu(QStringLiteral("Fi&nd"), m_fullMenus);
-    add(find, {"a_find", "a_replace", "a_matchingBrace"});
+    add(find, { "a_find", "a_replace", "a_matchingBrace" });
     QMenu* view = menu(QStringLiteral("&View"), m_fullMenus);
     view->setObjectName(QStringLiteral("viewMenu"));
-    add(view, {"", "a_browsers", ""});
+    add(view, { "", "a_browsers", "" });
     QMenu* tools = menu(QStringLiteral("&Tools"), m_fullMenus);
     tools->setObjectName(QStringLiteral("toolsMenu"));
     tools->addAction(action(QStringLiteral("a_insertToc")));
     QMenu* sort = tools->addMenu(QStringLiteral("&Sort Selection"));
-    add(sort, {"a_sortAscending", "a_sortDescending"});
+    add(sort, { "a_sortAscending", "a_sortDescending" });
     QMenu* wizards = menu(QStringLiteral("Wizards"), m_fullMenus);
     wizards->setObjectName(QStringLiteral("wizardsMenu"));
     QMenu* data = menu(QStringLiteral("&Data"), m_fullMenus);
     data->setObjectName(QStringLiteral("dataMenu"));
     QMenu* help = menu(QStringLiteral("&Help"), m_fullMenus);
-    add(help, {"a_helpContents", "a_usefulLinks", "a_briefHelp", "a_about"});
+    add(help, { "a_helpContents", "a_usefulLinks", "a_briefHelp", "a_about" });
 
     // The reduced menu bar of the "Preview" tab.
     QMenu* previewFile = menu(QStringLiteral("&File"), m_reducedMenus);
-    add(previewFile, {"a_exit"});
+    add(previewFile, { "a_exit" });
     QMenu* previewHelp = menu(QStringLiteral("&Help"), m_reducedMenus);
-    add(previewHelp, {"a_usefulLinks", "a_briefHelp", "a_about"});
+    add(previewHelp, { "a_usefulLinks", "a_briefHelp", "a_about" });
 
     showMenus(true);
 }
@@ -524,8 +525,7 @@ void MainWindow::applyEditorFont()
 void MainWindow::showEvent(QShowEvent* e)
 {
     QMainWindow::showEvent(e);
-    if (m_shownOnce)
-        return;
+    if (m_shownOnce) return;
     m_shownOnce = true;
     if (m_arguments.size() > 0) {
         setHtmlTabActive(true);
@@ -552,8 +552,7 @@ void MainWindow::closeEvent(QCloseEvent* e)
     runCommand([&] {
         if (m_editor->isModified()) {
             const auto answer = prompter().message(QStringLiteral("File  has changed. Save now?"),
-                                                   Prompter::Icon::Confirmation,
-                                                   Prompter::Yes | Prompter::No | Prompter::Cancel);
+                Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
             if (answer == Prompter::Cancel) {
                 close = false;
                 return;
@@ -564,8 +563,8 @@ void MainWindow::closeEvent(QCloseEvent* e)
                 close = true;
             }
         } else if (prompter().message(QStringLiteral("Exit the editor?"), Prompter::Icon::Confirmation,
-                                      Prompter::Ok | Prompter::Cancel)
-                   != Prompter::Ok) {
+                       Prompter::Ok | Prompter::Cancel)
+            != Prompter::Ok) {
             close = false;
         }
     });
@@ -576,19 +575,17 @@ void MainWindow::closeEvent(QCloseEvent* e)
     runCommand([this] { writeRecentList(); });
     runCommand([this] {
         const QString dir = m_fileName.isEmpty() ? QDir::currentPath() : QFileInfo(m_fileName).absolutePath();
-        for (const char* name : {"1xiv.css", "1xiv.htm"})
+        for (const char* name : { "1xiv.css", "1xiv.htm" })
             QFile::remove(dir + QLatin1Char('/') + QLatin1String(name));
     });
     runCommand([this] { writeLastFile(); });
-    if (m_fontDialog)
-        m_fontDialog->deleteLater();
+    if (m_fontDialog) m_fontDialog->deleteLater();
     e->accept();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* e)
 {
-    if (e->mimeData()->hasUrls())
-        e->acceptProposedAction();
+    if (e->mimeData()->hasUrls()) e->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* e)
@@ -600,8 +597,7 @@ void MainWindow::dropEvent(QDropEvent* e)
 void MainWindow::openDroppedFiles(const QList<QUrl>& urls)
 {
     for (const QUrl& url : urls) {
-        if (!url.isLocalFile())
-            continue;
+        if (!url.isLocalFile()) continue;
         const QString name = url.toLocalFile();
         setHtmlTabActive(true);
         runCommand([this, name] { openTheFile(name); });
@@ -661,13 +657,15 @@ void MainWindow::updateStatus()
     m_statusPanels[2]->setText(QStringLiteral("Char: %1").arg(m_editor->selStart() + 1));
 }
 
-QString MainWindow::statusText(int panel) const { return m_statusPanels.value(panel) ? m_statusPanels[panel]->text() : QString(); }
+QString MainWindow::statusText(int panel) const
+{
+    return m_statusPanels.value(panel) ? m_statusPanels[panel]->text() : QString();
+}
 
 void MainWindow::updateSaveEnabled()
 {
     // On the "Preview" tab Save keeps its last state.
-    if (isHtmlTabActive())
-        action(QStringLiteral("a_save"))->setEnabled(m_editor->isModified());
+    if (isHtmlTabActive()) action(QStringLiteral("a_save"))->setEnabled(m_editor->isModified());
 }
 
 void MainWindow::updateEditEnabled()
@@ -695,8 +693,7 @@ void MainWindow::setDocumentName(const QString& name)
 
 void MainWindow::showDocumentInNavigator()
 {
-    if (m_fileName.isEmpty())
-        return;
+    if (m_fileName.isEmpty()) return;
     m_navigator->setDirectory(QFileInfo(m_fileName).absolutePath());
     m_navigator->selectFile(m_fileName);
 }
@@ -718,12 +715,11 @@ void MainWindow::openCommand()
 {
     setCaptionSuffix(QStringLiteral(" - "));
     m_navigator->resetFilter();
-    Prompter::FileDialog dialog{QStringLiteral("Open File"), kOpenFilter, QStringLiteral("htm"), QDir::currentPath(),
-                                m_openInitialName, false, true};
+    Prompter::FileDialog dialog { QStringLiteral("Open File"), kOpenFilter, QStringLiteral("htm"), QDir::currentPath(),
+        m_openInitialName, false, true };
     const auto name = prompter().openFile(dialog);
     m_navigator->refresh();
-    if (!name)
-        return;
+    if (!name) return;
     openTheFile(*name);
 }
 
@@ -732,17 +728,15 @@ void MainWindow::openTheFile(const QString& name)
     if (isHtmlTabActive()) {
         if (!isImageName(name)) {
             if (m_editor->isModified()) {
-                const auto answer = prompter().message(kFileChanged, Prompter::Icon::Confirmation,
-                                                       Prompter::Yes | Prompter::No | Prompter::Cancel);
+                const auto answer = prompter().message(
+                    kFileChanged, Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
                 if (answer == Prompter::Cancel) {
-                    if (!m_fileName.isEmpty())
-                        m_navigator->setDirectory(QFileInfo(m_fileName).absolutePath());
+                    if (!m_fileName.isEmpty()) m_navigator->setDirectory(QFileInfo(m_fileName).absolutePath());
                     m_navigator->resetFilter();
                     m_navigator->selectFile(m_fileName);
                     return;
                 }
-                if (answer == Prompter::Yes)
-                    save();
+                if (answer == Prompter::Yes) save();
             }
             // Loaded before the name changes, so a failed read leaves the document as it was.
             m_editor->loadFromFile(name);
@@ -768,8 +762,7 @@ void MainWindow::openTheFile(const QString& name)
 void MainWindow::showBriefHelp()
 {
     const QString page = AppDirs::dataFile(kBriefHelpPage);
-    if (!QFileInfo::exists(page))
-        return;
+    if (!QFileInfo::exists(page)) return;
     {
         // The help page is not the document: no temporary file is written for it.
         const QScopedValueRollback quiet(m_quietPreview, true);
@@ -781,29 +774,26 @@ void MainWindow::showBriefHelp()
 void MainWindow::openInDefaultBrowser()
 {
     if (m_editor->isModified()) {
-        const auto answer = prompter().message(QStringLiteral("Please save the file first (or use the viewer). Save now?"),
-                                               Prompter::Icon::Confirmation,
-                                               Prompter::Yes | Prompter::No | Prompter::Cancel);
-        if (answer != Prompter::Yes)
-            return;
+        const auto answer
+            = prompter().message(QStringLiteral("Please save the file first (or use the viewer). Save now?"),
+                Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
+        if (answer != Prompter::Yes) return;
         save();
     }
-    if (m_editor->isModified() || m_fileName.isEmpty())
-        return;
+    if (m_editor->isModified() || m_fileName.isEmpty()) return;
     shell().openFile(m_fileName);
 }
 
 void MainWindow::sendEmail()
 {
-    shell().openUrl(ExternalApps::mailtoUrl(ExternalApps::supportAddress(),
-                                            ExternalApps::emailSubject(QSysInfo::prettyProductName())));
+    shell().openUrl(ExternalApps::mailtoUrl(
+        ExternalApps::supportAddress(), ExternalApps::emailSubject(QSysInfo::prettyProductName())));
 }
 
 void MainWindow::showApplicationsWindow()
 {
-    auto* window = new ApplicationsWindow(prompter(), shell(),
-                                          {[this] { return saveBeforeBrowsing(); }, [this] { return currentFileField(); }},
-                                          this);
+    auto* window = new ApplicationsWindow(
+        prompter(), shell(), { [this] { return saveBeforeBrowsing(); }, [this] { return currentFileField(); } }, this);
     QAction* item = action(QStringLiteral("a_browsers"));
     item->setEnabled(false);
     connect(window, &ApplicationsWindow::closed, item, [item] { item->setEnabled(true); });
@@ -820,14 +810,12 @@ void MainWindow::documentOpened(const QString& name)
     setCaptionSuffix(QStringLiteral("  -") + QDir::toNativeSeparators(m_fileName));
     m_saveInitialName = name;
     m_openInitialName.clear();
-    if (info.isFile())
-        showDocumentInNavigator();
+    if (info.isFile()) showDocumentInNavigator();
 }
 
 bool MainWindow::save()
 {
-    if (m_fileName.isEmpty())
-        return saveAs();
+    if (m_fileName.isEmpty()) return saveAs();
     const QString full = QFileInfo(m_fileName).absoluteFilePath();
     m_editor->saveToFile(full);
     m_saveInitialName = m_fileName;
@@ -840,12 +828,11 @@ bool MainWindow::save()
 
 bool MainWindow::saveAs()
 {
-    Prompter::FileDialog dialog{QStringLiteral("Save File"), kOpenFilter, QStringLiteral("htm"), QDir::currentPath(),
-                                m_saveInitialName, true, false};
+    Prompter::FileDialog dialog { QStringLiteral("Save File"), kOpenFilter, QStringLiteral("htm"), QDir::currentPath(),
+        m_saveInitialName, true, false };
     const auto chosen = prompter().saveFile(dialog);
     m_navigator->refresh();
-    if (!chosen)
-        return false;
+    if (!chosen) return false;
     const QString name = *chosen;
     m_editor->saveToFile(name);
     m_editor->setModified(false);
@@ -862,21 +849,17 @@ bool MainWindow::saveAs()
 
 bool MainWindow::saveIfModified()
 {
-    if (!m_editor->isModified())
-        return true;
-    const auto answer = prompter().message(kFileChanged, Prompter::Icon::Confirmation,
-                                           Prompter::Yes | Prompter::No | Prompter::Cancel);
-    if (answer == Prompter::Cancel)
-        return false;
-    if (answer == Prompter::Yes)
-        save();
+    if (!m_editor->isModified()) return true;
+    const auto answer = prompter().message(
+        kFileChanged, Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
+    if (answer == Prompter::Cancel) return false;
+    if (answer == Prompter::Yes) save();
     return true;
 }
 
 void MainWindow::newFile()
 {
-    if (!saveIfModified())
-        return;
+    if (!saveIfModified()) return;
     m_editor->clear();
     m_saveInitialName.clear();
     setCaptionSuffix(QStringLiteral(" - New File"));
@@ -888,8 +871,7 @@ void MainWindow::newFile()
 
 void MainWindow::newHtmlFile()
 {
-    if (!saveIfModified())
-        return;
+    if (!saveIfModified()) return;
     m_editor->clear();
     m_editor->addLine(kHtmlTemplate);
     m_saveInitialName.clear();
@@ -903,8 +885,7 @@ void MainWindow::newHtmlFile()
 
 void MainWindow::closeFile()
 {
-    if (!saveIfModified())
-        return;
+    if (!saveIfModified()) return;
     m_editor->clear();
     setCaptionSuffix(QStringLiteral(" - New File"));
     setCurrentFileField(QStringLiteral("File has never been saved"));
@@ -915,29 +896,24 @@ void MainWindow::closeFile()
 
 void MainWindow::warnToSave()
 {
-    if (!m_fileName.isEmpty() && QFileInfo(m_fileName).isFile())
-        return;
+    if (!m_fileName.isEmpty() && QFileInfo(m_fileName).isFile()) return;
     const auto answer = prompter().message(
         QStringLiteral("The file has never been saved, \r\nso the link will work only if this file is \r\nsaved in the "
                        "current directory.\r\nWould you like to save the file now?\r\nClick YES to save or NO to "
                        "continue without saving"),
         Prompter::Icon::Warning, Prompter::Yes | Prompter::No);
-    if (answer == Prompter::Yes)
-        save();
+    if (answer == Prompter::Yes) save();
 }
 
 bool MainWindow::saveBeforeBrowsing()
 {
-    if (!m_editor->isModified())
-        return true;
+    if (!m_editor->isModified()) return true;
     const auto answer = prompter().message(
         QStringLiteral("File has changed. The browser will view the saved version\r\nYou are advised to save the file "
                        "now.\r\nChoose Yes to ave now? No to continue without saving."),
         Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
-    if (answer == Prompter::Cancel)
-        return false;
-    if (answer == Prompter::Yes)
-        save();
+    if (answer == Prompter::Cancel) return false;
+    if (answer == Prompter::Yes) save();
     return true;
 }
 
@@ -956,8 +932,7 @@ void MainWindow::rebuildRecentMenu()
     const QList<QAction*> items = m_fileMenu->actions();
     for (int i = m_fixedFileMenuCount; i < items.size(); ++i) {
         m_fileMenu->removeAction(items[i]);
-        if (items[i]->parent() == m_fileMenu)
-            items[i]->deleteLater();
+        if (items[i]->parent() == m_fileMenu) items[i]->deleteLater();
     }
     m_fileMenu->addSeparator()->setParent(m_fileMenu);
     const QStringList entries = m_recent.entries();
@@ -977,19 +952,17 @@ void MainWindow::loadRecentFile(const QString& name)
         m_recent.remove(name);
         rebuildRecentMenu();
         prompter().message(QStringLiteral("File no longer exists."), Prompter::Icon::None, Prompter::Ok);
-        if (!m_navigator->selectedFile().isEmpty())
-            m_navigator->selectFile(m_navigator->selectedFile());
+        if (!m_navigator->selectedFile().isEmpty()) m_navigator->selectFile(m_navigator->selectedFile());
         return;
     }
     if (m_editor->isModified()) {
-        const auto answer = prompter().message(kFileChanged, Prompter::Icon::Confirmation,
-                                               Prompter::Yes | Prompter::No | Prompter::Cancel);
+        const auto answer = prompter().message(
+            kFileChanged, Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
         if (answer == Prompter::Cancel) {
             showDocumentInNavigator();
             return;
         }
-        if (answer == Prompter::Yes)
-            save();
+        if (answer == Prompter::Yes) save();
     }
     m_navigator->resetFilter();
     m_editor->loadFromFile(name);
@@ -1011,9 +984,8 @@ void MainWindow::loadRecentFile(const QString& name)
 
 void MainWindow::writeLastFile()
 {
-    if (m_fileName.isEmpty() || !QFileInfo(m_fileName).isFile() || isImageName(m_fileName))
-        return;
-    writeSettingsFile(kLastFile, {m_fileName});
+    if (m_fileName.isEmpty() || !QFileInfo(m_fileName).isFile() || isImageName(m_fileName)) return;
+    writeSettingsFile(kLastFile, { m_fileName });
 }
 
 // ---- editing aids -------------------------------------------------------------------------
@@ -1026,8 +998,7 @@ void MainWindow::goToLine()
 
 void MainWindow::showEditorFontDialog()
 {
-    if (m_fontDialog)
-        return;
+    if (m_fontDialog) return;
     m_fontDialog = new EditorFontDialog(m_font.name, m_font.size, this);
     action(QStringLiteral("a_font"))->setEnabled(false);
     auto keepingModified = [this](const std::function<void()>& change) {

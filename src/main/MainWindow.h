@@ -132,8 +132,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* makeAction(const QString& name, const QString& caption, const QString& tip,
-                        const std::function<void()>& handler);
+    QAction* makeAction(
+        const QString& name, const QString& caption, const QString& tip, const std::function<void()>& handler);
     void createActions();
     void createMenus();
     void createLayout();

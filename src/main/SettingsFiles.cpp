@@ -10,8 +10,7 @@ namespace SettingsFiles {
 QStringList readLines(const QString& path)
 {
     QStringList lines = decodeText(readBytes(path)).paragraphs;
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
     return lines;
 }
 
@@ -34,13 +33,11 @@ bool isStrANumber(const QString& text)
 EditorFont readEditorFont(const QString& path)
 {
     EditorFont font;
-    if (!QFileInfo::exists(path))
-        return font;
+    if (!QFileInfo::exists(path)) return font;
     const QStringList lines = readLines(path);
     font.name = lines.value(0);
     font.size = lines.value(1);
-    if (!isStrANumber(font.size))
-        font.size = QStringLiteral("10");
+    if (!isStrANumber(font.size)) font.size = QStringLiteral("10");
     return font;
 }
 

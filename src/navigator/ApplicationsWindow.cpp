@@ -19,9 +19,9 @@ struct Button {
     const char* changeCaption;
 };
 const Button kButtons[] = {
-    {"openBrowser1Button", "Open Browser 1", "Change Browser 1"},
-    {"openBrowser2Button", "Open Browser 2", "Change Browser 2"},
-    {"openEditor2Button", "Open Editor 2", "Change Editor 2"},
+    { "openBrowser1Button", "Open Browser 1", "Change Browser 1" },
+    { "openBrowser2Button", "Open Browser 2", "Change Browser 2" },
+    { "openEditor2Button", "Open Editor 2", "Change Editor 2" },
 };
 
 #ifdef Q_OS_WIN
@@ -38,8 +38,10 @@ QString listFile() { return AppDirs::settingsFile(ExternalApps::kListFile); }
 } // namespace
 
 ApplicationsWindow::ApplicationsWindow(Prompter& prompter, Shell& shell, Hooks hooks, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_prompter(prompter), m_shell(shell),
-      m_hooks(std::move(hooks))
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+    , m_prompter(prompter)
+    , m_shell(shell)
+    , m_hooks(std::move(hooks))
 {
     setObjectName(QStringLiteral("applicationsWindow"));
     setWindowTitle(QStringLiteral("Open Application "));
@@ -57,7 +59,7 @@ ApplicationsWindow::ApplicationsWindow(Prompter& prompter, Shell& shell, Hooks h
         button->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(button, &QPushButton::clicked, this, [this, i] { openApplication(i); });
         connect(button, &QWidget::customContextMenuRequested, menu,
-                [button, menu](const QPoint& at) { menu->popup(button->mapToGlobal(at)); });
+            [button, menu](const QPoint& at) { menu->popup(button->mapToGlobal(at)); });
         column->addWidget(button);
     }
     auto* close = new QPushButton(QStringLiteral("Close"));
@@ -69,18 +71,16 @@ ApplicationsWindow::ApplicationsWindow(Prompter& prompter, Shell& shell, Hooks h
 void ApplicationsWindow::openApplication(int entry)
 {
     runCommand(m_prompter, [this, entry] {
-        if (m_hooks.saveBeforeBrowsing && !m_hooks.saveBeforeBrowsing())
-            return;
+        if (m_hooks.saveBeforeBrowsing && !m_hooks.saveBeforeBrowsing()) return;
         const QString field = m_hooks.currentFile ? m_hooks.currentFile() : QString();
         const QString program = m_entries.value(entry);
         if (QFileInfo(program).isFile()) {
             // The document goes as one argument, so a path with spaces reaches the program whole.
-            m_shell.startProgram(program, QFileInfo(field).isFile() ? QStringList{field} : QStringList());
+            m_shell.startProgram(program, QFileInfo(field).isFile() ? QStringList { field } : QStringList());
             return;
         }
         const auto chosen = chooseApplication(entry, QString(), kProgramsDir);
-        if (!chosen)
-            return;
+        if (!chosen) return;
         m_entries[entry] = *chosen;
         ExternalApps::writeApplications(listFile(), m_entries);
     });
@@ -90,16 +90,15 @@ void ApplicationsWindow::changeApplication(int entry)
 {
     const QString current = m_entries.value(entry);
     const QString dir = current.trimmed().isEmpty() ? kProgramsDir : QFileInfo(current).absolutePath();
-    if (const auto chosen = chooseApplication(entry, current, dir))
-        m_entries[entry] = *chosen;
+    if (const auto chosen = chooseApplication(entry, current, dir)) m_entries[entry] = *chosen;
 }
 
-std::optional<QString> ApplicationsWindow::chooseApplication(int entry, const QString& initialName,
-                                                             const QString& initialDir)
+std::optional<QString> ApplicationsWindow::chooseApplication(
+    int entry, const QString& initialName, const QString& initialDir)
 {
-    const Prompter::FileDialog dialog{
-        QStringLiteral("Choose application for ") + QString::fromLatin1(kButtons[entry].caption), kFilter,
-        kDefaultExtension, initialDir, initialName, false, true};
+    const Prompter::FileDialog dialog { QStringLiteral("Choose application for ")
+            + QString::fromLatin1(kButtons[entry].caption),
+        kFilter, kDefaultExtension, initialDir, initialName, false, true };
     return m_prompter.openFile(dialog);
 }
 

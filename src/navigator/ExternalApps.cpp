@@ -18,8 +18,7 @@ namespace ExternalApps {
 QStringList readApplications(const QString& path)
 {
     QStringList entries;
-    if (QFileInfo::exists(path))
-        entries = SettingsFiles::readLines(path);
+    if (QFileInfo::exists(path)) entries = SettingsFiles::readLines(path);
     while (entries.size() < EntryCount)
         entries << kNoApplication;
     return entries;
@@ -38,7 +37,7 @@ QString mailtoUrl(const QString& address, const QString& subject, const QString&
 {
     auto encoded = [](const QString& text) { return QString::fromLatin1(QUrl::toPercentEncoding(text)); };
     return QStringLiteral("mailto:") + address + QStringLiteral("?Subject=") + encoded(QStringLiteral(" ") + subject)
-           + QStringLiteral("&Body=") + encoded(body);
+        + QStringLiteral("&Body=") + encoded(body);
 }
 
 QString locationText(const QString& url)
@@ -48,12 +47,10 @@ QString locationText(const QString& url)
     QString text = url;
     if (text.startsWith(prefix + QLatin1Char('/'))) {
         text = text.mid(prefix.size());
-        if (drive.match(text).hasMatch())
-            text = text.mid(1);
+        if (drive.match(text).hasMatch()) text = text.mid(1);
     }
     const qsizetype space = text.indexOf(QLatin1String("%20"));
-    if (space >= 0)
-        text.replace(space, 3, QLatin1String(" "));
+    if (space >= 0) text.replace(space, 3, QLatin1String(" "));
     return text;
 }
 

@@ -17,9 +17,9 @@ QStringList maskNameFilters(const QString& mask)
 QStringList userVolumes()
 {
     // System mounts that hold no user files.
-    static const QStringList kSystemPrefixes{"/boot", "/snap/", "/proc", "/sys", "/dev", "/run/"};
-    static const QStringList kUserRunPrefixes{"/run/media/"};
-    QStringList volumes{QDir::rootPath(), QDir::homePath()};
+    static const QStringList kSystemPrefixes { "/boot", "/snap/", "/proc", "/sys", "/dev", "/run/" };
+    static const QStringList kUserRunPrefixes { "/run/media/" };
+    QStringList volumes { QDir::rootPath(), QDir::homePath() };
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         const QString root = volume.rootPath();
         if (!volume.isValid() || !volume.isReady() || !volume.device().startsWith("/dev/") || volumes.contains(root))
@@ -36,8 +36,7 @@ QStringList userVolumes()
 bool isVolumeRoot(const QString& path)
 {
     const QString clean = QDir::cleanPath(QDir::fromNativeSeparators(path));
-    if (QDir(clean).isRoot())
-        return true;
+    if (QDir(clean).isRoot()) return true;
     const QStorageInfo volume(clean);
     return volume.isValid() && QDir::cleanPath(volume.rootPath()) == QDir(clean).canonicalPath();
 }
@@ -48,7 +47,8 @@ namespace {
 constexpr int kPathRole = Qt::UserRole;
 }
 
-DirectoryList::DirectoryList(QWidget* parent) : QListWidget(parent)
+DirectoryList::DirectoryList(QWidget* parent)
+    : QListWidget(parent)
 {
     connect(this, &QListWidget::itemDoubleClicked, this, &DirectoryList::openItem);
 }
@@ -60,27 +60,23 @@ void DirectoryList::setDirectory(const QString& dir)
         target = QFileInfo(target).path();
     const bool changed = target != m_directory;
     m_directory = target;
-    if (m_followsCurrentDirectory)
-        QDir::setCurrent(target);
+    if (m_followsCurrentDirectory) QDir::setCurrent(target);
     refresh();
-    if (changed)
-        emit directoryChanged(m_directory);
+    if (changed) emit directoryChanged(m_directory);
 }
 
 void DirectoryList::refresh()
 {
-    if (m_directory.isEmpty())
-        return;
+    if (m_directory.isEmpty()) return;
     if (!QFileInfo(m_directory).isDir()) {
         setDirectory(m_directory);
         return;
     }
     clear();
     QStringList chain;
-    for (QDir dir(m_directory);; ) {
+    for (QDir dir(m_directory);;) {
         chain.prepend(dir.absolutePath());
-        if (dir.isRoot() || !dir.cdUp())
-            break;
+        if (dir.isRoot() || !dir.cdUp()) break;
     }
     int depth = 0;
     const auto add = [this](const QString& path, int indent) {
@@ -91,16 +87,15 @@ void DirectoryList::refresh()
     };
     for (const QString& path : chain)
         setCurrentItem(add(path, depth++));
-    const QStringList subdirectories =
-        QDir(m_directory).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QStringList subdirectories
+        = QDir(m_directory).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString& name : subdirectories)
         add(QDir(m_directory).filePath(name), depth);
 }
 
 void DirectoryList::openItem(QListWidgetItem* item)
 {
-    if (item)
-        setDirectory(item->data(kPathRole).toString());
+    if (item) setDirectory(item->data(kPathRole).toString());
 }
 
 void DirectoryList::keyPressEvent(QKeyEvent* event)
@@ -114,7 +109,9 @@ void DirectoryList::keyPressEvent(QKeyEvent* event)
 
 // --- FileList
 
-FileList::FileList(QWidget* parent) : QListWidget(parent) {}
+FileList::FileList(QWidget* parent)
+    : QListWidget(parent)
+{ }
 
 void FileList::setDirectory(const QString& dir)
 {
@@ -138,8 +135,7 @@ void FileList::refresh()
     if (!m_directory.isEmpty())
         addItems(QDir(m_directory).entryList(maskNameFilters(m_mask), QDir::Files, QDir::Name | QDir::IgnoreCase));
     setCurrentRow(-1);
-    if (!selected.isEmpty())
-        selectName(selected);
+    if (!selected.isEmpty()) selectName(selected);
 }
 
 QString FileList::selectedFile() const
@@ -191,13 +187,13 @@ FileBrowser::FileBrowser(const QList<FileFilter>& filters, QWidget* parent)
     layout->addWidget(m_fileList, 1);
 
     connect(m_driveBox, &QComboBox::activated, this,
-            [this](int index) { setDirectory(m_driveBox->itemData(index).toString()); });
+        [this](int index) { setDirectory(m_driveBox->itemData(index).toString()); });
     connect(m_directoryList, &DirectoryList::directoryChanged, this, [this](const QString& dir) {
         m_fileList->setDirectory(dir);
         showDriveOf(dir);
     });
     connect(m_filterBox, &QComboBox::activated, this,
-            [this](int index) { m_fileList->setMask(m_filterBox->itemData(index).toString()); });
+        [this](int index) { m_fileList->setMask(m_filterBox->itemData(index).toString()); });
     for (const QString& volume : userVolumes())
         m_driveBox->addItem(QDir::toNativeSeparators(volume), volume);
     setDirectory(QDir::currentPath());
@@ -205,8 +201,7 @@ FileBrowser::FileBrowser(const QList<FileFilter>& filters, QWidget* parent)
 
 void FileBrowser::resetFilter()
 {
-    if (m_filterBox->count() == 0)
-        return;
+    if (m_filterBox->count() == 0) return;
     m_filterBox->setCurrentIndex(0);
     m_fileList->setMask(m_filterBox->itemData(0).toString());
 }
@@ -231,8 +226,7 @@ void FileBrowser::showDriveOf(const QString& dir)
     for (int i = 0; i < m_driveBox->count(); ++i) {
         const QString volume = m_driveBox->itemData(i).toString();
         const bool holds = dir == volume || dir.startsWith(volume.endsWith('/') ? volume : volume + '/');
-        if (holds && (best < 0 || volume.size() > m_driveBox->itemData(best).toString().size()))
-            best = i;
+        if (holds && (best < 0 || volume.size() > m_driveBox->itemData(best).toString().size())) best = i;
     }
     m_driveBox->setCurrentIndex(best);
 }

@@ -31,14 +31,14 @@ FileHandlingWindow::FileHandlingWindow(NavigatorPanel& navigator, Prompter& prom
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
     , m_navigator(navigator)
     , m_prompter(prompter)
-    , m_browser(new FileBrowser({{"HTML", "*.htm*;*.asp;*.shtml"}, {"All files", "*.*"}}, this))
+    , m_browser(new FileBrowser({ { "HTML", "*.htm*;*.asp;*.shtml" }, { "All files", "*.*" } }, this))
     , m_extensionBox(new QComboBox(this))
 {
     setObjectName("fileHandlingWindow");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("File Handling"));
     m_extensionBox->setObjectName("extensionBox");
-    m_extensionBox->addItems({".htm", ".html"});
+    m_extensionBox->addItems({ ".htm", ".html" });
     m_extensionBox->setCurrentIndex(1);
 
     auto* renameButton = new QPushButton(QStringLiteral("New File Extension."), this);
@@ -71,8 +71,7 @@ void FileHandlingWindow::synchronize()
     files->refresh();
     m_browser->setDirectory(m_navigator.directory());
     const int row = m_navigator.fileList()->currentRow();
-    if (!m_navigator.selectedFile().isEmpty() && row < files->count())
-        files->setCurrentRow(row);
+    if (!m_navigator.selectedFile().isEmpty() && row < files->count()) files->setCurrentRow(row);
 }
 
 void FileHandlingWindow::changeExtension()
@@ -90,9 +89,8 @@ void FileHandlingWindow::changeExtension()
                 files->refresh();
                 files->setCurrentRow(row < 0 ? -1 : std::min(row, files->count() - 1));
             }
-        } reselect{files, row};
-        if (file.isEmpty())
-            return;
+        } reselect { files, row };
+        if (file.isEmpty()) return;
         if (!QFileInfo(file).isFile()) {
             m_prompter.message(QStringLiteral("Please select a file."), Prompter::Icon::None, Prompter::Ok);
             return;
@@ -105,8 +103,7 @@ void FileHandlingWindow::changeExtension()
 
 void FileHandlingWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        synchronize();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) synchronize();
     QWidget::changeEvent(event);
 }
 

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 ImageDialog::ImageDialog(CodeEditor& editor, NavigatorPanel& navigator, Prompter& prompter,
-                         std::function<void()> warnToSave, QWidget* parent)
+    std::function<void()> warnToSave, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
     , m_editor(editor)
     , m_navigator(navigator)
@@ -38,11 +38,11 @@ ImageDialog::ImageDialog(CodeEditor& editor, NavigatorPanel& navigator, Prompter
         bool editable;
     };
     const Field fields[] = {
-        {m_imageFileEdit, "imageFileEdit", "Image File:", false},
-        {m_heightEdit, "heightEdit", "Height", false},
-        {m_altTextEdit, "altTextEdit", "ALT Text", true},
-        {m_widthEdit, "widthEdit", "Width", false},
-        {m_borderEdit, "borderEdit", "Border", true},
+        { m_imageFileEdit, "imageFileEdit", "Image File:", false },
+        { m_heightEdit, "heightEdit", "Height", false },
+        { m_altTextEdit, "altTextEdit", "ALT Text", true },
+        { m_widthEdit, "widthEdit", "Width", false },
+        { m_borderEdit, "borderEdit", "Border", true },
     };
     auto* form = new QFormLayout;
     for (const Field& field : fields) {
@@ -61,17 +61,15 @@ ImageDialog::ImageDialog(CodeEditor& editor, NavigatorPanel& navigator, Prompter
 
     // Only exact lower-case image extensions refresh the dialog while the user browses.
     connect(&m_navigator, &NavigatorPanel::selectionChanged, this, [this] {
-        static const QStringList kExtensions{".gif", ".jpg", ".jpeg", ".png"};
-        if (kExtensions.contains(fileExtension(m_navigator.selectedFile())))
-            refreshFromNavigator();
+        static const QStringList kExtensions { ".gif", ".jpg", ".jpeg", ".png" };
+        if (kExtensions.contains(fileExtension(m_navigator.selectedFile()))) refreshFromNavigator();
     });
 }
 
 void ImageDialog::refreshFromNavigator()
 {
     const QString file = m_navigator.selectedFile();
-    if (file.isEmpty() || !isImageFileName(file))
-        return;
+    if (file.isEmpty() || !isImageFileName(file)) return;
     m_imageFileEdit->setText(QDir::toNativeSeparators(file));
     // An unreadable size leaves the boxes empty rather than showing another image's size.
     m_widthEdit->clear();
@@ -86,11 +84,11 @@ void ImageDialog::refreshFromNavigator()
 
 void ImageDialog::accept()
 {
-    if (m_warnToSave)
-        m_warnToSave();
-    const QString src = webby(extractRelativePath(m_navigator.relativeBase(), QDir::fromNativeSeparators(m_imageFileEdit->text())));
-    m_editor.setSelText(imageTag(src, m_widthEdit->text(), m_heightEdit->text(), m_borderEdit->text(),
-                                 m_altTextEdit->text()));
+    if (m_warnToSave) m_warnToSave();
+    const QString src
+        = webby(extractRelativePath(m_navigator.relativeBase(), QDir::fromNativeSeparators(m_imageFileEdit->text())));
+    m_editor.setSelText(
+        imageTag(src, m_widthEdit->text(), m_heightEdit->text(), m_borderEdit->text(), m_altTextEdit->text()));
     close();
 }
 

@@ -14,7 +14,7 @@ class ImageDialog : public QDialog {
     Q_OBJECT
 public:
     ImageDialog(CodeEditor& editor, NavigatorPanel& navigator, Prompter& prompter, std::function<void()> warnToSave,
-                QWidget* parent = nullptr);
+        QWidget* parent = nullptr);
 
     QLineEdit* imageFileEdit() const { return m_imageFileEdit; }
     QLineEdit* widthEdit() const { return m_widthEdit; }

@@ -10,15 +10,14 @@
 #include "platform/Prompter.h"
 
 LinkCommands::LinkCommands(CodeEditor& editor, NavigatorPanel& navigator, Prompter& prompter,
-                           std::function<void()> warnToSave, InsertTags insertTags, QObject* parent)
+    std::function<void()> warnToSave, InsertTags insertTags, QObject* parent)
     : QObject(parent)
     , m_editor(editor)
     , m_navigator(navigator)
     , m_prompter(prompter)
     , m_warnToSave(std::move(warnToSave))
     , m_insertTags(std::move(insertTags))
-{
-}
+{ }
 
 void LinkCommands::tell(const QString& text) { m_prompter.message(text, Prompter::Icon::None, Prompter::Ok); }
 
@@ -40,7 +39,8 @@ void LinkCommands::tocLink() { link(true); }
 void LinkCommands::relativeFilename()
 {
     if (m_navigator.selectedFile().isEmpty()) {
-        tell(QStringLiteral("Please choose a file in the filebox first.\r\nAnd ensure that the current file has been saved."));
+        tell(QStringLiteral(
+            "Please choose a file in the filebox first.\r\nAnd ensure that the current file has been saved."));
         return;
     }
     m_warnToSave();
@@ -71,8 +71,7 @@ void LinkCommands::jsFile()
         return;
     }
     const ReferenceTexts reference = jsFileTexts(m_navigator.relativePath());
-    if (!reference.message.isEmpty())
-        tell(reference.message);
+    if (!reference.message.isEmpty()) tell(reference.message);
     m_insertTags(reference.tags.start, reference.tags.end);
 }
 
@@ -80,8 +79,7 @@ void LinkCommands::cssFile()
 {
     m_warnToSave();
     const ReferenceTexts reference = cssFileTexts(m_navigator.relativePath());
-    if (!reference.message.isEmpty())
-        tell(reference.message);
+    if (!reference.message.isEmpty()) tell(reference.message);
     m_insertTags(reference.tags.start, reference.tags.end);
 }
 
@@ -92,8 +90,9 @@ void LinkCommands::insertToc()
         return;
     }
     m_warnToSave();
-    if (m_prompter.message(QStringLiteral("Make a TOC of all the files in the directory at the current cursor position?"),
-                           Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No)
+    if (m_prompter.message(
+            QStringLiteral("Make a TOC of all the files in the directory at the current cursor position?"),
+            Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No)
         != Prompter::Yes)
         return;
     runCommand(m_prompter, [this] {
@@ -109,17 +108,15 @@ void LinkCommands::insertToc()
 void LinkCommands::linkThisCssJsFileToSelectedFile()
 {
     const QString document = m_navigator.documentFileName();
-    if (!isLinkableDocument(document))
-        return;
+    if (!isLinkableDocument(document)) return;
     runCommand(m_prompter, [&] {
         // The page is read afresh: the navigator's copy may be stale, and a page changed since it
         // was selected must not be overwritten with the old text.
         const QString page = m_navigator.selectedFile();
         TextFileContent content;
-        if (!page.isEmpty())
-            content = readTextFile(page);
-        const PageLink link =
-            linkDocumentIntoPage(document, page, page.isEmpty() ? QString() : content.paragraphs.join("\r\n"));
+        if (!page.isEmpty()) content = readTextFile(page);
+        const PageLink link
+            = linkDocumentIntoPage(document, page, page.isEmpty() ? QString() : content.paragraphs.join("\r\n"));
         if (link.outcome == PageLink::Outcome::Refused)
             tell(link.message);
         else if (link.outcome == PageLink::Outcome::Linked)
@@ -137,7 +134,8 @@ void LinkCommands::image()
     m_navigator.relativePathEdit()->setText(webby(extractRelativePath(m_navigator.documentFileName(), file)));
     if (!isImageFileName(file)) {
         if (m_prompter.message(
-                QStringLiteral("No image file was selected in the file box\r\nWould you like me to enter plain image tags?"),
+                QStringLiteral(
+                    "No image file was selected in the file box\r\nWould you like me to enter plain image tags?"),
                 Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No)
             == Prompter::Yes)
             m_editor.setSelText(plainImageTag());

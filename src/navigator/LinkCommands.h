@@ -21,7 +21,7 @@ public:
 
     // warnToSave offers to save a never-saved document; the command goes on whatever the answer.
     LinkCommands(CodeEditor& editor, NavigatorPanel& navigator, Prompter& prompter, std::function<void()> warnToSave,
-                 InsertTags insertTags, QObject* parent = nullptr);
+        InsertTags insertTags, QObject* parent = nullptr);
 
     void linkToSelectedFile();
     void tocLink();

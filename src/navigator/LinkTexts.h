@@ -27,8 +27,8 @@ ReferenceTexts cssFileTexts(const QString& rel);
 // One line of a table of contents.
 QString tocLine(const QString& path, const QString& title);
 
-QString imageTag(const QString& src, const QString& width, const QString& height, const QString& border,
-                 const QString& alt);
+QString imageTag(
+    const QString& src, const QString& width, const QString& height, const QString& border, const QString& alt);
 QString plainImageTag();
 
 // Linking the document (a script or a style sheet) into another page's head.
@@ -36,7 +36,7 @@ struct PageLink {
     enum class Outcome { NotApplicable, Refused, Linked };
     Outcome outcome = Outcome::NotApplicable;
     QString message; // the refusal
-    QString text;    // the page's new text when linked
+    QString text; // the page's new text when linked
 };
 
 // True for a script or style sheet (".js", ".css", any case): the documents that can be linked.
@@ -45,4 +45,4 @@ bool isLinkableDocument(const QString& documentFileName);
 // NotApplicable unless documentFileName ends in ".js" or ".css" (any case). pageFileName is the
 // page's full name and pageText its text ("" when no page is selected).
 PageLink linkDocumentIntoPage(const QString& documentFileName, const QString& pageFileName, const QString& pageText,
-                              CaseRule rule = defaultCaseRule());
+    CaseRule rule = defaultCaseRule());

@@ -30,12 +30,12 @@ QString joinedText(const TextFileContent& content) { return content.paragraphs.j
 
 const QList<FileFilter>& NavigatorPanel::filters()
 {
-    static const QList<FileFilter> kFilters{
-        {"HTML Documents", "*.htm*;*.shtml;*.asp;*.js;*.css"},
-        {"Image Files", "*.gif;*.jpg;*.jpeg;*.png"},
-        {"JavaScript Files", "*.js"},
-        {"CSS Files", "*.css"},
-        {"All Files", "*.*"},
+    static const QList<FileFilter> kFilters {
+        { "HTML Documents", "*.htm*;*.shtml;*.asp;*.js;*.css" },
+        { "Image Files", "*.gif;*.jpg;*.jpeg;*.png" },
+        { "JavaScript Files", "*.js" },
+        { "CSS Files", "*.css" },
+        { "All Files", "*.*" },
     };
     return kFilters;
 }
@@ -65,8 +65,7 @@ NavigatorPanel::NavigatorPanel(Prompter& prompter, Shell& shell, QWidget* parent
     connect(files, &QListWidget::currentRowChanged, this, &NavigatorPanel::runSelectionSteps);
     connect(files, &QListWidget::itemClicked, this, &NavigatorPanel::runSelectionSteps);
     connect(files, &QListWidget::itemDoubleClicked, this, [this] {
-        if (!selectedFile().isEmpty())
-            emit fileActivated(selectedFile());
+        if (!selectedFile().isEmpty()) emit fileActivated(selectedFile());
     });
     connect(directoryList(), &QListWidget::itemClicked, this, [this] {
         m_relativePathEdit->clear();
@@ -83,11 +82,9 @@ bool NavigatorPanel::selectFile(const QString& path)
     const QFileInfo info(path);
     setDirectory(info.absolutePath());
     const int before = fileList()->currentRow();
-    if (!fileList()->selectName(info.fileName()))
-        return false;
+    if (!fileList()->selectName(info.fileName())) return false;
     // Selecting the file already selected still runs the steps, as after opening it.
-    if (fileList()->currentRow() == before)
-        runSelectionSteps();
+    if (fileList()->currentRow() == before) runSelectionSteps();
     return true;
 }
 
@@ -95,11 +92,9 @@ QString NavigatorPanel::relativeBase() const { return ::relativeBase(m_documentF
 
 void NavigatorPanel::runSelectionSteps()
 {
-    if (!m_htmlTabActive)
-        return;
+    if (!m_htmlTabActive) return;
     const QString file = selectedFile();
-    if (file.isEmpty() || !QFileInfo(file).isFile())
-        return;
+    if (file.isEmpty() || !QFileInfo(file).isFile()) return;
     m_relativePathEdit->setText(relativePathForwardSlash(file, relativeBase(), QDir::currentPath()));
     runCommand(m_prompter, [&] {
         m_buffer = joinedText(readTextFile(file));
@@ -134,12 +129,11 @@ bool NavigatorPanel::recycleFileOrDirectory(const QString& path)
     }
     if (!m_shell.moveToTrash(path)) {
         // There is no shell of the desktop's own to report this, so say it here.
-        m_prompter.message("Could not move " + QDir::toNativeSeparators(path) + " to the trash.",
-                           Prompter::Icon::Error, Prompter::Ok);
+        m_prompter.message(
+            "Could not move " + QDir::toNativeSeparators(path) + " to the trash.", Prompter::Icon::Error, Prompter::Ok);
         return false;
     }
-    if (!QFileInfo(path).isFile())
-        setDirectory(QFileInfo(QDir::cleanPath(path)).path());
+    if (!QFileInfo(path).isFile()) setDirectory(QFileInfo(QDir::cleanPath(path)).path());
     return true;
 }
 
@@ -147,24 +141,22 @@ void NavigatorPanel::deleteSelectedFile()
 {
     const QString file = selectedFile();
     if (file.isEmpty() || !QFileInfo(file).isFile()) {
-        m_prompter.message(QStringLiteral("Please select a file to delete."), Prompter::Icon::Information, Prompter::Ok);
+        m_prompter.message(
+            QStringLiteral("Please select a file to delete."), Prompter::Icon::Information, Prompter::Ok);
         return;
     }
-    if (recycleFileOrDirectory(file))
-        refreshFiles();
+    if (recycleFileOrDirectory(file)) refreshFiles();
 }
 
 void NavigatorPanel::deleteSelectedDirectory()
 {
-    if (QFileInfo(directory()).isDir())
-        recycleFileOrDirectory(directory());
+    if (QFileInfo(directory()).isDir()) recycleFileOrDirectory(directory());
 }
 
 void NavigatorPanel::createNewDirectory()
 {
     runCommand(m_prompter, [this] {
-        const auto name = m_prompter.inputText(
-            QStringLiteral("Type in a new sub-directory."),
+        const auto name = m_prompter.inputText(QStringLiteral("Type in a new sub-directory."),
             "Create a new subdirectory to " + withTrailingSeparator(QDir::toNativeSeparators(directory())) + " ?",
             QString());
         if (!name) {

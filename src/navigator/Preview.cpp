@@ -10,9 +10,13 @@
 #include <QFileInfo>
 #include <QLineEdit>
 
-Preview::Preview(CodeEditor& editor, NavigatorPanel& navigator, BrowserView& browser, QLineEdit& currentFileEdit,
-                 QObject* parent)
-    : QObject(parent), m_editor(editor), m_navigator(navigator), m_browser(browser), m_currentFileEdit(currentFileEdit)
+Preview::Preview(
+    CodeEditor& editor, NavigatorPanel& navigator, BrowserView& browser, QLineEdit& currentFileEdit, QObject* parent)
+    : QObject(parent)
+    , m_editor(editor)
+    , m_navigator(navigator)
+    , m_browser(browser)
+    , m_currentFileEdit(currentFileEdit)
 {
     connect(&m_browser, &BrowserView::navigationComplete, this, &Preview::onNavigationComplete);
 }
@@ -65,8 +69,7 @@ void Preview::onNavigationComplete(const QString& url)
 {
     // A navigation that ends after the editor's tab is back (a stopped load) must not
     // overwrite the document's name.
-    if (m_navigator.isHtmlTabActive())
-        return;
+    if (m_navigator.isHtmlTabActive()) return;
     const QString text = ExternalApps::locationText(url);
     if (text.contains(kTempName))
         m_currentFileEdit.setText(QStringLiteral("Temp View: ") + QFileInfo(m_navigator.documentFileName()).fileName());

@@ -17,7 +17,7 @@ public:
     static inline const QString kTempName = QStringLiteral("1temp.htm");
 
     Preview(CodeEditor& editor, NavigatorPanel& navigator, BrowserView& browser, QLineEdit& currentFileEdit,
-            QObject* parent = nullptr);
+        QObject* parent = nullptr);
 
     // "1temp.htm" in the document's directory, or in the navigator's for a never-saved document.
     QString tempFile() const;

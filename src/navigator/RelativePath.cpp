@@ -19,8 +19,7 @@ bool isSeparator(QChar c) { return c == u'/' || c == u'\\'; }
 qsizetype lastSeparator(const QString& path)
 {
     for (qsizetype i = path.size() - 1; i >= 0; --i)
-        if (isSeparator(path[i]))
-            return i;
+        if (isSeparator(path[i])) return i;
     return -1;
 }
 
@@ -29,13 +28,11 @@ bool hasDriveLetter(const QString& path) { return path.size() >= 2 && path[0].is
 // "C:" for a drive path, "\\server\share" for a share, else empty.
 QString drivePart(const QString& path)
 {
-    if (hasDriveLetter(path))
-        return path.left(2);
+    if (hasDriveLetter(path)) return path.left(2);
     if (path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1])) {
         int separators = 0;
         for (qsizetype i = 2; i < path.size(); ++i)
-            if (isSeparator(path[i]) && ++separators == 2)
-                return path.left(i);
+            if (isSeparator(path[i]) && ++separators == 2) return path.left(i);
         return path;
     }
     return {};
@@ -47,15 +44,13 @@ QStringList directoryNames(const QString& path)
 {
     const QString drive = drivePart(path);
     const qsizetype end = lastSeparator(path);
-    if (end < drive.size())
-        return {};
+    if (end < drive.size()) return {};
     const QString dirs = path.mid(drive.size(), end - drive.size());
     QStringList names;
     qsizetype start = 0;
     for (qsizetype i = 0; i <= dirs.size(); ++i) {
         if (i == dirs.size() || isSeparator(dirs[i])) {
-            if (i > start)
-                names << dirs.mid(start, i - start);
+            if (i > start) names << dirs.mid(start, i - start);
             start = i + 1;
         }
     }
@@ -66,14 +61,13 @@ QStringList directoryNames(const QString& path)
 
 QString extractRelativePath(const QString& base, const QString& target, CaseRule rule)
 {
-    if (base.isEmpty() || drivePart(base).compare(drivePart(target), Qt::CaseInsensitive) != 0)
-        return target;
+    if (base.isEmpty() || drivePart(base).compare(drivePart(target), Qt::CaseInsensitive) != 0) return target;
     const Qt::CaseSensitivity cs = rule == CaseRule::IgnoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
     const QStringList baseDirs = directoryNames(base);
     const QStringList targetDirs = directoryNames(target);
     qsizetype common = 0;
-    while (common < baseDirs.size() && common < targetDirs.size()
-           && baseDirs[common].compare(targetDirs[common], cs) == 0)
+    while (
+        common < baseDirs.size() && common < targetDirs.size() && baseDirs[common].compare(targetDirs[common], cs) == 0)
         ++common;
     QString result;
     for (qsizetype i = common; i < baseDirs.size(); ++i)
@@ -91,8 +85,7 @@ QString webby(const QString& text)
 
 bool isAbsolutePath(const QString& path)
 {
-    if (!path.isEmpty() && isSeparator(path[0]))
-        return true;
+    if (!path.isEmpty() && isSeparator(path[0])) return true;
     return hasDriveLetter(path) && path.size() >= 3 && isSeparator(path[2]);
 }
 
@@ -103,15 +96,13 @@ QString absolutePath(const QString& path, const QString& dir)
 
 QString withTrailingSeparator(const QString& dir)
 {
-    if (!dir.isEmpty() && isSeparator(dir.back()))
-        return dir;
+    if (!dir.isEmpty() && isSeparator(dir.back())) return dir;
     return dir + (dir.contains(u'\\') && !dir.contains(u'/') ? u'\\' : u'/');
 }
 
 QString relativeBase(const QString& documentFileName, const QString& currentDir)
 {
-    if (!documentFileName.isEmpty() && QFileInfo(documentFileName).isFile())
-        return documentFileName;
+    if (!documentFileName.isEmpty() && QFileInfo(documentFileName).isFile()) return documentFileName;
     return withTrailingSeparator(currentDir);
 }
 

@@ -30,8 +30,8 @@ QString withTrailingSeparator(const QString& dir);
 QString relativeBase(const QString& documentFileName, const QString& currentDir);
 
 // file made absolute against currentDir, then relative from base, with forward slashes.
-QString relativePathForwardSlash(const QString& file, const QString& base, const QString& currentDir,
-                                 CaseRule rule = defaultCaseRule());
+QString relativePathForwardSlash(
+    const QString& file, const QString& base, const QString& currentDir, CaseRule rule = defaultCaseRule());
 
 // The extension with its dot ("" when there is none); only the last name counts.
 QString fileExtension(const QString& path);

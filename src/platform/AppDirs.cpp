@@ -15,8 +15,7 @@ QString& overrideDir()
 
 QString withSlash(QString dir)
 {
-    if (!dir.endsWith(QLatin1Char('/')))
-        dir += QLatin1Char('/');
+    if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
     return dir;
 }
 
@@ -48,8 +47,7 @@ void setSettingsDir(const QString& dir) { overrideDir() = dir; }
 QString settingsDir()
 {
     QString dir = overrideDir();
-    if (dir.isEmpty())
-        dir = qEnvironmentVariable("PELORIN95_SETTINGS_DIR");
+    if (dir.isEmpty()) dir = qEnvironmentVariable("PELORIN95_SETTINGS_DIR");
     if (dir.isEmpty()) {
         const QFileInfo exe(executableDir());
         if (exe.isDir() && exe.isWritable())
@@ -73,12 +71,11 @@ void setDataDir(const QString& dir) { dataOverride() = dir; }
 
 QString dataDir()
 {
-    if (!dataOverride().isEmpty())
-        return withSlash(dataOverride());
+    if (!dataOverride().isEmpty()) return withSlash(dataOverride());
     // Beside the executable (a build or a portable install), else the share directory of the
     // prefix the executable is installed in, else the one it was built for.
     const QString beside = executableDir();
-    for (const QString& dir : {beside, beside + QLatin1String("/../share/pelorin95")}) {
+    for (const QString& dir : { beside, beside + QLatin1String("/../share/pelorin95") }) {
         if (QFileInfo::exists(dir + QLatin1String("/list.jsd")) || QFileInfo::exists(dir + QLatin1String("/brief.htm")))
             return withSlash(QDir::cleanPath(dir));
     }

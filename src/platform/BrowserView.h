@@ -9,7 +9,9 @@ class QStackedLayout;
 class BrowserView : public QWidget {
     Q_OBJECT
 public:
-    explicit BrowserView(QWidget* parent = nullptr) : QWidget(parent) {}
+    explicit BrowserView(QWidget* parent = nullptr)
+        : QWidget(parent)
+    { }
     // Shows a local file.
     virtual void navigate(const QString& path) = 0;
     virtual void stop() = 0;

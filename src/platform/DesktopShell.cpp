@@ -22,11 +22,9 @@ bool DesktopShell::moveToTrash(const QString& path)
     // Without the user's data directory Qt would make a "trash" in the current directory,
     // which is the user's site; make sure the real one can exist.
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (!data.isEmpty())
-        QDir().mkpath(data);
+    if (!data.isEmpty()) QDir().mkpath(data);
     QString inTrash;
-    if (!QFile::moveToTrash(path, &inTrash))
-        return false;
+    if (!QFile::moveToTrash(path, &inTrash)) return false;
     if (QFileInfo(inTrash).isRelative()) {
         // Put it back rather than leave it in a stray folder.
         QFile::rename(inTrash, path) || QDir().rename(inTrash, path);

@@ -8,7 +8,9 @@
 class FileError : public std::runtime_error {
 public:
     explicit FileError(const QString& message)
-        : std::runtime_error(message.toStdString()), m_message(message) {}
+        : std::runtime_error(message.toStdString())
+        , m_message(message)
+    { }
     QString message() const { return m_message; }
 
     // "Cannot open file \"name\". Reason" in the style of the file layer's own messages.

@@ -9,17 +9,16 @@ namespace {
 HintRouter* g_instance = nullptr;
 }
 
-HintRouter::HintRouter(QObject* parent) : QObject(parent)
+HintRouter::HintRouter(QObject* parent)
+    : QObject(parent)
 {
     g_instance = this;
-    if (qApp)
-        qApp->installEventFilter(this);
+    if (qApp) qApp->installEventFilter(this);
 }
 
 HintRouter::~HintRouter()
 {
-    if (g_instance == this)
-        g_instance = nullptr;
+    if (g_instance == this) g_instance = nullptr;
 }
 
 HintRouter* HintRouter::instance() { return g_instance; }
@@ -36,19 +35,16 @@ QPlainTextEdit* HintRouter::currentBox() const
 {
     if (QWidget* active = QApplication::activeWindow()) {
         const auto it = m_windows.constFind(active);
-        if (it != m_windows.constEnd() && *it)
-            return *it;
+        if (it != m_windows.constEnd() && *it) return *it;
     }
     return m_mainBox;
 }
 
 void HintRouter::showHint(const QString& hint)
 {
-    if (hint == m_hint)
-        return;
+    if (hint == m_hint) return;
     m_hint = hint;
-    if (QPlainTextEdit* box = currentBox())
-        box->setPlainText(hint);
+    if (QPlainTextEdit* box = currentBox()) box->setPlainText(hint);
 }
 
 bool HintRouter::eventFilter(QObject* watched, QEvent* event)
@@ -60,14 +56,12 @@ bool HintRouter::eventFilter(QObject* watched, QEvent* event)
                 showHint(w->statusTip());
                 break;
             }
-            if (w->isWindow())
-                break;
+            if (w->isWindow()) break;
         }
     } else if (event->type() == QEvent::StatusTip) {
         // Menu entries and tool buttons of actions report their status tips this way.
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-        if (!tip.isEmpty())
-            showHint(tip);
+        if (!tip.isEmpty()) showHint(tip);
     }
     return QObject::eventFilter(watched, event);
 }

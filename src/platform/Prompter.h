@@ -43,7 +43,9 @@ public:
 // Real dialogs, parented to a window.
 class QtPrompter : public Prompter {
 public:
-    explicit QtPrompter(QWidget* parent = nullptr) : m_parent(parent) {}
+    explicit QtPrompter(QWidget* parent = nullptr)
+        : m_parent(parent)
+    { }
     void setParent(QWidget* parent) { m_parent = parent; }
 
     Button message(const QString& text, Icon icon, Buttons buttons, const QString& caption = {}) override;

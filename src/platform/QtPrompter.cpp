@@ -10,11 +10,16 @@ namespace {
 QString defaultCaption(Prompter::Icon icon)
 {
     switch (icon) {
-    case Prompter::Icon::Warning: return QStringLiteral("Warning");
-    case Prompter::Icon::Error: return QStringLiteral("Error");
-    case Prompter::Icon::Information: return QStringLiteral("Information");
-    case Prompter::Icon::Confirmation: return QStringLiteral("Confirm");
-    case Prompter::Icon::None: break;
+    case Prompter::Icon::Warning:
+        return QStringLiteral("Warning");
+    case Prompter::Icon::Error:
+        return QStringLiteral("Error");
+    case Prompter::Icon::Information:
+        return QStringLiteral("Information");
+    case Prompter::Icon::Confirmation:
+        return QStringLiteral("Confirm");
+    case Prompter::Icon::None:
+        break;
     }
     return QStringLiteral("Pelorin95");
 }
@@ -24,18 +29,15 @@ QString runFileDialog(QWidget* parent, const Prompter::FileDialog& d, QFileDialo
     QFileDialog dialog(parent, d.title, d.initialDir, QtPrompter::qtFilter(d.filter));
     dialog.setAcceptMode(mode);
     dialog.setDefaultSuffix(d.defaultExtension);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen && d.mustExist ? QFileDialog::ExistingFile
-                                                                       : QFileDialog::AnyFile);
-    if (!d.overwritePrompt)
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setFileMode(
+        mode == QFileDialog::AcceptOpen && d.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!d.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!d.initialName.isEmpty()) {
         const QFileInfo info(d.initialName);
-        if (info.isAbsolute())
-            dialog.setDirectory(info.absolutePath());
+        if (info.isAbsolute()) dialog.setDirectory(info.absolutePath());
         dialog.selectFile(info.fileName());
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
 }
 } // namespace
@@ -59,11 +61,20 @@ Prompter::Button QtPrompter::message(const QString& text, Icon icon, Buttons but
     box.setWindowTitle(caption.isEmpty() ? defaultCaption(icon) : caption);
     box.setText(text);
     switch (icon) {
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case Icon::Error: box.setIcon(QMessageBox::Critical); break;
-    case Icon::Confirmation: box.setIcon(QMessageBox::Question); break;
-    case Icon::None: break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Icon::Confirmation:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Icon::None:
+        break;
     }
     QMessageBox::StandardButtons standard;
     if (buttons & Yes) standard |= QMessageBox::Yes;
@@ -72,11 +83,16 @@ Prompter::Button QtPrompter::message(const QString& text, Icon icon, Buttons but
     if (buttons & Cancel) standard |= QMessageBox::Cancel;
     box.setStandardButtons(standard);
     switch (box.exec()) {
-    case QMessageBox::Yes: return Yes;
-    case QMessageBox::No: return No;
-    case QMessageBox::Ok: return Ok;
-    case QMessageBox::Cancel: return Cancel;
-    default: break;
+    case QMessageBox::Yes:
+        return Yes;
+    case QMessageBox::No:
+        return No;
+    case QMessageBox::Ok:
+        return Ok;
+    case QMessageBox::Cancel:
+        return Cancel;
+    default:
+        break;
     }
     if (buttons & Cancel) return Cancel;
     if (buttons & No) return No;

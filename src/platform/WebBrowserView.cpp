@@ -4,7 +4,9 @@
 #include <QUrl>
 #include <QWebEngineView>
 
-WebBrowserView::WebBrowserView(QWidget* parent) : BrowserView(parent), m_layout(new QStackedLayout(this))
+WebBrowserView::WebBrowserView(QWidget* parent)
+    : BrowserView(parent)
+    , m_layout(new QStackedLayout(this))
 {
     m_layout->setContentsMargins(0, 0, 0, 0);
 }
@@ -26,8 +28,7 @@ void WebBrowserView::navigate(const QString& path) { view()->load(QUrl::fromLoca
 
 void WebBrowserView::stop()
 {
-    if (m_view)
-        m_view->stop();
+    if (m_view) m_view->stop();
 }
 
 QString WebBrowserView::locationUrl() const { return m_location; }

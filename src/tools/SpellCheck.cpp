@@ -47,11 +47,9 @@ qsizetype skipEntity(const QString& text, qsizetype i)
         const qsizetype digits = j;
         while (j < text.size() && isAsciiDigit(text[j], hex))
             ++j;
-        if (j == digits)
-            return i + 1;
+        if (j == digits) return i + 1;
     } else {
-        if (j >= text.size() || !isAsciiAlnum(text[j]) || text[j].isDigit())
-            return i + 1;
+        if (j >= text.size() || !isAsciiAlnum(text[j]) || text[j].isDigit()) return i + 1;
         while (j < text.size() && isAsciiAlnum(text[j]))
             ++j;
     }
@@ -67,18 +65,15 @@ qsizetype indexAfter(const QString& text, const QString& what, qsizetype from)
 // Past the comment, tag or SCRIPT/STYLE block at i; just past the "<" when it starts none.
 qsizetype skipMarkup(const QString& text, qsizetype i)
 {
-    if (QStringView(text).mid(i).startsWith(u"<!--"))
-        return indexAfter(text, QStringLiteral("-->"), i + 4);
+    if (QStringView(text).mid(i).startsWith(u"<!--")) return indexAfter(text, QStringLiteral("-->"), i + 4);
     const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
-    if (!next.isLetter() && next != u'/' && next != u'!' && next != u'?')
-        return i + 1;
+    if (!next.isLetter() && next != u'/' && next != u'!' && next != u'?') return i + 1;
     const qsizetype end = indexAfter(text, QStringLiteral(">"), i + 1);
     qsizetype nameEnd = i + 1;
     while (nameEnd < text.size() && text[nameEnd].isLetterOrNumber())
         ++nameEnd;
     const QString name = text.mid(i + 1, nameEnd - i - 1).toLower();
-    if (name != u"script" && name != u"style")
-        return end;
+    if (name != u"script" && name != u"style") return end;
     const qsizetype close = text.indexOf(QStringLiteral("</") + name, end, Qt::CaseInsensitive);
     return close < 0 ? text.size() : indexAfter(text, QStringLiteral(">"), close);
 }
@@ -105,8 +100,7 @@ QList<SpellWord> spellWords(const QString& text)
         } else if (isWordChar(c)) {
             const qsizetype end = wordEnd(text, i);
             const QString word = text.mid(i, end - i);
-            if (!hasDigit(word))
-                words.append({int(i), word});
+            if (!hasDigit(word)) words.append({ int(i), word });
             i = end;
         } else {
             ++i;
@@ -117,26 +111,23 @@ QList<SpellWord> spellWords(const QString& text)
 
 QStringList dictionaryDirs()
 {
-    return {AppDirs::dataFile(QStringLiteral("dictionaries")), QStringLiteral("/usr/share/hunspell")};
+    return { AppDirs::dataFile(QStringLiteral("dictionaries")), QStringLiteral("/usr/share/hunspell") };
 }
 
 QString findDictionary(const QStringList& dirs, const QString& localeName)
 {
     const QString language = localeName.section(u'_', 0, 0);
     const auto rank = [&](const QString& name) {
-        if (name == localeName)
-            return 0;
-        if (!language.isEmpty() && name.section(u'_', 0, 0) == language)
-            return 1;
+        if (name == localeName) return 0;
+        if (!language.isEmpty() && name.section(u'_', 0, 0) == language) return 1;
         return name == u"en_US" ? 2 : 3;
     };
     QString best;
     int bestRank = 4;
     for (const QString& dir : dirs) {
         const QDir d(dir);
-        for (const QFileInfo& dic : d.entryInfoList({QStringLiteral("*.dic")}, QDir::Files, QDir::Name)) {
-            if (!QFileInfo::exists(d.filePath(dic.completeBaseName() + QStringLiteral(".aff"))))
-                continue;
+        for (const QFileInfo& dic : d.entryInfoList({ QStringLiteral("*.dic") }, QDir::Files, QDir::Name)) {
+            if (!QFileInfo::exists(d.filePath(dic.completeBaseName() + QStringLiteral(".aff")))) continue;
             const int r = rank(dic.completeBaseName());
             if (r < bestRank) {
                 bestRank = r;
@@ -147,8 +138,8 @@ QString findDictionary(const QStringList& dirs, const QString& localeName)
     return best;
 }
 
-const QStringList SpellChecker::kEntityNames = {QStringLiteral("lt"), QStringLiteral("gt"), QStringLiteral("nbsp"),
-                                                QStringLiteral("quot")};
+const QStringList SpellChecker::kEntityNames
+    = { QStringLiteral("lt"), QStringLiteral("gt"), QStringLiteral("nbsp"), QStringLiteral("quot") };
 const QString SpellChecker::kUserDictionary = QStringLiteral("userdict.dic");
 
 SpellChecker::SpellChecker(const QString& dicPath)
@@ -159,12 +150,10 @@ SpellChecker::SpellChecker(const QString& dicPath)
     m_encoding = QByteArray::fromStdString(m_hunspell->get_dict_encoding());
     for (const QString& word : kEntityNames)
         ignoreAll(word);
-    if (!QFileInfo::exists(userDictionaryPath()))
-        return;
+    if (!QFileInfo::exists(userDictionaryPath())) return;
     for (const QString& line : readTextFile(userDictionaryPath()).paragraphs) {
         const QString word = line.trimmed();
-        if (const auto encoded = encode(word); encoded && !word.isEmpty())
-            m_hunspell->add(*encoded);
+        if (const auto encoded = encode(word); encoded && !word.isEmpty()) m_hunspell->add(*encoded);
     }
 }
 
@@ -173,26 +162,22 @@ SpellChecker::~SpellChecker() = default;
 std::optional<std::string> SpellChecker::encode(const QString& word) const
 {
     QStringEncoder encoder(m_encoding.constData());
-    if (!encoder.isValid())
-        encoder = QStringEncoder(QStringEncoder::Utf8);
+    if (!encoder.isValid()) encoder = QStringEncoder(QStringEncoder::Utf8);
     const QByteArray bytes = encoder.encode(word);
-    if (encoder.hasError())
-        return std::nullopt;
+    if (encoder.hasError()) return std::nullopt;
     return bytes.toStdString();
 }
 
 QString SpellChecker::decode(const std::string& word) const
 {
     QStringDecoder decoder(m_encoding.constData());
-    if (!decoder.isValid())
-        decoder = QStringDecoder(QStringDecoder::Utf8);
+    if (!decoder.isValid()) decoder = QStringDecoder(QStringDecoder::Utf8);
     return decoder.decode(QByteArray::fromStdString(word));
 }
 
 bool SpellChecker::isCorrect(const QString& word) const
 {
-    if (m_ignored.contains(word.toCaseFolded()))
-        return true;
+    if (m_ignored.contains(word.toCaseFolded())) return true;
     const auto encoded = encode(word);
     return encoded && m_hunspell->spell(*encoded);
 }
@@ -213,8 +198,7 @@ void SpellChecker::addWord(const QString& word)
     // Written first: a word that could not be saved is not taken either.
     const QString path = userDictionaryPath();
     QStringList lines;
-    if (QFileInfo::exists(path))
-        lines = readTextFile(path).paragraphs;
+    if (QFileInfo::exists(path)) lines = readTextFile(path).paragraphs;
     while (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     lines << word << QString();
@@ -226,7 +210,8 @@ void SpellChecker::addWord(const QString& word)
 }
 
 SpellCheckRun::SpellCheckRun(SpellChecker& checker, const QString& text)
-    : m_checker(checker), m_words(spellWords(text))
+    : m_checker(checker)
+    , m_words(spellWords(text))
 {
     seek(0);
 }
@@ -240,8 +225,7 @@ void SpellCheckRun::seek(qsizetype from)
 
 std::optional<SpellWord> SpellCheckRun::current() const
 {
-    if (m_index >= m_words.size())
-        return std::nullopt;
+    if (m_index >= m_words.size()) return std::nullopt;
     return m_words[m_index];
 }
 
@@ -249,24 +233,21 @@ void SpellCheckRun::ignore() { seek(m_index + 1); }
 
 void SpellCheckRun::ignoreAll()
 {
-    if (const auto word = current())
-        m_checker.ignoreAll(word->text);
+    if (const auto word = current()) m_checker.ignoreAll(word->text);
     seek(m_index + 1);
 }
 
 void SpellCheckRun::add()
 {
-    if (const auto word = current())
-        m_checker.addWord(word->text);
+    if (const auto word = current()) m_checker.addWord(word->text);
     seek(m_index + 1);
 }
 
 std::optional<TextEdit> SpellCheckRun::replace(qsizetype index, const QString& replacement)
 {
     SpellWord& word = m_words[index];
-    if (word.text == replacement)
-        return std::nullopt;
-    const TextEdit edit{word.offset, int(word.text.size()), replacement};
+    if (word.text == replacement) return std::nullopt;
+    const TextEdit edit { word.offset, int(word.text.size()), replacement };
     const int shift = int(replacement.size() - word.text.size());
     word.text = replacement;
     for (qsizetype k = index + 1; k < m_words.size(); ++k)
@@ -277,10 +258,8 @@ std::optional<TextEdit> SpellCheckRun::replace(qsizetype index, const QString& r
 QList<TextEdit> SpellCheckRun::change(const QString& replacement)
 {
     QList<TextEdit> edits;
-    if (m_index >= m_words.size())
-        return edits;
-    if (const auto edit = replace(m_index, replacement))
-        edits << *edit;
+    if (m_index >= m_words.size()) return edits;
+    if (const auto edit = replace(m_index, replacement)) edits << *edit;
     seek(m_index + 1);
     return edits;
 }
@@ -288,13 +267,11 @@ QList<TextEdit> SpellCheckRun::change(const QString& replacement)
 QList<TextEdit> SpellCheckRun::changeAll(const QString& replacement)
 {
     QList<TextEdit> edits;
-    if (m_index >= m_words.size())
-        return edits;
+    if (m_index >= m_words.size()) return edits;
     const QString misspelt = m_words[m_index].text;
     for (qsizetype k = m_index; k < m_words.size(); ++k)
         if (m_words[k].text == misspelt)
-            if (const auto edit = replace(k, replacement))
-                edits << *edit;
+            if (const auto edit = replace(k, replacement)) edits << *edit;
     seek(m_index + 1);
     return edits;
 }

@@ -13,9 +13,9 @@
 #include <QVBoxLayout>
 
 const QString SpellCheckDialog::kComplete = QStringLiteral("The spelling check is complete.");
-const QString SpellCheckDialog::kNoDictionary =
-    QStringLiteral("No spelling dictionary was found. Install a Hunspell dictionary (for example the package "
-                   "hunspell-en-us) and check again.");
+const QString SpellCheckDialog::kNoDictionary
+    = QStringLiteral("No spelling dictionary was found. Install a Hunspell dictionary (for example the package "
+                     "hunspell-en-us) and check again.");
 
 namespace {
 
@@ -29,7 +29,10 @@ QLabel* buddyLabel(const QString& text, QWidget* buddy)
 } // namespace
 
 SpellCheckDialog::SpellCheckDialog(CodeEditor& editor, SpellChecker& checker, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_editor(editor), m_checker(checker), m_prompter(prompter)
+    : QDialog(parent)
+    , m_editor(editor)
+    , m_checker(checker)
+    , m_prompter(prompter)
 {
     setWindowTitle(QStringLiteral("Check Spelling"));
     m_wordEdit = new QLineEdit;
@@ -59,10 +62,11 @@ SpellCheckDialog::SpellCheckDialog(CodeEditor& editor, SpellChecker& checker, Pr
     };
     addButton("ignoreButton", QStringLiteral("&Ignore"), [this] { m_run->ignore(); });
     addButton("ignoreAllButton", QStringLiteral("I&gnore All"), [this] { m_run->ignoreAll(); });
-    addButton("changeButton", QStringLiteral("&Change"), [this] { apply(m_run->change(m_changeToEdit->text())); })
-        ->setDefault(true);
-    addButton("changeAllButton", QStringLiteral("Change A&ll"),
-              [this] { apply(m_run->changeAll(m_changeToEdit->text())); });
+    addButton("changeButton", QStringLiteral("&Change"), [this] {
+        apply(m_run->change(m_changeToEdit->text()));
+    })->setDefault(true);
+    addButton(
+        "changeAllButton", QStringLiteral("Change A&ll"), [this] { apply(m_run->changeAll(m_changeToEdit->text())); });
     addButton("addButton", QStringLiteral("&Add"), [this] { m_run->add(); });
     auto* close = new QPushButton(QStringLiteral("Close"));
     close->setObjectName(QStringLiteral("closeButton"));
@@ -77,7 +81,7 @@ SpellCheckDialog::SpellCheckDialog(CodeEditor& editor, SpellChecker& checker, Pr
 
     connect(m_suggestionsList, &QListWidget::currentTextChanged, m_changeToEdit, &QLineEdit::setText);
     connect(m_suggestionsList, &QListWidget::itemActivated, this,
-            [this] { step([this] { apply(m_run->change(m_changeToEdit->text())); }); });
+        [this] { step([this] { apply(m_run->change(m_changeToEdit->text())); }); });
 }
 
 bool SpellCheckDialog::start()
@@ -89,8 +93,7 @@ bool SpellCheckDialog::start()
 
 void SpellCheckDialog::step(const std::function<void()>& action)
 {
-    if (!m_run || !m_run->current())
-        return;
+    if (!m_run || !m_run->current()) return;
     // A user dictionary that cannot be written is reported; the word stays at hand.
     runCommand(m_prompter, action);
     showCurrent();
@@ -113,8 +116,7 @@ void SpellCheckDialog::showCurrent()
         const QSignalBlocker quiet(m_suggestionsList);
         m_suggestionsList->clear();
         m_suggestionsList->addItems(suggestions);
-        if (!suggestions.isEmpty())
-            m_suggestionsList->setCurrentRow(0);
+        if (!suggestions.isEmpty()) m_suggestionsList->setCurrentRow(0);
     }
     m_changeToEdit->setText(suggestions.isEmpty() ? word->text : suggestions.first());
     m_changeToEdit->selectAll();
@@ -139,6 +141,5 @@ void checkSpelling(CodeEditor& editor, Prompter& prompter, QWidget* parent)
     }
     SpellChecker checker(dictionary);
     SpellCheckDialog dialog(editor, checker, prompter, parent);
-    if (dialog.start())
-        dialog.exec();
+    if (dialog.start()) dialog.exec();
 }

@@ -41,8 +41,8 @@ protected:
 // Every break counts two, whatever the file used.
 TEST_F(CodeEditorTest, OffsetsCountEachBreakAsTwoForEveryBreakStyle)
 {
-    for (const QByteArray bytes : {QByteArray("ab\r\ncd\r\nef"), QByteArray("ab\ncd\nef"), QByteArray("ab\rcd\ref"),
-                                   QByteArray("ab\n\rcd\n\ref")}) {
+    for (const QByteArray bytes : { QByteArray("ab\r\ncd\r\nef"), QByteArray("ab\ncd\nef"), QByteArray("ab\rcd\ref"),
+             QByteArray("ab\n\rcd\n\ref") }) {
         SCOPED_TRACE(bytes.toStdString());
         load(bytes);
         EXPECT_EQ(editor.charCount(), 10);
@@ -56,7 +56,7 @@ TEST_F(CodeEditorTest, OffsetsCountEachBreakAsTwoForEveryBreakStyle)
         EXPECT_EQ(editor.textRange(3, 5), "\nc");
         EXPECT_EQ(editor.textRange(1, 3), "b\r");
         EXPECT_EQ(editor.textRange(-5, 99), "ab\r\ncd\r\nef");
-        EXPECT_EQ(editor.lines(), QStringList({"ab", "cd", "ef"}));
+        EXPECT_EQ(editor.lines(), QStringList({ "ab", "cd", "ef" }));
         EXPECT_EQ(editor.text(), "ab\r\ncd\r\nef");
         EXPECT_TRUE(editor.isModified());
         EXPECT_FALSE(editor.canUndo());
@@ -226,20 +226,20 @@ TEST_F(CodeEditorTest, FindText)
 {
     load("Hello world\r\nhello World wor");
     const FindCase cases[] = {
-        {"hello", 0, true, false, false, true, 5, -5},
-        {"hello", 1, true, false, false, true, 18, -5},
-        {"hello", 0, true, true, false, true, 18, -5},
-        {"World", 0, true, true, false, true, 24, -5},
-        {"WORLD", 0, true, true, false, false, 0, 0},
-        {"wor", 0, true, false, true, true, 28, -3},
-        {"world\r\nhello", 0, true, false, false, false, 0, 0},
-        {"nothing", 0, true, false, false, false, 0, 0},
-        {"world", 29, false, false, false, true, 19, 5},
-        {"world", 19, false, false, false, true, 6, 5},
-        {"world", 20, false, true, false, true, 6, 5},
-        {"hello", 13, false, false, false, true, 0, 5},
-        {"wor", 29, false, false, true, true, 25, 3},
-        {"wor", 25, false, false, true, false, 25, 0},
+        { "hello", 0, true, false, false, true, 5, -5 },
+        { "hello", 1, true, false, false, true, 18, -5 },
+        { "hello", 0, true, true, false, true, 18, -5 },
+        { "World", 0, true, true, false, true, 24, -5 },
+        { "WORLD", 0, true, true, false, false, 0, 0 },
+        { "wor", 0, true, false, true, true, 28, -3 },
+        { "world\r\nhello", 0, true, false, false, false, 0, 0 },
+        { "nothing", 0, true, false, false, false, 0, 0 },
+        { "world", 29, false, false, false, true, 19, 5 },
+        { "world", 19, false, false, false, true, 6, 5 },
+        { "world", 20, false, true, false, true, 6, 5 },
+        { "hello", 13, false, false, false, true, 0, 5 },
+        { "wor", 29, false, false, true, true, 25, 3 },
+        { "wor", 25, false, false, true, false, 25, 0 },
     };
     for (const FindCase& c : cases) {
         SCOPED_TRACE(std::string(c.what) + " from " + std::to_string(c.anchor));
@@ -263,8 +263,8 @@ TEST_F(CodeEditorTest, WordAtCaretStopsAtSeparators)
 
 TEST_F(CodeEditorTest, SavingKeepsEncodingAndLineBreaks)
 {
-    const QByteArray cases[] = {QByteArray("caf\xC3\xA9\nline\n"), QByteArray("caf\xE9\r\nline"),
-                                QByteArray("\xEF\xBB\xBF<p>\r\n")};
+    const QByteArray cases[]
+        = { QByteArray("caf\xC3\xA9\nline\n"), QByteArray("caf\xE9\r\nline"), QByteArray("\xEF\xBB\xBF<p>\r\n") };
     for (const QByteArray& bytes : cases) {
         load(bytes);
         const QString out = dir.filePath("out.htm");

@@ -22,14 +22,10 @@ QString renderBlock(const QTextBlock& block)
     for (const QTextLayout::FormatRange& r : block.layout()->formats()) {
         out += text.mid(pos, r.start - pos);
         QString look = r.format.foreground().style() != Qt::NoBrush ? r.format.foreground().color().name() : "-";
-        if (r.format.background().style() != Qt::NoBrush)
-            look += "/" + r.format.background().color().name();
-        if (r.format.fontWeight() == QFont::Bold)
-            look += "/b";
-        if (r.format.fontItalic())
-            look += "/i";
-        if (r.format.hasProperty(QTextFormat::FontFamilies))
-            look += "/alt";
+        if (r.format.background().style() != Qt::NoBrush) look += "/" + r.format.background().color().name();
+        if (r.format.fontWeight() == QFont::Bold) look += "/b";
+        if (r.format.fontItalic()) look += "/i";
+        if (r.format.hasProperty(QTextFormat::FontFamilies)) look += "/alt";
         out += "[" + look + ":" + text.mid(r.start, r.length) + "]";
         pos = r.start + r.length;
     }
@@ -83,12 +79,10 @@ TEST_F(Colourer, ColoursParagraphsFromTheirStoredStates)
     load("<TABLE border=1>\r\n<SCRIPT>\r\nfunction f() {\r\n/* a\r\nb */ x = \"s\\n\r\n</SCRIPT><% y %>");
     colourer.finishColouring();
     EXPECT_EQ(renderDocument(editor),
-              QStringList({"[#0000ff:<][#000080:TABLE][#008000/i: ][#008000:border=][#808080:1][#0000ff:>]",
-                           "<SCRIPT>",
-                           "[#ff0080/#00ffff/b:function] f() [#0000ff/#ffffff/b:{]",
-                           "[#008080:/* a]",
-                           "[#008080:b */] x = [#0000ff:\"s][#008080/#ffffff/b:\\n]",
-                           "</SCRIPT>[#0000ff:<][-/alt:% y %][#0000ff:>]"}));
+        QStringList({ "[#0000ff:<][#000080:TABLE][#008000/i: ][#008000:border=][#808080:1][#0000ff:>]", "<SCRIPT>",
+            "[#ff0080/#00ffff/b:function] f() [#0000ff/#ffffff/b:{]", "[#008080:/* a]",
+            "[#008080:b */] x = [#0000ff:\"s][#008080/#ffffff/b:\\n]",
+            "</SCRIPT>[#0000ff:<][-/alt:% y %][#0000ff:>]" }));
 }
 
 TEST_F(Colourer, AlternateFontIsSansSerifAtTheEditorFontSize)
@@ -103,7 +97,7 @@ TEST_F(Colourer, AlternateFontIsSansSerifAtTheEditorFontSize)
     colourer.finishColouring();
     const auto formats = block(0).layout()->formats();
     ASSERT_EQ(formats.size(), 3);
-    EXPECT_EQ(formats[1].format.fontFamilies().toStringList(), QStringList{colourer.alternateFont().family()});
+    EXPECT_EQ(formats[1].format.fontFamilies().toStringList(), QStringList { colourer.alternateFont().family() });
     EXPECT_EQ(formats[1].format.fontPointSize(), 14);
 }
 
@@ -182,11 +176,12 @@ TEST_F(Colourer, RichTextOfASelectionStartsFromTheStoredState)
     const QString plain = "\\plain\\f0\\fs20\\cf0\\cb2 ";
     const QString teal = "\\plain\\f0\\fs20\\cf4\\cb2 ";
     const QString bold = "\\plain\\f0\\fs20\\b\\cf0\\cb2 ";
-    EXPECT_EQ(rtf, "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fnil " + QFontInfo(font).family()
-                       + ";}{\\f1\\fnil " + colourer.alternateFont().family()
-                       + ";}}\r\n{\\colortbl\r\n"
-                         "\\red0\\green0\\blue0;\\red255\\green0\\blue0;\\red255\\green255\\blue255;"
-                         "\\red255\\green255\\blue255;\\red0\\green128\\blue128;}\\pard\\ql\\sl-200"
-                       + teal + "\r\n\\{x\\}\r\n\\par end */" + plain + " " + bold + "if\r\n\\par }\r\n");
+    EXPECT_EQ(rtf,
+        "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fnil " + QFontInfo(font).family() + ";}{\\f1\\fnil "
+            + colourer.alternateFont().family()
+            + ";}}\r\n{\\colortbl\r\n"
+              "\\red0\\green0\\blue0;\\red255\\green0\\blue0;\\red255\\green255\\blue255;"
+              "\\red255\\green255\\blue255;\\red0\\green128\\blue128;}\\pard\\ql\\sl-200"
+            + teal + "\r\n\\{x\\}\r\n\\par end */" + plain + " " + bold + "if\r\n\\par }\r\n");
     EXPECT_EQ(colourer.rtfForRange(from, from), QString());
 }

@@ -51,7 +51,7 @@ struct Case {
 void expectLines(const HighlightEngine& engine, const std::vector<Case>& cases, const HighlightState& start)
 {
     for (const Case& c : cases) {
-        const Coloured got = colour(engine, {QString::fromUtf8(c.line)}, start);
+        const Coloured got = colour(engine, { QString::fromUtf8(c.line) }, start);
         EXPECT_EQ(got.lines.front(), QString::fromUtf8(c.expected)) << c.line;
     }
 }
@@ -62,64 +62,64 @@ TEST(HighlightEngine, MarkupOutsideScripts)
 {
     const HighlightEngine engine;
     expectLines(engine,
-                {
-                    {"<TABLE border=1>",
-                     "[Bracket:<][HtmlKeyword:TABLE][HtmlTag: ][HtmlAttribute:border=][HtmlAttributeValue:1][Bracket:>]"},
-                    {"</BR>", "[Bracket:<][UnknownTag:/BR][Bracket:>]"},
-                    {"<br>", "[Bracket:<][HtmlKeyword:br][Bracket:>]"},
-                    {"</table>", "[Bracket:<][HtmlKeyword:/table][Bracket:>]"},
-                    {"<B class=x>", "[Bracket:<][HtmlKeyword:B][UnknownTag: class=x][Bracket:>]"},
-                    {"<BLINKY a=1>", "[Bracket:<][UnknownTag:BLINKY a=1][Bracket:>]"},
-                    {"<A HREF=\"x.htm\" target = 'top'>",
-                     "[Bracket:<][HtmlKeyword:A][HtmlTag: ][HtmlAttribute:HREF=][HtmlAttributeValue:\"x.htm\"]"
-                     "[HtmlTag: ][HtmlAttribute:target =][HtmlTag: ][HtmlAttributeValue:'top'][Bracket:>]"},
-                    {"<IMG src=a.gif alt=\"a > b\">",
-                     "[Bracket:<][HtmlKeyword:IMG][HtmlTag: ][HtmlAttribute:src=][HtmlAttributeValue:a.gif]"
-                     "[HtmlTag: ][HtmlAttribute:alt=][HtmlAttributeValue:\"a > b\"][Bracket:>]"},
-                    {"<!DOCTYPE html>", "[Bracket:<][HtmlKeyword:!DOCTYPE][HtmlTag: html][Bracket:>]"},
-                    {"a&nbsp;b", "a[SpecialChars:&nbsp;]b"},
-                    {"&#160;&amp x", "[SpecialChars:&#160;&amp] x"},
-                    {"Tom & Jerry", "Tom [SpecialChars:&] Jerry"},
-                    {"<!-- <SCRIPT> --> x", "[HtmlComment:<!-- <SCRIPT> -->] x"},
-                    {"<% x = 1 %>", "[Bracket:<][ScriptContent:% x = 1 %][Bracket:>]"},
-                    {"<?php echo 1; ?>", "[Bracket:<][ScriptContent:?php echo 1; ?][Bracket:>]"},
-                    {"<>", "[Bracket:<>]"},
-                    // Script words mean nothing outside a script block.
-                    {"function if {", "function if {"},
-                    {"<script language=\"JavaScript\"> var s = 'a';</script> <I>",
-                     "<script language=[ScriptString:\"JavaScript\"]> [Keyword:var] s = [ScriptString:'a'];</script> "
-                     "[Bracket:<][HtmlKeyword:I][Bracket:>]"},
-                },
-                {});
+        {
+            { "<TABLE border=1>",
+                "[Bracket:<][HtmlKeyword:TABLE][HtmlTag: ][HtmlAttribute:border=][HtmlAttributeValue:1][Bracket:>]" },
+            { "</BR>", "[Bracket:<][UnknownTag:/BR][Bracket:>]" },
+            { "<br>", "[Bracket:<][HtmlKeyword:br][Bracket:>]" },
+            { "</table>", "[Bracket:<][HtmlKeyword:/table][Bracket:>]" },
+            { "<B class=x>", "[Bracket:<][HtmlKeyword:B][UnknownTag: class=x][Bracket:>]" },
+            { "<BLINKY a=1>", "[Bracket:<][UnknownTag:BLINKY a=1][Bracket:>]" },
+            { "<A HREF=\"x.htm\" target = 'top'>",
+                "[Bracket:<][HtmlKeyword:A][HtmlTag: ][HtmlAttribute:HREF=][HtmlAttributeValue:\"x.htm\"]"
+                "[HtmlTag: ][HtmlAttribute:target =][HtmlTag: ][HtmlAttributeValue:'top'][Bracket:>]" },
+            { "<IMG src=a.gif alt=\"a > b\">",
+                "[Bracket:<][HtmlKeyword:IMG][HtmlTag: ][HtmlAttribute:src=][HtmlAttributeValue:a.gif]"
+                "[HtmlTag: ][HtmlAttribute:alt=][HtmlAttributeValue:\"a > b\"][Bracket:>]" },
+            { "<!DOCTYPE html>", "[Bracket:<][HtmlKeyword:!DOCTYPE][HtmlTag: html][Bracket:>]" },
+            { "a&nbsp;b", "a[SpecialChars:&nbsp;]b" },
+            { "&#160;&amp x", "[SpecialChars:&#160;&amp] x" },
+            { "Tom & Jerry", "Tom [SpecialChars:&] Jerry" },
+            { "<!-- <SCRIPT> --> x", "[HtmlComment:<!-- <SCRIPT> -->] x" },
+            { "<% x = 1 %>", "[Bracket:<][ScriptContent:% x = 1 %][Bracket:>]" },
+            { "<?php echo 1; ?>", "[Bracket:<][ScriptContent:?php echo 1; ?][Bracket:>]" },
+            { "<>", "[Bracket:<>]" },
+            // Script words mean nothing outside a script block.
+            { "function if {", "function if {" },
+            { "<script language=\"JavaScript\"> var s = 'a';</script> <I>",
+                "<script language=[ScriptString:\"JavaScript\"]> [Keyword:var] s = [ScriptString:'a'];</script> "
+                "[Bracket:<][HtmlKeyword:I][Bracket:>]" },
+        },
+        {});
 }
 
 TEST(HighlightEngine, KeywordsInsideScripts)
 {
     const HighlightEngine engine;
     expectLines(engine,
-                {
-                    {"function f() {", "[FunctionKeyword:function] f() [Brace:{]"},
-                    {"If FUNCTION Var", "If FUNCTION Var"},
-                    {"\tvar a=(typeof b)", "\t[Keyword:var] a=([Keyword:typeof] b)"},
-                    {"x=new Y; x =new Y; x= new Y", "x=new Y; x =new Y; x= [Keyword:new] Y"},
-                    {"f(a){ f(a) {", "f(a){ f(a) [Brace:{]"},
-                    {"if (a) {return;}", "[Keyword:if] (a) {[Keyword:return];[Brace:}]"},
-                    {"(true) (true", "(true) ([Keyword:true]"},
-                    {"do doubled double", "[Keyword:do] doubled [Keyword:double]"},
-                    {"{{", "[Brace:{{]"},
-                    // instanceof and null match inside words too.
-                    {"nullify(a instanceof B)", "[Keyword:null]ify(a [Keyword:instanceof] B)"},
-                    {"s = 'abc", "s = [ScriptString:'abc]"},
-                    {"x = \"a\\nb\\r\" + \"\\t\"",
-                     "x = [ScriptString:\"a][Escape:\\n][ScriptString:b][Escape:\\r][ScriptString:\"] + "
-                     "[ScriptString:\"\\t\"]"},
-                    {"a /* if */ if", "a [ScriptComment:/* if */] [Keyword:if]"},
-                    {"// note --> var", "[ScriptComment:// note -->] [Keyword:var]"},
-                    {"x = '//'; y = \"/*\"", "x = [ScriptString:'//']; y = [ScriptString:\"/*\"]"},
-                    {"<!-- hide <B>", "<!-- hide <B>"},
-                    {"</SCRIPT> <B>&lt; var", "</SCRIPT> [Bracket:<][HtmlKeyword:B][Bracket:>][SpecialChars:&lt;] var"},
-                },
-                insideScript(engine));
+        {
+            { "function f() {", "[FunctionKeyword:function] f() [Brace:{]" },
+            { "If FUNCTION Var", "If FUNCTION Var" },
+            { "\tvar a=(typeof b)", "\t[Keyword:var] a=([Keyword:typeof] b)" },
+            { "x=new Y; x =new Y; x= new Y", "x=new Y; x =new Y; x= [Keyword:new] Y" },
+            { "f(a){ f(a) {", "f(a){ f(a) [Brace:{]" },
+            { "if (a) {return;}", "[Keyword:if] (a) {[Keyword:return];[Brace:}]" },
+            { "(true) (true", "(true) ([Keyword:true]" },
+            { "do doubled double", "[Keyword:do] doubled [Keyword:double]" },
+            { "{{", "[Brace:{{]" },
+            // instanceof and null match inside words too.
+            { "nullify(a instanceof B)", "[Keyword:null]ify(a [Keyword:instanceof] B)" },
+            { "s = 'abc", "s = [ScriptString:'abc]" },
+            { "x = \"a\\nb\\r\" + \"\\t\"",
+                "x = [ScriptString:\"a][Escape:\\n][ScriptString:b][Escape:\\r][ScriptString:\"] + "
+                "[ScriptString:\"\\t\"]" },
+            { "a /* if */ if", "a [ScriptComment:/* if */] [Keyword:if]" },
+            { "// note --> var", "[ScriptComment:// note -->] [Keyword:var]" },
+            { "x = '//'; y = \"/*\"", "x = [ScriptString:'//']; y = [ScriptString:\"/*\"]" },
+            { "<!-- hide <B>", "<!-- hide <B>" },
+            { "</SCRIPT> <B>&lt; var", "</SCRIPT> [Bracket:<][HtmlKeyword:B][Bracket:>][SpecialChars:&lt;] var" },
+        },
+        insideScript(engine));
 }
 
 TEST(HighlightEngine, RegionsRunOnAcrossParagraphs)
@@ -132,24 +132,24 @@ TEST(HighlightEngine, RegionsRunOnAcrossParagraphs)
     };
     const QString tag = QStringLiteral("HtmlTag:>");
     const std::vector<MultiCase> cases = {
-        {{"<SCRIPT>", "/* a {", "b */ var x; // c {", "s = 'open", "</script><P>"},
-         {"<SCRIPT>", "[ScriptComment:/* a {]", "[ScriptComment:b */] [Keyword:var] x; [ScriptComment:// c {]",
-          "s = [ScriptString:'open]", "</script>[Bracket:<][HtmlKeyword:P][Bracket:>]"},
-         {{"<SCRIPT"}, {"<SCRIPT", "/*"}, {"<SCRIPT"}, {"<SCRIPT"}, {}}},
-        {{"<!-- a <B>", "b", "c --> <I>"},
-         {"[HtmlComment:<!-- a <B>]", "[HtmlComment:b]", "[HtmlComment:c -->] [Bracket:<][HtmlKeyword:I][Bracket:>]"},
-         {{"HtmlComment:-->"}, {"HtmlComment:-->"}, {}}},
-        {{"<% if x", "y %> &amp;"},
-         {"[Bracket:<][ScriptContent:% if x]", "[ScriptContent:y %][Bracket:>] [SpecialChars:&amp;]"},
-         {{"ScriptContent:%>"}, {}}},
-        {{"<TABLE", "  border=1", " width=\"5", "0\">"},
-         {"[Bracket:<][HtmlKeyword:TABLE]", "[HtmlTag:  ][HtmlAttribute:border=][HtmlAttributeValue:1]",
-          "[HtmlTag: ][HtmlAttribute:width=][HtmlAttributeValue:\"5]", "[HtmlAttributeValue:0\"][Bracket:>]"},
-         {{tag}, {tag}, {tag, "HtmlAttributeValue:\""}, {}}},
+        { { "<SCRIPT>", "/* a {", "b */ var x; // c {", "s = 'open", "</script><P>" },
+            { "<SCRIPT>", "[ScriptComment:/* a {]", "[ScriptComment:b */] [Keyword:var] x; [ScriptComment:// c {]",
+                "s = [ScriptString:'open]", "</script>[Bracket:<][HtmlKeyword:P][Bracket:>]" },
+            { { "<SCRIPT" }, { "<SCRIPT", "/*" }, { "<SCRIPT" }, { "<SCRIPT" }, {} } },
+        { { "<!-- a <B>", "b", "c --> <I>" },
+            { "[HtmlComment:<!-- a <B>]", "[HtmlComment:b]",
+                "[HtmlComment:c -->] [Bracket:<][HtmlKeyword:I][Bracket:>]" },
+            { { "HtmlComment:-->" }, { "HtmlComment:-->" }, {} } },
+        { { "<% if x", "y %> &amp;" },
+            { "[Bracket:<][ScriptContent:% if x]", "[ScriptContent:y %][Bracket:>] [SpecialChars:&amp;]" },
+            { { "ScriptContent:%>" }, {} } },
+        { { "<TABLE", "  border=1", " width=\"5", "0\">" },
+            { "[Bracket:<][HtmlKeyword:TABLE]", "[HtmlTag:  ][HtmlAttribute:border=][HtmlAttributeValue:1]",
+                "[HtmlTag: ][HtmlAttribute:width=][HtmlAttributeValue:\"5]", "[HtmlAttributeValue:0\"][Bracket:>]" },
+            { { tag }, { tag }, { tag, "HtmlAttributeValue:\"" }, {} } },
         // An unclosed "<" swallows text up to the next ">", as a browser would.
-        {{"a < b", "c> d"},
-         {"a [Bracket:<][UnknownTag: b]", "[UnknownTag:c][Bracket:>] d"},
-         {{"UnknownTag:>"}, {}}},
+        { { "a < b", "c> d" }, { "a [Bracket:<][UnknownTag: b]", "[UnknownTag:c][Bracket:>] d" },
+            { { "UnknownTag:>" }, {} } },
     };
     for (const MultiCase& c : cases) {
         const Coloured got = colour(engine, c.lines);
@@ -177,10 +177,11 @@ TEST(HighlightEngine, ScriptTagRuleOfTheMarkupHighlighter)
     HighlightRules rules = HighlightRules::standard();
     rules.startStops.clear();
     const HighlightEngine engine(rules);
-    const Coloured got = colour(engine, {"<SCRIPT src=a.js>if (a)", "b</script> <B>"});
-    EXPECT_EQ(got.lines, QStringList({"[Bracket:<][HtmlKeyword:SCRIPT][HtmlTag: ][HtmlAttribute:src=]"
-                                      "[HtmlAttributeValue:a.js][Bracket:>][ScriptContent:if (a)]",
-                                      "[ScriptContent:b][Bracket:</script>] [Bracket:<][HtmlKeyword:B][Bracket:>]"}));
+    const Coloured got = colour(engine, { "<SCRIPT src=a.js>if (a)", "b</script> <B>" });
+    EXPECT_EQ(got.lines,
+        QStringList({ "[Bracket:<][HtmlKeyword:SCRIPT][HtmlTag: ][HtmlAttribute:src=]"
+                      "[HtmlAttributeValue:a.js][Bracket:>][ScriptContent:if (a)]",
+            "[ScriptContent:b][Bracket:</script>] [Bracket:<][HtmlKeyword:B][Bracket:>]" }));
 }
 
 TEST(HighlightEngine, NestingStopsAtFifteenLevelsAndLevelBoundAppliesEverywhere)
@@ -193,7 +194,7 @@ TEST(HighlightEngine, NestingStopsAtFifteenLevelsAndLevelBoundAppliesEverywhere)
     outer.context = 7;
     StartStopEntry inner = outer;
     inner.appliesIn = 7;
-    rules.startStops = {outer, inner};
+    rules.startStops = { outer, inner };
     KeywordEntry k;
     k.text = QStringLiteral("k");
     k.options = MatchCase;
@@ -202,7 +203,7 @@ TEST(HighlightEngine, NestingStopsAtFifteenLevelsAndLevelBoundAppliesEverywhere)
     everywhere.text = QStringLiteral("w");
     everywhere.options = MatchCase;
     everywhere.levelBound = kAllLevels;
-    rules.keywords = {k, everywhere};
+    rules.keywords = { k, everywhere };
     const HighlightEngine engine(rules);
 
     std::vector<HighlightSpan> spans;
@@ -229,12 +230,10 @@ TEST(HighlightEngine, Tables)
     ASSERT_EQ(knownTags().size(), 106u);
     QSet<QString> withoutAttributes, withoutClosingForm;
     for (const KnownTag& t : knownTags()) {
-        if (!t.takesAttributes)
-            withoutAttributes << QString::fromLatin1(t.name);
-        if (!t.hasClosingForm)
-            withoutClosingForm << QString::fromLatin1(t.name);
+        if (!t.takesAttributes) withoutAttributes << QString::fromLatin1(t.name);
+        if (!t.hasClosingForm) withoutClosingForm << QString::fromLatin1(t.name);
     }
-    EXPECT_EQ(withoutAttributes, QSet<QString>({"B", "BR", "HEAD", "HTML", "I", "S", "TITLE", "U"}));
+    EXPECT_EQ(withoutAttributes, QSet<QString>({ "B", "BR", "HEAD", "HTML", "I", "S", "TITLE", "U" }));
     EXPECT_EQ(withoutClosingForm,
-              QSet<QString>({"SCRIPT", "BASE", "BASEFONT", "BR", "FRAME", "IMG", "INPUT", "META", "!DOCTYPE"}));
+        QSet<QString>({ "SCRIPT", "BASE", "BASEFONT", "BR", "FRAME", "IMG", "INPUT", "META", "!DOCTYPE" }));
 }

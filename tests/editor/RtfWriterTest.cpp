@@ -30,7 +30,7 @@ std::vector<RtfLine> colouredLines(const QStringList& lines, bool startInScript)
     std::vector<RtfLine> out;
     for (const QString& line : lines) {
         state = engine.highlightLine(line, state, spans);
-        out.push_back({line, spans});
+        out.push_back({ line, spans });
     }
     return out;
 }
@@ -42,20 +42,21 @@ const QString kFixedColours = QStringLiteral(
 
 TEST(RtfWriter, ScriptLinesWithEscapesAndColourTableInOrderOfAppearance)
 {
-    const QString rtf = rtfForLines(colouredLines({"if (a) {", "s='\\n'; // {c}"}, true), settings());
+    const QString rtf = rtfForLines(colouredLines({ "if (a) {", "s='\\n'; // {c}" }, true), settings());
     const QString plain = QStringLiteral("\\plain\\f0\\fs20\\cf0\\cb2 ");
     const QString keyword = QStringLiteral("\\plain\\f0\\fs20\\b\\cf0\\cb2 ");
     const QString brace = QStringLiteral("\\plain\\f0\\fs20\\b\\cf4\\cb2 ");
     const QString string = QStringLiteral("\\plain\\f0\\fs20\\cf4\\cb2 ");
     const QString escape = QStringLiteral("\\plain\\f0\\fs20\\b\\cf5\\cb2 ");
     const QString comment = QStringLiteral("\\plain\\f0\\fs20\\cf5\\cb2 ");
-    EXPECT_EQ(rtf, "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fnil Courier New;}{\\f1\\fnil Sans;}}\r\n"
-                   "{\\colortbl\r\n"
-                       + kFixedColours + "\\red0\\green0\\blue255;\\red0\\green128\\blue128;}\\pard\\ql\\sl-200" + keyword
-                       + "\r\n"
-                         "if"
-                       + plain + " (a) " + brace + "\\{\r\n\\par " + plain + "s=" + string + "'" + escape + "\\\\n"
-                       + string + "'" + plain + "; " + comment + "// \\{c\\}\r\n\\par }\r\n");
+    EXPECT_EQ(rtf,
+        "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fnil Courier New;}{\\f1\\fnil Sans;}}\r\n"
+        "{\\colortbl\r\n"
+            + kFixedColours + "\\red0\\green0\\blue255;\\red0\\green128\\blue128;}\\pard\\ql\\sl-200" + keyword
+            + "\r\n"
+              "if"
+            + plain + " (a) " + brace + "\\{\r\n\\par " + plain + "s=" + string + "'" + escape + "\\\\n" + string + "'"
+            + plain + "; " + comment + "// \\{c\\}\r\n\\par }\r\n");
 }
 
 TEST(RtfWriter, AlternateFontEmptyParagraphAndCharactersBeyondAscii)
@@ -63,23 +64,24 @@ TEST(RtfWriter, AlternateFontEmptyParagraphAndCharactersBeyondAscii)
     RtfSettings s = settings();
     s.alignment = RtfAlignment::Centre;
     s.leading = 300;
-    const QString rtf = rtfForLines(colouredLines({"<%\u00e9\u20ac", "", "%>"}, false), s);
-    EXPECT_EQ(rtf, "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fnil Courier New;}{\\f1\\fnil Sans;}}\r\n"
-                   "{\\colortbl\r\n"
-                       + kFixedColours
-                       + "\\red0\\green0\\blue255;}\\pard\\qc\\sl300\\plain\\f0\\fs20\\cf4\\cb2 \r\n"
-                         "<\\plain\\f1\\fs24\\cf0\\cb2 %\\u233\\'3f\\u8364\\'3f\r\n"
-                         "\\par \r\n"
-                         "\\par %\\plain\\f0\\fs20\\cf4\\cb2 >\r\n"
-                         "\\par }\r\n");
+    const QString rtf = rtfForLines(colouredLines({ "<%\u00e9\u20ac", "", "%>" }, false), s);
+    EXPECT_EQ(rtf,
+        "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fnil Courier New;}{\\f1\\fnil Sans;}}\r\n"
+        "{\\colortbl\r\n"
+            + kFixedColours
+            + "\\red0\\green0\\blue255;}\\pard\\qc\\sl300\\plain\\f0\\fs20\\cf4\\cb2 \r\n"
+              "<\\plain\\f1\\fs24\\cf0\\cb2 %\\u233\\'3f\\u8364\\'3f\r\n"
+              "\\par \r\n"
+              "\\par %\\plain\\f0\\fs20\\cf4\\cb2 >\r\n"
+              "\\par }\r\n");
 }
 
 TEST(RtfWriter, PlainTextOnly)
 {
-    EXPECT_EQ(rtfForLines({{QStringLiteral("a}"), {}}}, settings()),
-              "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fnil Courier New;}{\\f1\\fnil Sans;}}\r\n"
-              "{\\colortbl\r\n"
-                  + kFixedColours + "}\\pard\\ql\\sl-200\\plain\\f0\\fs20\\cf0\\cb2 \r\na\\}\r\n\\par }\r\n");
+    EXPECT_EQ(rtfForLines({ { QStringLiteral("a}"), {} } }, settings()),
+        "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fnil Courier New;}{\\f1\\fnil Sans;}}\r\n"
+        "{\\colortbl\r\n"
+            + kFixedColours + "}\\pard\\ql\\sl-200\\plain\\f0\\fs20\\cf0\\cb2 \r\na\\}\r\n\\par }\r\n");
 }
 
 namespace {
@@ -92,10 +94,10 @@ struct ReadBack {
 
 ReadBack readHtml(const QString& html)
 {
-    static const QHash<QString, QString> entities = {
-        {"lt", "<"}, {"gt", ">"}, {"amp", "&"}, {"quot", "\""}, {"nbsp", " "}, {"eacute", "\u00e9"}};
+    static const QHash<QString, QString> entities
+        = { { "lt", "<" }, { "gt", ">" }, { "amp", "&" }, { "quot", "\"" }, { "nbsp", " " }, { "eacute", "\u00e9" } };
     ReadBack out;
-    QStringList stack{"#000000"};
+    QStringList stack { "#000000" };
     const QString body = html.section(QStringLiteral("<body>"), 1).section(QStringLiteral("</body>"), 0, 0);
     static const QRegularExpression token(QStringLiteral("<(/?)(\\w+)([^>]*)>|&(#?\\w+);|([^<&\\n]+)"));
     for (auto it = token.globalMatch(body); it.hasNext();) {
@@ -120,8 +122,7 @@ ReadBack readHtml(const QString& html)
             text = m.captured(5);
         }
         for (QChar ch : text) {
-            if (ch == u' ' && out.text.endsWith(u' '))
-                continue;
+            if (ch == u' ' && out.text.endsWith(u' ')) continue;
             out.text += ch;
             out.colours << stack.last();
         }
@@ -135,9 +136,8 @@ ReadBack readHtml(const QString& html)
 TEST(RtfWriter, UnrtfReadsTextAndColours)
 {
     const QString unrtf = QStandardPaths::findExecutable(QStringLiteral("unrtf"));
-    if (unrtf.isEmpty())
-        GTEST_SKIP() << "unrtf is not installed";
-    const QStringList lines = {"function f(a) {", "  s = \"caf\u00e9 {x} \\\\ <b>\"; /* note", "  */ return a;", "}"};
+    if (unrtf.isEmpty()) GTEST_SKIP() << "unrtf is not installed";
+    const QStringList lines = { "function f(a) {", "  s = \"caf\u00e9 {x} \\\\ <b>\"; /* note", "  */ return a;", "}" };
     const std::vector<RtfLine> coloured = colouredLines(lines, true);
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("copy.rtf")));
@@ -145,7 +145,7 @@ TEST(RtfWriter, UnrtfReadsTextAndColours)
     file.write(rtfForLines(coloured, settings()).toLatin1());
     file.close();
     QProcess process;
-    process.start(unrtf, {QStringLiteral("--html"), file.fileName()});
+    process.start(unrtf, { QStringLiteral("--html"), file.fileName() });
     ASSERT_TRUE(process.waitForFinished(10000));
     const ReadBack back = readHtml(QString::fromUtf8(process.readAllStandardOutput()));
 
@@ -155,14 +155,13 @@ TEST(RtfWriter, UnrtfReadsTextAndColours)
         std::vector<int> fg(std::size_t(line.text.size()), 0x000000);
         for (const HighlightSpan& s : line.spans)
             for (int i = s.start; i < s.start + s.length; ++i)
-                if (styleLook(s.style).foreground != kNoColour)
-                    fg[std::size_t(i)] = styleLook(s.style).foreground;
+                if (styleLook(s.style).foreground != kNoColour) fg[std::size_t(i)] = styleLook(s.style).foreground;
         for (qsizetype i = 0; i <= line.text.size(); ++i) {
             const QChar ch = i < line.text.size() ? line.text[i] : QChar(u'\n');
-            if (ch == u' ' && text.endsWith(u' '))
-                continue;
+            if (ch == u' ' && text.endsWith(u' ')) continue;
             text += ch;
-            colours << QStringLiteral("#%1").arg(i < line.text.size() ? fg[std::size_t(i)] : 0, 6, 16, QLatin1Char('0'));
+            colours << QStringLiteral("#%1").arg(
+                i < line.text.size() ? fg[std::size_t(i)] : 0, 6, 16, QLatin1Char('0'));
         }
     }
     EXPECT_EQ(back.text, text);

@@ -1,14 +1,12 @@
 #include "editor/SyntaxColourer.h"
+#include "editor/TextFile.h"
 #include "main/EditingAids.h"
 #include "main/EditorFontDialog.h"
-#include "editor/TextFile.h"
 #include "platform/FileError.h"
 #include "support/MainWindowFixture.h"
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QTextBlock>
-#include <QTextLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +14,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
 namespace {
 using Icon = Prompter::Icon;
@@ -51,14 +51,15 @@ TEST_F(MainWindowTest, StartsWithNoSettingsFiles)
     EXPECT_FALSE(editor().isModified());
     EXPECT_TRUE(window->isHtmlTabActive());
     EXPECT_EQ(window->menuBarTitles(),
-              QStringList({"&File", "&Edit", "Fi&nd", "&View", "&Tools", "Wizards", "&Data", "&Help"}));
+        QStringList({ "&File", "&Edit", "Fi&nd", "&View", "&Tools", "Wizards", "&Data", "&Help" }));
     QStringList file;
     for (QAction* a : window->fileMenu()->actions())
         file << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(file, QStringList({"&New", "New &HTML File", "&Open File ...", "&Save File ...", "Save &As ...", "&Close",
-                                 "-", "&Font ...", "-", "E&xit"}));
+    EXPECT_EQ(file,
+        QStringList({ "&New", "New &HTML File", "&Open File ...", "&Save File ...", "Save &As ...", "&Close", "-",
+            "&Font ...", "-", "E&xit" }));
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(window->statusText(i), QStringList({"Line:", "Col:", "Char: "})[i]);
+        EXPECT_EQ(window->statusText(i), QStringList({ "Line:", "Col:", "Char: " })[i]);
     EXPECT_FALSE(window->action("a_save")->isEnabled());
     discard();
 }
@@ -69,7 +70,7 @@ TEST_F(MainWindowTest, RestoresTheLastFileThenOpensTheArgumentWithoutAQuestion)
     const QString arg = makeFile("arg.htm", "argument");
     writeFile(settingsFile("lastfile.plr"), (last + "\r\n").toUtf8());
     writeFile(settingsFile("fontDetails.plr"), "Courier\r\nbig\r\n");
-    start({arg}, false);
+    start({ arg }, false);
     EXPECT_EQ(editor().text(), "last");
     EXPECT_EQ(window->windowTitle(), "Dorvane's Pelorin95"); // the caption is not changed by the last file
     EXPECT_EQ(window->editorFontName(), "Courier");
@@ -91,8 +92,8 @@ TEST_F(MainWindowTest, ShowsTheBriefHelpPageWithoutAnArgument)
     start();
     AppDirs::setDataDir({});
     EXPECT_FALSE(window->isHtmlTabActive());
-    EXPECT_EQ(window->menuBarTitles(), QStringList({"&File", "&Help"}));
-    EXPECT_EQ(browser->navigations, QStringList({data.filePath("brief.htm")}));
+    EXPECT_EQ(window->menuBarTitles(), QStringList({ "&File", "&Help" }));
+    EXPECT_EQ(browser->navigations, QStringList({ data.filePath("brief.htm") }));
     window->setHtmlTabActive(true);
     EXPECT_EQ(window->menuBarTitles().size(), 8);
     discard();
@@ -105,7 +106,7 @@ TEST_F(MainWindowTest, RecentFilesListKeepsTheFiveNewestAndIsWrittenWithCrLf)
         eight << makeFile(QString("f%1.htm").arg(i));
     writeFile(settingsFile("mylistfile.dvn"), (eight.join("\r\n") + "\r\n").toUtf8());
     start();
-    QStringList expected{"-"};
+    QStringList expected { "-" };
     for (int i = 8; i >= 1; --i)
         expected << eight[i - 1];
     EXPECT_EQ(recentMenu(), expected); // a longer list is shown whole until the next addition
@@ -114,15 +115,15 @@ TEST_F(MainWindowTest, RecentFilesListKeepsTheFiveNewestAndIsWrittenWithCrLf)
     const QString upper = workFile("F3.htm");
     QFile::rename(eight[2], upper);
     window->openTheFile(upper);
-    EXPECT_EQ(recentMenu(), QStringList({"-", upper, eight[7], eight[6], eight[5], eight[4]}));
+    EXPECT_EQ(recentMenu(), QStringList({ "-", upper, eight[7], eight[6], eight[5], eight[4] }));
     EXPECT_EQ(readFile(settingsFile("mylistfile.dvn")),
-              QStringList({eight[4], eight[5], eight[6], eight[7], upper}).join("\r\n").toUtf8() + "\r\n");
+        QStringList({ eight[4], eight[5], eight[6], eight[7], upper }).join("\r\n").toUtf8() + "\r\n");
 
     // A deleted file's entry goes, with a message.
     QFile::remove(eight[7]);
     prompter.expectMessage("File no longer exists.", Icon::None, Prompter::Ok, Prompter::Ok);
     window->fileMenu()->actions()[12]->trigger();
-    EXPECT_EQ(recentMenu(), QStringList({"-", upper, eight[6], eight[5], eight[4]}));
+    EXPECT_EQ(recentMenu(), QStringList({ "-", upper, eight[6], eight[5], eight[4] }));
     EXPECT_FALSE(readFile(settingsFile("mylistfile.dvn")).contains("f8.htm"));
 
     // Choosing an entry opens it.
@@ -194,7 +195,7 @@ TEST_F(MainWindowTest, SaveOfANeverSavedDocumentGoesThroughSaveAs)
     EXPECT_FALSE(window->action("a_save")->isEnabled());
     EXPECT_EQ(window->windowTitle(), "Dorvane's Pelorin95 - new.htm");
     EXPECT_EQ(window->currentFileField(), name);
-    EXPECT_EQ(recentMenu(), QStringList({"-", name}));
+    EXPECT_EQ(recentMenu(), QStringList({ "-", name }));
 
     // Save writes the named file and leaves the caption.
     editor().setSelText(" again");
@@ -275,7 +276,7 @@ TEST_F(MainWindowTest, FileErrorsReachTheUserAndStopTheCommand)
 {
     start();
     prompter.expectMessage(QString("Cannot open file \"%1\". No such file or directory").arg(workFile("gone.htm")),
-                           Icon::Error, Prompter::Ok, Prompter::Ok);
+        Icon::Error, Prompter::Ok, Prompter::Ok);
     window->runCommand([this] { window->openTheFile(workFile("gone.htm")); });
     EXPECT_EQ(window->documentFileName(), "");
     EXPECT_TRUE(window->recentFiles().isEmpty());
@@ -302,7 +303,7 @@ TEST_F(MainWindowTest, DroppedFileOpens)
 {
     const QString name = makeFile(QString(300, 'n').append(".htm").right(240), "dropped");
     start();
-    window->openDroppedFiles({QUrl("https://example.com/x.htm"), QUrl::fromLocalFile(name)});
+    window->openDroppedFiles({ QUrl("https://example.com/x.htm"), QUrl::fromLocalFile(name) });
     EXPECT_EQ(editor().text(), "dropped");
     EXPECT_EQ(window->documentFileName(), name);
     discard();
@@ -314,13 +315,13 @@ TEST_F(MainWindowTest, SavePromptsForOtherCommands)
     prompter.expectMessage("The file has never been saved, \r\nso the link will work only if this file is \r\nsaved in "
                            "the current directory.\r\nWould you like to save the file now?\r\nClick YES to save or NO "
                            "to continue without saving",
-                           Icon::Warning, Prompter::Yes | Prompter::No, Prompter::No);
+        Icon::Warning, Prompter::Yes | Prompter::No, Prompter::No);
     window->warnToSave();
     EXPECT_TRUE(window->saveBeforeBrowsing()); // not modified: no question
     editor().setSelText("x");
     prompter.expectMessage("File has changed. The browser will view the saved version\r\nYou are advised to save the "
                            "file now.\r\nChoose Yes to ave now? No to continue without saving.",
-                           Icon::Confirmation, YNC, Prompter::Cancel);
+        Icon::Confirmation, YNC, Prompter::Cancel);
     EXPECT_FALSE(window->saveBeforeBrowsing());
     discard();
 }
@@ -338,7 +339,7 @@ TEST_F(MainWindowTest, FindNextCountsUntilTheEndOfThePage)
         fr.findNext();
     EXPECT_EQ(editor().selStart(), 20);
     prompter.expectMessage("End of the page. \r\n3 occurrences.\r\nShall I go to the start?", Icon::Confirmation,
-                           Prompter::Yes | Prompter::No, Prompter::Yes);
+        Prompter::Yes | Prompter::No, Prompter::Yes);
     fr.findNext();
     EXPECT_EQ(editor().selStart(), 0);
     fr.findNext();
@@ -349,7 +350,7 @@ TEST_F(MainWindowTest, FindNextCountsUntilTheEndOfThePage)
     fr.replaceDialog()->setFindText("cat");
     fr.replaceDialog()->setReplaceText("cow");
     prompter.expectMessage("End of the page. \r\n3 occurrences.\r\nShall I go to the start?", Icon::Confirmation,
-                           Prompter::Yes | Prompter::No, Prompter::No);
+        Prompter::Yes | Prompter::No, Prompter::No);
     fr.replace(true);
     EXPECT_EQ(editor().text(), "cow dog cow bird CAT");
 
@@ -360,7 +361,7 @@ TEST_F(MainWindowTest, FindNextCountsUntilTheEndOfThePage)
     fr.replaceDialogFind();
     EXPECT_EQ(editor().selText(), "CAT");
     prompter.expectMessage("End of the page. \r\n1 occurrences.\r\nShall I go to the start?", Icon::Confirmation,
-                           Prompter::Yes | Prompter::No, Prompter::No);
+        Prompter::Yes | Prompter::No, Prompter::No);
     fr.replace(false);
     EXPECT_EQ(editor().text(), "cow dog cow bird CAT");
     discard();
@@ -383,18 +384,19 @@ TEST_F(MainWindowTest, GoToLine)
     EXPECT_EQ(editor().selStart(), 0);
     go("11");
     EXPECT_EQ(editor().selStart(), editor().charCount());
-    prompter.expectMessage("Entering zero will take you to the end of the document.", Icon::None, Prompter::Ok,
-                           Prompter::Ok);
+    prompter.expectMessage(
+        "Entering zero will take you to the end of the document.", Icon::None, Prompter::Ok, Prompter::Ok);
     editor().setSelStart(0);
     go("-3");
     EXPECT_EQ(editor().selStart(), editor().charCount());
-    prompter.expectMessage("As there are only 10 lines on this page, I cannot go to line 50\r\n. But I will go to the end.",
-                           Icon::None, Prompter::Ok, Prompter::Ok);
+    prompter.expectMessage(
+        "As there are only 10 lines on this page, I cannot go to line 50\r\n. But I will go to the end.", Icon::None,
+        Prompter::Ok, Prompter::Ok);
     editor().setSelStart(0);
     go("50");
     EXPECT_EQ(editor().selStart(), editor().charCount());
     prompter.expectMessage("Please enter a valid whole \r\nnumber, greater than zero, \r\nso I can go to that line.",
-                           Icon::None, Prompter::Ok, Prompter::Ok);
+        Icon::None, Prompter::Ok, Prompter::Ok);
     editor().setSelStart(5);
     go("ten");
     EXPECT_EQ(editor().selStart(), 5);
@@ -523,7 +525,7 @@ TEST_F(MainWindowTest, EditorFontDialogKeepsTheModifiedFlagAndWritesItsFile)
     EXPECT_EQ(faces.first(), "Choose a Font");
     EXPECT_TRUE(faces.contains("Default"));
     EXPECT_TRUE(std::is_sorted(faces.begin() + 1, faces.end(),
-                               [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; }));
+        [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; }));
     dialog->sizeList()->setCurrentIndex(4);
     emit dialog->sizeList()->activated(4); // "14"
     EXPECT_FALSE(editor().isModified());

@@ -1,5 +1,5 @@
-#include "navigator/ImageDialog.h"
 #include "navigator/LinkCommands.h"
+#include "navigator/ImageDialog.h"
 #include "navigator/NavigatorPanel.h"
 
 #include "editor/CodeEditor.h"
@@ -23,11 +23,11 @@ protected:
     SiteFixture site;
     ScriptedPrompter prompter;
     FakeShell shell;
-    NavigatorPanel panel{prompter, shell};
+    NavigatorPanel panel { prompter, shell };
     CodeEditor editor;
     int warnings = 0;
-    LinkCommands commands{editor, panel, prompter, [this] { ++warnings; },
-                          [this](const QString& start, const QString& end) { insertTheTags(editor, start, end); }};
+    LinkCommands commands { editor, panel, prompter, [this] { ++warnings; },
+        [this](const QString& start, const QString& end) { insertTheTags(editor, start, end); } };
 
     void SetUp() override
     {
@@ -45,8 +45,7 @@ protected:
     QString textWithCaret() const
     {
         QString text = editor.text();
-        if (editor.selLength() == 0)
-            return text.insert(editor.selStart(), u'|');
+        if (editor.selLength() == 0) return text.insert(editor.selStart(), u'|');
         return text.insert(editor.selStart() + editor.selLength(), u']').insert(editor.selStart(), u'[');
     }
 };
@@ -61,38 +60,38 @@ struct CommandCase {
 };
 
 const CommandCase kCommandCases[] = {
-    {"link, selection", &LinkCommands::linkToSelectedFile, "about.html", true,
-     "Go <A HREF=\"../about.html\">Home|</A> now", nullptr},
-    {"link, caret", &LinkCommands::linkToSelectedFile, "about.html", false,
-     "Go <A HREF=\"../about.html\">About us|</A>Home now", nullptr},
-    {"toc link, selection", &LinkCommands::tocLink, "about.html", true,
-     "Go <A HREF=\"../about.html\">Home|</A><BR> now", nullptr},
-    {"toc link, caret", &LinkCommands::tocLink, "about.html", false,
-     "Go <A HREF=\"../about.html\">About us|</A><BR>Home now", nullptr},
-    {"relative filename, selection", &LinkCommands::relativeFilename, "about.html", true, "Go ../about.htmlHome| now",
-     nullptr},
-    {"relative filename, caret", &LinkCommands::relativeFilename, "about.html", false, "Go ../about.html|Home now",
-     nullptr},
-    {"file title, selection", &LinkCommands::fileTitle, "about.html", true, "Go About usHome| now", nullptr},
-    {"file title, caret", &LinkCommands::fileTitle, "about.html", false, "Go About us|Home now", nullptr},
-    {"option, selection", &LinkCommands::option, "about.html", true,
-     "Go \r\n<OPTION VALUE=\"../about.html\">Home|\r\n now", nullptr},
-    {"option, caret", &LinkCommands::option, "about.html", false,
-     "Go \r\n<OPTION VALUE=\"../about.html\">|About us\r\nHome now", nullptr},
-    {"js file, selection", &LinkCommands::jsFile, "menu.js", true,
-     "Go <SCRIPT LANGUAGE=\"JAVASCRIPT\" SRC=\"../menu.js\">\r\n<!--//\r\nHome|//--></SCRIPT> now", nullptr},
-    {"js file, caret", &LinkCommands::jsFile, "menu.js", false,
-     "Go <SCRIPT LANGUAGE=\"JAVASCRIPT\" SRC=\"../menu.js\">\r\n<!--//\r\n|//--></SCRIPT>Home now", nullptr},
-    {"js file, not a script", &LinkCommands::jsFile, "about.html", false,
-     "Go <SCRIPT LANGUAGE=\"JAVASCRIPT\" SRC=\"MyJavaScriptfile.js\">|\r\n<!--//\r\n//--></SCRIPT>Home now",
-     "You haven't selected a js file in the file box.\r\nYou can add the file later."},
-    {"css file, selection", &LinkCommands::cssFile, "style.css", true,
-     "Go \r\n<LINK REL=stylesheet HREF=\"../style.css\" TYPE=\"text/css\">Home|\r\n now", nullptr},
-    {"css file, caret", &LinkCommands::cssFile, "style.css", false,
-     "Go \r\n<LINK REL=stylesheet HREF=\"../style.css\" TYPE=\"text/css\">|\r\nHome now", nullptr},
-    {"css file, not a style sheet", &LinkCommands::cssFile, "menu.js", true,
-     "Go \r\n<LINK REL=stylesheet HREF=\"MyStyleSheet.css\" TYPE=\"text/css\">Home|\r\n now",
-     "You haven't selected a css file in the file box.\r\nYou can add the file later."},
+    { "link, selection", &LinkCommands::linkToSelectedFile, "about.html", true,
+        "Go <A HREF=\"../about.html\">Home|</A> now", nullptr },
+    { "link, caret", &LinkCommands::linkToSelectedFile, "about.html", false,
+        "Go <A HREF=\"../about.html\">About us|</A>Home now", nullptr },
+    { "toc link, selection", &LinkCommands::tocLink, "about.html", true,
+        "Go <A HREF=\"../about.html\">Home|</A><BR> now", nullptr },
+    { "toc link, caret", &LinkCommands::tocLink, "about.html", false,
+        "Go <A HREF=\"../about.html\">About us|</A><BR>Home now", nullptr },
+    { "relative filename, selection", &LinkCommands::relativeFilename, "about.html", true, "Go ../about.htmlHome| now",
+        nullptr },
+    { "relative filename, caret", &LinkCommands::relativeFilename, "about.html", false, "Go ../about.html|Home now",
+        nullptr },
+    { "file title, selection", &LinkCommands::fileTitle, "about.html", true, "Go About usHome| now", nullptr },
+    { "file title, caret", &LinkCommands::fileTitle, "about.html", false, "Go About us|Home now", nullptr },
+    { "option, selection", &LinkCommands::option, "about.html", true,
+        "Go \r\n<OPTION VALUE=\"../about.html\">Home|\r\n now", nullptr },
+    { "option, caret", &LinkCommands::option, "about.html", false,
+        "Go \r\n<OPTION VALUE=\"../about.html\">|About us\r\nHome now", nullptr },
+    { "js file, selection", &LinkCommands::jsFile, "menu.js", true,
+        "Go <SCRIPT LANGUAGE=\"JAVASCRIPT\" SRC=\"../menu.js\">\r\n<!--//\r\nHome|//--></SCRIPT> now", nullptr },
+    { "js file, caret", &LinkCommands::jsFile, "menu.js", false,
+        "Go <SCRIPT LANGUAGE=\"JAVASCRIPT\" SRC=\"../menu.js\">\r\n<!--//\r\n|//--></SCRIPT>Home now", nullptr },
+    { "js file, not a script", &LinkCommands::jsFile, "about.html", false,
+        "Go <SCRIPT LANGUAGE=\"JAVASCRIPT\" SRC=\"MyJavaScriptfile.js\">|\r\n<!--//\r\n//--></SCRIPT>Home now",
+        "You haven't selected a js file in the file box.\r\nYou can add the file later." },
+    { "css file, selection", &LinkCommands::cssFile, "style.css", true,
+        "Go \r\n<LINK REL=stylesheet HREF=\"../style.css\" TYPE=\"text/css\">Home|\r\n now", nullptr },
+    { "css file, caret", &LinkCommands::cssFile, "style.css", false,
+        "Go \r\n<LINK REL=stylesheet HREF=\"../style.css\" TYPE=\"text/css\">|\r\nHome now", nullptr },
+    { "css file, not a style sheet", &LinkCommands::cssFile, "menu.js", true,
+        "Go \r\n<LINK REL=stylesheet HREF=\"MyStyleSheet.css\" TYPE=\"text/css\">Home|\r\n now",
+        "You haven't selected a css file in the file box.\r\nYou can add the file later." },
 };
 
 TEST_F(LinkCommandsTest, CommandsWriteTheirTextsAroundSelectionOrCaret)
@@ -102,8 +101,7 @@ TEST_F(LinkCommandsTest, CommandsWriteTheirTextsAroundSelectionOrCaret)
         select(c.file);
         selectHome(c.selection);
         warnings = 0;
-        if (c.message)
-            prompter.expectMessage(c.message, Icon::None, Prompter::Ok, Prompter::Ok);
+        if (c.message) prompter.expectMessage(c.message, Icon::None, Prompter::Ok, Prompter::Ok);
         (commands.*c.command)();
         prompter.verify();
         EXPECT_EQ(textWithCaret(), c.expected) << c.name;
@@ -129,12 +127,12 @@ TEST_F(LinkCommandsTest, RefusalsWithoutASelectedFileLeaveTheDocument)
         int warnings;
     };
     const Refusal refusals[] = {
-        {&LinkCommands::linkToSelectedFile, "Please select a file in the file box first.", 0},
-        {&LinkCommands::tocLink, "Please select a file in the file box first.", 0},
-        {&LinkCommands::relativeFilename,
-         "Please choose a file in the filebox first.\r\nAnd ensure that the current file has been saved.", 0},
-        {&LinkCommands::fileTitle, "Please select a file in the filebox.", 1},
-        {&LinkCommands::jsFile, "Please select a file first.", 1},
+        { &LinkCommands::linkToSelectedFile, "Please select a file in the file box first.", 0 },
+        { &LinkCommands::tocLink, "Please select a file in the file box first.", 0 },
+        { &LinkCommands::relativeFilename,
+            "Please choose a file in the filebox first.\r\nAnd ensure that the current file has been saved.", 0 },
+        { &LinkCommands::fileTitle, "Please select a file in the filebox.", 1 },
+        { &LinkCommands::jsFile, "Please select a file first.", 1 },
     };
     select("menu.js");
     panel.fileList()->setCurrentRow(-1);
@@ -154,15 +152,16 @@ TEST_F(LinkCommandsTest, InsertTocWritesOneLinePerListedFile)
 {
     selectHome(true);
     prompter.expectMessage("Make a TOC of all the files in the directory at the current cursor position?",
-                           Icon::Confirmation, Prompter::Yes | Prompter::No, Prompter::Yes);
+        Icon::Confirmation, Prompter::Yes | Prompter::No, Prompter::Yes);
     commands.insertToc();
-    EXPECT_EQ(textWithCaret(), "Go <a href=\"../about.html\">About us</a><br>\r\n"
-                               "<a href=\"../empty-title.htm\">####Title was empty####</a><br>\r\n"
-                               "<a href=\"../index.htm\">Home</a><br>\r\n"
-                               "<a href=\"../menu.js\">menu.js</a><br>\r\n"
-                               "<a href=\"../Mixed.htm\">Mixed.htm</a><br>\r\n"
-                               "<a href=\"../nohead.htm\">nohead.htm</a><br>\r\n"
-                               "<a href=\"../style.css\">style.css</a><br>\r\n| now");
+    EXPECT_EQ(textWithCaret(),
+        "Go <a href=\"../about.html\">About us</a><br>\r\n"
+        "<a href=\"../empty-title.htm\">####Title was empty####</a><br>\r\n"
+        "<a href=\"../index.htm\">Home</a><br>\r\n"
+        "<a href=\"../menu.js\">menu.js</a><br>\r\n"
+        "<a href=\"../Mixed.htm\">Mixed.htm</a><br>\r\n"
+        "<a href=\"../nohead.htm\">nohead.htm</a><br>\r\n"
+        "<a href=\"../style.css\">style.css</a><br>\r\n| now");
     EXPECT_EQ(warnings, 1);
     EXPECT_EQ(panel.bufferText(), "");
 
@@ -171,7 +170,7 @@ TEST_F(LinkCommandsTest, InsertTocWritesOneLinePerListedFile)
     panel.setDirectory(site.path("sub"));
     editor.setText("");
     prompter.expectMessage("Make a TOC of all the files in the directory at the current cursor position?",
-                           Icon::Confirmation, Prompter::Yes | Prompter::No, Prompter::Yes);
+        Icon::Confirmation, Prompter::Yes | Prompter::No, Prompter::Yes);
     commands.insertToc();
     EXPECT_EQ(textWithCaret(), "<a href=\"page.htm\">Sub page</a><br>\r\n|");
 }
@@ -180,7 +179,7 @@ TEST_F(LinkCommandsTest, InsertTocRefusals)
 {
     selectHome(true);
     prompter.expectMessage("Make a TOC of all the files in the directory at the current cursor position?",
-                           Icon::Confirmation, Prompter::Yes | Prompter::No, Prompter::No);
+        Icon::Confirmation, Prompter::Yes | Prompter::No, Prompter::No);
     commands.insertToc();
     EXPECT_EQ(warnings, 1);
     panel.setDirectory(site.path("images"));
@@ -196,19 +195,20 @@ TEST_F(LinkCommandsTest, LinkingAScriptIntoAPageWritesThePageOnly)
     select("about.html");
     commands.linkThisCssJsFileToSelectedFile();
     // The page keeps its LF line breaks.
-    const QByteArray linked = "<html>\n<head>\n<SCRIPT LANGUAGE=\"JAVASCRIPT\" SRC=\"menu.js\">\n<!--//\n//--></SCRIPT>\n\n"
-                              "<title>About us</title>\n</head>\n<body></body>\n</html>\n";
+    const QByteArray linked
+        = "<html>\n<head>\n<SCRIPT LANGUAGE=\"JAVASCRIPT\" SRC=\"menu.js\">\n<!--//\n//--></SCRIPT>\n\n"
+          "<title>About us</title>\n</head>\n<body></body>\n</html>\n";
     EXPECT_EQ(site.read("about.html"), linked);
     EXPECT_EQ(editor.text(), "Go Home now");
 
     prompter.expectMessage("A file with the same name as this is already linked. I made no changes", Icon::None,
-                           Prompter::Ok, Prompter::Ok);
+        Prompter::Ok, Prompter::Ok);
     commands.linkThisCssJsFileToSelectedFile();
     EXPECT_EQ(site.read("about.html"), linked);
 
     select("nohead.htm");
-    prompter.expectMessage("Couldn't find the <head> tag. This might not be a proper HTML file", Icon::None,
-                           Prompter::Ok, Prompter::Ok);
+    prompter.expectMessage(
+        "Couldn't find the <head> tag. This might not be a proper HTML file", Icon::None, Prompter::Ok, Prompter::Ok);
     commands.linkThisCssJsFileToSelectedFile();
     EXPECT_EQ(site.read("nohead.htm"), "<html><body>No head here</body></html>\r\n");
 
@@ -222,8 +222,9 @@ TEST_F(LinkCommandsTest, LinkingAStyleSheetIntoAPage)
     panel.setDocumentFileName(site.path("style.css"));
     select("sub/page.htm");
     commands.linkThisCssJsFileToSelectedFile();
-    EXPECT_EQ(site.read("sub/page.htm"), "<html><head>\r\n<LINK REL=stylesheet HREF=\"../style.css\" TYPE=\"text/css\">\r\n"
-                                         "<title>Sub page</title></head></html>\r\n");
+    EXPECT_EQ(site.read("sub/page.htm"),
+        "<html><head>\r\n<LINK REL=stylesheet HREF=\"../style.css\" TYPE=\"text/css\">\r\n"
+        "<title>Sub page</title></head></html>\r\n");
     // Reading the page afresh: an emptied navigator buffer does not hide its head.
     panel.setDocumentFileName(site.path("STYLE2.CSS"));
     panel.clearBuffer();
@@ -231,8 +232,8 @@ TEST_F(LinkCommandsTest, LinkingAStyleSheetIntoAPage)
     EXPECT_TRUE(site.read("sub/page.htm").contains("HREF=\"../STYLE2.CSS\""));
 
     select("nohead.htm");
-    prompter.expectMessage("Couldn't find the <head> tag. Perhaps this isn't a proper HTML file", Icon::None,
-                           Prompter::Ok, Prompter::Ok);
+    prompter.expectMessage(
+        "Couldn't find the <head> tag. Perhaps this isn't a proper HTML file", Icon::None, Prompter::Ok, Prompter::Ok);
     commands.linkThisCssJsFileToSelectedFile();
 
     // Neither a script nor a style sheet: nothing happens.
@@ -269,7 +270,8 @@ TEST_F(LinkCommandsTest, ImageDialogFollowsTheNavigatorAndWritesTheTag)
         const char* width;
         const char* height;
     };
-    const Step steps[] = {{"images/b.jpg", "800", "600"}, {"images/broken.jpg", "", ""}, {"images/c.png", "16", "8"}};
+    const Step steps[]
+        = { { "images/b.jpg", "800", "600" }, { "images/broken.jpg", "", "" }, { "images/c.png", "16", "8" } };
     for (const Step& step : steps) {
         select(step.file);
         EXPECT_EQ(dialog->imageFileEdit()->text(), site.path(step.file));
@@ -286,7 +288,8 @@ TEST_F(LinkCommandsTest, ImageDialogFollowsTheNavigatorAndWritesTheTag)
     dialog->borderEdit()->setText("2");
     selectHome(true);
     dialog->accept();
-    EXPECT_EQ(textWithCaret(), "Go <img src=\"../images/c.png\" width=\"16\" height=\"8\" border=\"2\" ALT=\"Logo\" >| now");
+    EXPECT_EQ(
+        textWithCaret(), "Go <img src=\"../images/c.png\" width=\"16\" height=\"8\" border=\"2\" ALT=\"Logo\" >| now");
     EXPECT_EQ(warnings, 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(commands.imageDialog(), nullptr);
@@ -296,7 +299,8 @@ TEST_F(LinkCommandsTest, ImageDialogFollowsTheNavigatorAndWritesTheTag)
 
 TEST_F(LinkCommandsTest, ImageWithoutAnImageOffersPlainTags)
 {
-    const QString question = "No image file was selected in the file box\r\nWould you like me to enter plain image tags?";
+    const QString question
+        = "No image file was selected in the file box\r\nWould you like me to enter plain image tags?";
     select("index.htm");
     selectHome(false);
     prompter.expectMessage(question, Icon::Confirmation, Prompter::Yes | Prompter::No, Prompter::No);

@@ -1,5 +1,5 @@
-#include "navigator/FileHandlingWindow.h"
 #include "navigator/NavigatorPanel.h"
+#include "navigator/FileHandlingWindow.h"
 
 #include "support/FakeShell.h"
 #include "support/ScriptedPrompter.h"
@@ -30,7 +30,7 @@ protected:
     SiteFixture site;
     ScriptedPrompter prompter;
     FakeShell shell;
-    NavigatorPanel panel{prompter, shell};
+    NavigatorPanel panel { prompter, shell };
 
     void SetUp() override { panel.setDirectory(site.root); }
     void select(const QString& name) { ASSERT_TRUE(panel.selectFile(site.path(name))) << name.toStdString(); }
@@ -46,14 +46,15 @@ TEST_F(NavigatorPanelTest, ListsTheDirectoryUnderTheFirstFilter)
     EXPECT_EQ(panel.directory(), site.root);
     EXPECT_EQ(QDir::currentPath(), site.root);
     EXPECT_EQ(items(panel.fileList()),
-              QStringList({"about.html", "empty-title.htm", "index.htm", "menu.js", "Mixed.htm", "nohead.htm", "style.css"}));
+        QStringList(
+            { "about.html", "empty-title.htm", "index.htm", "menu.js", "Mixed.htm", "nohead.htm", "style.css" }));
     QComboBox* filter = panel.browser()->filterBox();
     EXPECT_EQ(filter->itemText(1), "Image Files");
     filter->setCurrentIndex(1);
     emit filter->activated(1);
     EXPECT_EQ(items(panel.fileList()), QStringList()); // no images at the top
     panel.setDirectory(site.path("images"));
-    EXPECT_EQ(items(panel.fileList()), QStringList({"a.gif", "b.jpg", "broken.jpg", "c.png"}));
+    EXPECT_EQ(items(panel.fileList()), QStringList({ "a.gif", "b.jpg", "broken.jpg", "c.png" }));
     emit filter->activated(4);
     EXPECT_EQ(items(panel.fileList()).size(), 5);
     panel.resetFilter();
@@ -69,15 +70,16 @@ TEST_F(NavigatorPanelTest, DirectoryListShowsThePathThenTheVisibleSubdirectories
     EXPECT_EQ(shown.first(), "/");
     EXPECT_EQ(shown[depth], QString(depth * 2, ' ') + "site");
     const QString indent((depth + 1) * 2, ' ');
-    EXPECT_EQ(shown.mid(depth + 1), QStringList({indent + "images", indent + "sub"})); // .hidden left out
+    EXPECT_EQ(shown.mid(depth + 1), QStringList({ indent + "images", indent + "sub" })); // .hidden left out
     // Double-click opens, and the process follows.
     emit panel.directoryList()->itemDoubleClicked(panel.directoryList()->item(depth + 2));
     EXPECT_EQ(panel.directory(), site.path("sub"));
     EXPECT_EQ(QDir::currentPath(), site.path("sub"));
-    EXPECT_EQ(items(panel.fileList()), QStringList({"page.htm"}));
+    EXPECT_EQ(items(panel.fileList()), QStringList({ "page.htm" }));
     emit panel.directoryList()->itemDoubleClicked(panel.directoryList()->item(depth));
     EXPECT_EQ(panel.directory(), site.root);
-    EXPECT_EQ(panel.browser()->driveBox()->currentText(), QDir::toNativeSeparators(panel.browser()->driveBox()->currentData().toString()));
+    EXPECT_EQ(panel.browser()->driveBox()->currentText(),
+        QDir::toNativeSeparators(panel.browser()->driveBox()->currentData().toString()));
     EXPECT_GE(panel.browser()->driveBox()->findData(QDir::rootPath()), 0);
     EXPECT_GE(panel.browser()->driveBox()->findData(QDir::homePath()), 0);
 }
@@ -91,12 +93,12 @@ TEST_F(NavigatorPanelTest, SelectionFillsRelativePathTitleAndBuffer)
         const char* title;
     };
     const Case cases[] = {
-        {"", "index.htm", "index.htm", "Home"},
-        {"sub/page.htm", "about.html", "../about.html", "About us"},
-        {"sub/gone.htm", "Mixed.htm", "Mixed.htm", "Mixed case"}, // a document not on disk: the current directory
-        {"", "empty-title.htm", "empty-title.htm", "No title found"},
-        {"", "menu.js", "menu.js", "No title tags found"},
-        {"index.htm", "sub/page.htm", "sub/page.htm", "Sub page"},
+        { "", "index.htm", "index.htm", "Home" },
+        { "sub/page.htm", "about.html", "../about.html", "About us" },
+        { "sub/gone.htm", "Mixed.htm", "Mixed.htm", "Mixed case" }, // a document not on disk: the current directory
+        { "", "empty-title.htm", "empty-title.htm", "No title found" },
+        { "", "menu.js", "menu.js", "No title tags found" },
+        { "index.htm", "sub/page.htm", "sub/page.htm", "Sub page" },
     };
     for (const Case& c : cases) {
         panel.setDocumentFileName(QString(c.document).isEmpty() ? QString() : site.path(c.document));
@@ -147,8 +149,8 @@ TEST_F(NavigatorPanelTest, RefreshKeepsTheSelectionAndTheBoxes)
 TEST_F(NavigatorPanelTest, FindAllTitlesReadsWithCaseAndEmptiesTheBuffer)
 {
     select("index.htm");
-    const QStringList expected{"About us", "####Title was empty####", "Home", "menu.js", "Mixed.htm", "nohead.htm",
-                               "style.css"};
+    const QStringList expected { "About us", "####Title was empty####", "Home", "menu.js", "Mixed.htm", "nohead.htm",
+        "style.css" };
     for (int i = 0; i < panel.fileCount(); ++i)
         EXPECT_EQ(panel.findAllTitles(i), expected[i]);
     EXPECT_EQ(panel.bufferText(), "");
@@ -161,22 +163,22 @@ TEST_F(NavigatorPanelTest, DeletingAFileAsksAndMovesItToTheTrash)
 
     select("nohead.htm");
     prompter.expectMessage("Send file: " + site.path("nohead.htm") + " to recycle bin?", Icon::Confirmation,
-                           Prompter::Yes | Prompter::No, Prompter::No);
+        Prompter::Yes | Prompter::No, Prompter::No);
     prompter.expectMessage("You cancelled the delete.", Icon::None, Prompter::Ok, Prompter::Ok);
     panel.deleteSelectedFile();
     EXPECT_TRUE(QFile::exists(site.path("nohead.htm")));
 
     shell.trashFails = true;
     prompter.expectMessage("Send file: " + site.path("nohead.htm") + " to recycle bin?", Icon::Confirmation,
-                           Prompter::Yes | Prompter::No, Prompter::Yes);
-    prompter.expectMessage("Could not move " + site.path("nohead.htm") + " to the trash.", Icon::Error, Prompter::Ok,
-                           Prompter::Ok);
+        Prompter::Yes | Prompter::No, Prompter::Yes);
+    prompter.expectMessage(
+        "Could not move " + site.path("nohead.htm") + " to the trash.", Icon::Error, Prompter::Ok, Prompter::Ok);
     panel.deleteSelectedFile();
     EXPECT_TRUE(items(panel.fileList()).contains("nohead.htm"));
 
     shell.trashFails = false;
     prompter.expectMessage("Send file: " + site.path("nohead.htm") + " to recycle bin?", Icon::Confirmation,
-                           Prompter::Yes | Prompter::No, Prompter::Yes);
+        Prompter::Yes | Prompter::No, Prompter::Yes);
     press(panel.fileList(), Qt::Key_Delete);
     prompter.verify();
     EXPECT_FALSE(QFile::exists(site.path("nohead.htm")));
@@ -189,7 +191,7 @@ TEST_F(NavigatorPanelTest, DeletingADirectoryMovesToItsParentAndRootsAreRefused)
 {
     panel.setDirectory(site.path("sub"));
     prompter.expectMessage("Send directory: " + site.path("sub") + " to recycle bin?", Icon::Confirmation,
-                           Prompter::Yes | Prompter::No, Prompter::Yes);
+        Prompter::Yes | Prompter::No, Prompter::Yes);
     press(panel.directoryList(), Qt::Key_Delete);
     prompter.verify();
     EXPECT_FALSE(QFileInfo::exists(site.path("sub")));
@@ -234,14 +236,14 @@ TEST_F(NavigatorPanelTest, FileHandlingWindowChangesExtensions)
     auto* window = new FileHandlingWindow(panel, prompter);
     EXPECT_EQ(window->windowTitle(), "File Handling");
     FileList* files = window->browser()->fileList();
-    EXPECT_EQ(items(files), QStringList({"about.html", "empty-title.htm", "index.htm", "Mixed.htm", "nohead.htm"}));
+    EXPECT_EQ(items(files), QStringList({ "about.html", "empty-title.htm", "index.htm", "Mixed.htm", "nohead.htm" }));
     EXPECT_EQ(files->selectedFile(), site.path("index.htm"));
     EXPECT_EQ(window->extensionBox()->currentText(), ".html");
 
     window->changeExtension();
     EXPECT_TRUE(QFile::exists(site.path("index.html")));
     EXPECT_FALSE(QFile::exists(site.path("index.htm")));
-    EXPECT_EQ(items(files), QStringList({"about.html", "empty-title.htm", "index.html", "Mixed.htm", "nohead.htm"}));
+    EXPECT_EQ(items(files), QStringList({ "about.html", "empty-title.htm", "index.html", "Mixed.htm", "nohead.htm" }));
     EXPECT_EQ(files->currentRow(), 2);
 
     // The name is taken: the file stays as it is.
@@ -251,7 +253,7 @@ TEST_F(NavigatorPanelTest, FileHandlingWindowChangesExtensions)
     ASSERT_EQ(files->selectedFile(), site.path("about.html"));
     window->extensionBox()->setCurrentIndex(0);
     prompter.expectMessage("Unable to create file. Perhaps a file with this extension already exists", Icon::Error,
-                           Prompter::Ok, Prompter::Ok);
+        Prompter::Ok, Prompter::Ok);
     window->changeExtension();
     EXPECT_EQ(site.read("about.htm"), "taken");
     EXPECT_TRUE(QFile::exists(site.path("about.html")));

@@ -36,8 +36,7 @@ protected:
     // Waits for the browser's next completed navigation; returns its URL.
     QString waitForPage(QSignalSpy& done)
     {
-        if (done.isEmpty() && !done.wait(60000))
-            return "<timeout>";
+        if (done.isEmpty() && !done.wait(60000)) return "<timeout>";
         return done.takeFirst().first().toString();
     }
     WebBrowserView* web = nullptr;

@@ -16,7 +16,7 @@ TEST(ScriptedPrompter, AnswersExpectedPromptsInOrder)
         .expectOpenFile("Open File", QString("/tmp/a.htm"))
         .expectInput("Name", std::nullopt);
     EXPECT_EQ(p.message("Save?", Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No), Prompter::No);
-    EXPECT_EQ(p.openFile({"Open File", "HTML Files|*.htm", "htm", {}, {}, false, true}), QString("/tmp/a.htm"));
+    EXPECT_EQ(p.openFile({ "Open File", "HTML Files|*.htm", "htm", {}, {}, false, true }), QString("/tmp/a.htm"));
     EXPECT_EQ(p.lastFileDialog().filter, "HTML Files|*.htm");
     EXPECT_EQ(p.inputText("Caption", "Name", "x"), std::nullopt);
     EXPECT_TRUE(p.done());
@@ -68,8 +68,8 @@ TEST(CommandBoundary, ShowsAFileErrorAndStopsTheCommand)
 TEST(AppDirs, SettingsOverrideFromTheCommandLine)
 {
     QTemporaryDir dir;
-    const QStringList rest = AppDirs::takeSettingsOverride({"pelorin95", "--settings-dir", dir.path(), "a.htm"});
-    EXPECT_EQ(rest, QStringList({"pelorin95", "a.htm"}));
+    const QStringList rest = AppDirs::takeSettingsOverride({ "pelorin95", "--settings-dir", dir.path(), "a.htm" });
+    EXPECT_EQ(rest, QStringList({ "pelorin95", "a.htm" }));
     EXPECT_EQ(AppDirs::settingsFile("lastfile.plr"), dir.path() + "/lastfile.plr");
 }
 } // namespace

@@ -17,15 +17,14 @@ bool FakeShell::openUrl(const QString& url)
 
 bool FakeShell::startProgram(const QString& program, const QStringList& arguments)
 {
-    requests << (QStringList{QStringLiteral("start ") + program} + arguments).join(QLatin1String(" | "));
+    requests << (QStringList { QStringLiteral("start ") + program } + arguments).join(QLatin1String(" | "));
     return true;
 }
 
 bool FakeShell::moveToTrash(const QString& path)
 {
     requests << QStringLiteral("trash ") + path;
-    if (trashFails)
-        return false;
+    if (trashFails) return false;
     const QFileInfo info(path);
     return info.isDir() ? QDir(path).removeRecursively() : QFile::remove(path);
 }

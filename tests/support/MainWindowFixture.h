@@ -44,16 +44,14 @@ protected:
         };
         services.valuePrompt = [this](const QString& label, const QString& value) {
             prompts << label + "|" + value;
-            if (answers.empty())
-                return value;
+            if (answers.empty()) return value;
             const QString answer = answers.front();
             answers.pop_front();
             return answer;
         };
         window = std::make_unique<MainWindow>(services, args);
         window->resize(900, 700);
-        if (show)
-            window->show();
+        if (show) window->show();
         return *window;
     }
     CodeEditor& editor() { return *window->editor(); }
@@ -69,8 +67,7 @@ protected:
     static QByteArray readFile(const QString& path)
     {
         QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
-            return "<missing>";
+        if (!f.open(QIODevice::ReadOnly)) return "<missing>";
         return f.readAll();
     }
     void trigger(const QString& action)
@@ -83,8 +80,8 @@ protected:
     void discard()
     {
         editor().setModified(false);
-        prompter.expectMessage("Exit the editor?", Prompter::Icon::Confirmation, Prompter::Ok | Prompter::Cancel,
-                               Prompter::Ok);
+        prompter.expectMessage(
+            "Exit the editor?", Prompter::Icon::Confirmation, Prompter::Ok | Prompter::Cancel, Prompter::Ok);
         window->close();
     }
 
@@ -94,6 +91,6 @@ protected:
     FakeShell shell;
     FakeBrowserView* browser = nullptr;
     std::unique_ptr<MainWindow> window;
-    QStringList prompts;             // "label|default" of each value prompt
-    std::deque<QString> answers;     // what the value prompt answers; the default when empty
+    QStringList prompts; // "label|default" of each value prompt
+    std::deque<QString> answers; // what the value prompt answers; the default when empty
 };

@@ -6,37 +6,37 @@ ScriptedPrompter::~ScriptedPrompter() { verify(); }
 
 ScriptedPrompter& ScriptedPrompter::expectMessage(const QString& text, Icon icon, Buttons buttons, Button answer)
 {
-    m_queue.push_back({Kind::Message, text, icon, buttons, answer, {}, {}});
+    m_queue.push_back({ Kind::Message, text, icon, buttons, answer, {}, {} });
     return *this;
 }
 
 ScriptedPrompter& ScriptedPrompter::expectOpenFile(const QString& title, std::optional<QString> answer)
 {
-    m_queue.push_back({Kind::OpenFile, title, Icon::None, 0, Ok, answer, {}});
+    m_queue.push_back({ Kind::OpenFile, title, Icon::None, 0, Ok, answer, {} });
     return *this;
 }
 
 ScriptedPrompter& ScriptedPrompter::expectSaveFile(const QString& title, std::optional<QString> answer)
 {
-    m_queue.push_back({Kind::SaveFile, title, Icon::None, 0, Ok, answer, {}});
+    m_queue.push_back({ Kind::SaveFile, title, Icon::None, 0, Ok, answer, {} });
     return *this;
 }
 
 ScriptedPrompter& ScriptedPrompter::expectDirectory(const QString& title, std::optional<QString> answer)
 {
-    m_queue.push_back({Kind::Directory, title, Icon::None, 0, Ok, answer, {}});
+    m_queue.push_back({ Kind::Directory, title, Icon::None, 0, Ok, answer, {} });
     return *this;
 }
 
 ScriptedPrompter& ScriptedPrompter::expectColor(std::optional<QColor> answer)
 {
-    m_queue.push_back({Kind::Color, {}, Icon::None, 0, Ok, {}, answer});
+    m_queue.push_back({ Kind::Color, {}, Icon::None, 0, Ok, {}, answer });
     return *this;
 }
 
 ScriptedPrompter& ScriptedPrompter::expectInput(const QString& prompt, std::optional<QString> answer)
 {
-    m_queue.push_back({Kind::Input, prompt, Icon::None, 0, Ok, answer, {}});
+    m_queue.push_back({ Kind::Input, prompt, Icon::None, 0, Ok, answer, {} });
     return *this;
 }
 
@@ -49,8 +49,8 @@ void ScriptedPrompter::verify()
 
 QString ScriptedPrompter::describe(Kind kind, const QString& text)
 {
-    static const char* names[] = {"message", "open dialog", "save dialog", "directory dialog", "colour dialog",
-                                  "input"};
+    static const char* names[]
+        = { "message", "open dialog", "save dialog", "directory dialog", "colour dialog", "input" };
     return QStringLiteral("%1 \"%2\"").arg(QLatin1String(names[int(kind)]), text);
 }
 
@@ -75,8 +75,7 @@ Prompter::Button ScriptedPrompter::message(const QString& text, Icon icon, Butto
     m_messages << text;
     m_lastCaption = caption;
     const auto e = take(Kind::Message, text);
-    if (!e)
-        return (buttons & Cancel) ? Cancel : (buttons & No) ? No : Ok;
+    if (!e) return (buttons & Cancel) ? Cancel : (buttons & No) ? No : Ok;
     EXPECT_EQ(int(e->icon), int(icon)) << "icon of message \"" << text.toStdString() << "\"";
     EXPECT_EQ(e->buttons, buttons) << "buttons of message \"" << text.toStdString() << "\"";
     return e->button;

@@ -1,9 +1,9 @@
+#include "tools/SpellCheckDialog.h"
 #include "editor/CodeEditor.h"
 #include "platform/AppDirs.h"
 #include "platform/FileError.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedPrompter.h"
-#include "tools/SpellCheckDialog.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -19,7 +19,7 @@ void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStd
 
 QString enUs()
 {
-    const QString dictionary = findDictionary({"/usr/share/hunspell"}, "en_US");
+    const QString dictionary = findDictionary({ "/usr/share/hunspell" }, "en_US");
     return dictionary.endsWith("/en_US.dic") ? dictionary : QString();
 }
 
@@ -34,8 +34,7 @@ class SpellCheckDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (enUs().isEmpty())
-            GTEST_SKIP() << "no en_US Hunspell dictionary installed";
+        if (enUs().isEmpty()) GTEST_SKIP() << "no en_US Hunspell dictionary installed";
         AppDirs::setSettingsDir(settings.path());
         checker.emplace(enUs());
     }
@@ -43,8 +42,7 @@ protected:
     QLineEdit& changeTo() { return *dialog().findChild<QLineEdit*>("changeToEdit"); }
     SpellCheckDialog& dialog()
     {
-        if (!m_dialog)
-            m_dialog = std::make_unique<SpellCheckDialog>(editor, *checker, prompter);
+        if (!m_dialog) m_dialog = std::make_unique<SpellCheckDialog>(editor, *checker, prompter);
         return *m_dialog;
     }
 
@@ -116,8 +114,7 @@ using CheckSpellingCommand = MainWindowFixture;
 
 TEST_F(CheckSpellingCommand, DisablesTheButtonWhileTheCheckRunsAndEnablesItAfter)
 {
-    if (enUs().isEmpty())
-        GTEST_SKIP() << "no en_US Hunspell dictionary installed";
+    if (enUs().isEmpty()) GTEST_SKIP() << "no en_US Hunspell dictionary installed";
     start();
     QAction* check = window->action("a_checkSpelling");
     ASSERT_NE(check, nullptr);
@@ -125,8 +122,7 @@ TEST_F(CheckSpellingCommand, DisablesTheButtonWhileTheCheckRunsAndEnablesItAfter
     EXPECT_EQ(check->statusTip(), "Check the spelling of the page");
 
     editor().setText("<P>All fine here&nbsp;nbsp lt</P>");
-    prompter.expectMessage("The spelling check is complete.", Prompter::Icon::Information, Prompter::Ok,
-                           Prompter::Ok);
+    prompter.expectMessage("The spelling check is complete.", Prompter::Icon::Information, Prompter::Ok, Prompter::Ok);
     trigger("a_checkSpelling");
     prompter.verify();
     EXPECT_TRUE(check->isEnabled());
@@ -151,7 +147,7 @@ TEST_F(CheckSpellingCommand, DisablesTheButtonWhileTheCheckRunsAndEnablesItAfter
     ASSERT_TRUE(QDir(settings.path()).mkdir("userdict.dic"));
     QString error;
     try {
-        SpellChecker{enUs()};
+        SpellChecker { enUs() };
     } catch (const FileError& e) {
         error = e.message();
     }
