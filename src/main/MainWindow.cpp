@@ -727,16 +727,11 @@ void MainWindow::openTheFile(const QString& name)
 {
     if (isHtmlTabActive()) {
         if (!isImageName(name)) {
-            if (m_editor->isModified()) {
-                const auto answer = prompter().message(
-                    kFileChanged, Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
-                if (answer == Prompter::Cancel) {
-                    if (!m_fileName.isEmpty()) m_navigator->setDirectory(QFileInfo(m_fileName).absolutePath());
-                    m_navigator->resetFilter();
-                    m_navigator->selectFile(m_fileName);
-                    return;
-                }
-                if (answer == Prompter::Yes) save();
+            if (!saveIfModified()) {
+                if (!m_fileName.isEmpty()) m_navigator->setDirectory(QFileInfo(m_fileName).absolutePath());
+                m_navigator->resetFilter();
+                m_navigator->selectFile(m_fileName);
+                return;
             }
             // Loaded before the name changes, so a failed read leaves the document as it was.
             m_editor->loadFromFile(name);
@@ -819,10 +814,7 @@ bool MainWindow::save()
     const QString full = QFileInfo(m_fileName).absoluteFilePath();
     m_editor->saveToFile(full);
     m_saveInitialName = m_fileName;
-    m_lastOpenedName = m_fileName;
-    addToRecent(m_fileName);
-    QDir::setCurrent(QFileInfo(full).absolutePath());
-    m_editor->setModified(false);
+    fileWritten(m_fileName);
     return true;
 }
 
@@ -840,11 +832,16 @@ bool MainWindow::saveAs()
     setDocumentName(QFileInfo(name).absoluteFilePath());
     setCurrentFileField(name);
     m_navigator->refreshFiles();
+    fileWritten(name);
+    return true;
+}
+
+void MainWindow::fileWritten(const QString& name)
+{
     m_lastOpenedName = name;
     addToRecent(name);
     QDir::setCurrent(QFileInfo(name).absolutePath());
     m_editor->setModified(false);
-    return true;
 }
 
 bool MainWindow::saveIfModified()
@@ -955,14 +952,9 @@ void MainWindow::loadRecentFile(const QString& name)
         if (!m_navigator->selectedFile().isEmpty()) m_navigator->selectFile(m_navigator->selectedFile());
         return;
     }
-    if (m_editor->isModified()) {
-        const auto answer = prompter().message(
-            kFileChanged, Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
-        if (answer == Prompter::Cancel) {
-            showDocumentInNavigator();
-            return;
-        }
-        if (answer == Prompter::Yes) save();
+    if (!saveIfModified()) {
+        showDocumentInNavigator();
+        return;
     }
     m_navigator->resetFilter();
     m_editor->loadFromFile(name);

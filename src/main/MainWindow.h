@@ -150,6 +150,8 @@ private:
     void setCurrentFileField(const QString& text);
     void documentOpened(const QString& name);
     void addToRecent(const QString& name);
+    // The steps after the document was written to a file.
+    void fileWritten(const QString& name);
     void rebuildRecentMenu();
     void writeRecentList();
     void writeLastFile();
