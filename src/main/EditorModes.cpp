@@ -29,7 +29,7 @@ const QList<Row> kStandardMenu {
     { "&Redo", "Ctrl+Shift+Z", "a_redo" },
     { "-" },
     { "&Open File ...", "Ctrl+O", "a_open" },
-    { "&Save File ...", "Ctrl+S", "a_save" },
+    { "&Save File ...", "Ctrl+S", "a_save", Always },
     { "-" },
     { "Find Matching Brace", "Ctrl+M", "a_matchingBrace" },
 };
@@ -142,7 +142,7 @@ const QList<Row> kHtmlMenu {
     { "<" },
     { "-" },
     { "&Open File ...", "Ctrl+O", "a_open" },
-    { "&Save File ...", "Ctrl+S", "a_save" },
+    { "&Save File ...", "Ctrl+S", "a_save", Always },
     { "-" },
 };
 
@@ -224,7 +224,7 @@ const QList<Row> kJavaScriptMenu {
     { "Wizard Function Link ...", "", "a_wizardFunctionLink" },
     { "-" },
     { "&Open File ...", "Ctrl+O", "a_open" },
-    { "&Save File ...", "Ctrl+S", "a_save" },
+    { "&Save File ...", "Ctrl+S", "a_save", Always },
 };
 
 struct ModeLook {
@@ -323,7 +323,14 @@ QMenu* EditorModes::buildMenu(EditorMode mode, const QList<Row>& rows)
             }
             if (command) {
                 proxy->setStatusTip(command->statusTip());
-                connect(proxy, &QAction::triggered, command, &QAction::trigger);
+                if (row.enabling == Always) {
+                    const QString name = QLatin1String(row.command);
+                    connect(proxy, &QAction::triggered, command, [this, command, name] {
+                        if (!m_window.runActionCommand(name)) command->trigger();
+                    });
+                } else {
+                    connect(proxy, &QAction::triggered, command, &QAction::trigger);
+                }
                 if (row.enabling == Mirror || row.enabling == Selection || row.enabling == Clipboard) {
                     proxy->setEnabled(command->isEnabled());
                     connect(command, &QAction::enabledChanged, proxy, &QAction::setEnabled);

@@ -218,7 +218,16 @@ QAction* MainWindow::makeAction(
     action->setStatusTip(tip);
     connect(action, &QAction::triggered, this, [this, handler] { runCommand(handler); });
     m_actions.insert(name, action);
+    m_handlers.insert(name, handler);
     return action;
+}
+
+bool MainWindow::runActionCommand(const QString& name)
+{
+    const auto handler = m_handlers.constFind(name);
+    if (handler == m_handlers.constEnd()) return false;
+    runCommand(*handler);
+    return true;
 }
 
 void MainWindow::createActions()

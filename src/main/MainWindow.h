@@ -64,6 +64,9 @@ public:
     Shell& shell() const { return *m_services.shell; }
     BrowserView* browser() const { return m_browser; }
     QAction* action(const QString& name) const { return m_actions.value(name); }
+    // Runs an action's command even while the action is disabled (context-menu entries that
+    // are always enabled); false when there is no such action.
+    bool runActionCommand(const QString& name);
     QMenu* fileMenu() const { return m_fileMenu; }
     QMenuBar* fullMenuBar() const { return menuBar(); }
     bool isFullMenuBarShown() const { return m_fullMenusShown; }
@@ -204,6 +207,7 @@ private:
 
     // Commands and menus.
     QHash<QString, QAction*> m_actions;
+    QHash<QString, std::function<void()>> m_handlers;
     QMenu* m_fileMenu = nullptr;
     QList<QMenu*> m_fullMenus;
     QList<QMenu*> m_reducedMenus;

@@ -298,3 +298,19 @@ TEST_F(EditorModesTest, LinkCssJsEntryAndF2FollowTheLastOpening)
     discard();
 }
 } // namespace
+
+namespace {
+TEST_F(EditorModesTest, SaveEntriesAreAlwaysEnabledAndSaveAnUnchangedDocument)
+{
+    const QString page = makeFile("page.htm");
+    start({ page });
+    EXPECT_FALSE(window->action("a_save")->isEnabled());
+    writeFile(page, "changed on disk");
+    for (Mode mode : { Mode::Html, Mode::Standard, Mode::JavaScript })
+        EXPECT_TRUE(modes().entry(mode, "&Save File ...")->isEnabled());
+    focusEditor();
+    key(Qt::Key_S);
+    EXPECT_EQ(readFile(page), "x");
+    discard();
+}
+} // namespace
