@@ -614,6 +614,13 @@ void MainWindow::openDroppedFiles(const QList<QUrl>& urls)
     }
 }
 
+bool MainWindow::event(QEvent* event)
+{
+    // Hints go to the hint box (HintRouter); the status bar keeps its position panels.
+    if (event->type() == QEvent::StatusTip) return true;
+    return QMainWindow::event(event);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // Clicking the page tabs while "HTML" is active gives the editor the focus again.

@@ -11,7 +11,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
@@ -565,6 +567,18 @@ TEST_F(MainWindowTest, ColourCommandsAndRichTextCopy)
     const QByteArray rtf = data->data("text/rtf");
     EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
     EXPECT_TRUE(rtf.contains("bold"));
+    discard();
+}
+} // namespace
+
+namespace {
+TEST_F(MainWindowTest, HintsGoToTheHintBoxNotTheStatusBar)
+{
+    start();
+    QStatusTipEvent tip("Save the file");
+    QApplication::sendEvent(window.get(), &tip);
+    EXPECT_EQ(window->findChild<QPlainTextEdit*>("hintBox")->toPlainText(), "Save the file");
+    EXPECT_EQ(window->statusBar()->currentMessage(), "");
     discard();
 }
 } // namespace
