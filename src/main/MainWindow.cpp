@@ -870,24 +870,11 @@ bool MainWindow::saveIfModified()
     return true;
 }
 
-void MainWindow::newFile()
+void MainWindow::startUnnamedDocument(const QString& text, bool keepSaveName)
 {
-    if (!saveIfModified()) return;
     m_editor->clear();
-    m_saveInitialName.clear();
-    setCaptionSuffix(QStringLiteral(" - New File"));
-    setCurrentFileField(QStringLiteral("File has never been saved"));
-    setDocumentName(QString());
-    m_navigator->relativePathEdit()->clear();
-    m_editor->setModified(false);
-}
-
-void MainWindow::newHtmlFile()
-{
-    if (!saveIfModified()) return;
-    m_editor->clear();
-    m_editor->addLine(kHtmlTemplate);
-    m_saveInitialName.clear();
+    if (!text.isEmpty()) m_editor->addLine(text);
+    if (!keepSaveName) m_saveInitialName.clear();
     setCaptionSuffix(QStringLiteral(" - New File"));
     setCurrentFileField(QStringLiteral("File has never been saved"));
     setDocumentName(QString());
@@ -896,15 +883,20 @@ void MainWindow::newHtmlFile()
     m_editor->clearUndo();
 }
 
+void MainWindow::newFile()
+{
+    if (saveIfModified()) startUnnamedDocument(QString(), false);
+}
+
+void MainWindow::newHtmlFile()
+{
+    if (saveIfModified()) startUnnamedDocument(kHtmlTemplate, false);
+}
+
 void MainWindow::closeFile()
 {
-    if (!saveIfModified()) return;
-    m_editor->clear();
-    setCaptionSuffix(QStringLiteral(" - New File"));
-    setCurrentFileField(QStringLiteral("File has never been saved"));
-    setDocumentName(QString());
-    m_navigator->relativePathEdit()->clear();
-    m_editor->setModified(false);
+    // Close keeps the save dialog's name, so Save As proposes the closed file.
+    if (saveIfModified()) startUnnamedDocument(QString(), true);
 }
 
 void MainWindow::warnToSave()

@@ -156,6 +156,8 @@ private:
     void addToRecent(const QString& name);
     // The steps after the document was written to a file.
     void fileWritten(const QString& name);
+    // New, New HTML File and Close: an empty (or template) document without a name.
+    void startUnnamedDocument(const QString& text, bool keepSaveName);
     void rebuildRecentMenu();
     void writeRecentList();
     void writeLastFile();
