@@ -61,6 +61,27 @@ const QString kRecentList = QStringLiteral("mylistfile.dvn");
 const QString kFileChanged = QStringLiteral("File has changed. Save now?");
 } // namespace
 
+namespace {
+// Adds named commands to a menu or tool bar; an empty name is a separator.
+template <typename Bar> void addCommands(const MainWindow& window, Bar* bar, std::initializer_list<const char*> names)
+{
+    for (const char* name : names) {
+        if (!*name)
+            bar->addSeparator();
+        else
+            bar->addAction(window.action(QLatin1String(name)));
+    }
+}
+
+// Shows a menu on a right click on the widget.
+void attachPopup(QWidget* widget, QMenu* menu)
+{
+    widget->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(widget, &QWidget::customContextMenuRequested, menu,
+        [widget, menu](const QPoint& at) { menu->popup(widget->mapToGlobal(at)); });
+}
+} // namespace
+
 MainWindow::MainWindow(const Services& services, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent)
     , m_services(services)
@@ -319,31 +340,15 @@ void MainWindow::createActions()
     makeAction(QStringLiteral("a_browsers"), QStringLiteral("&Browsers ..."),
         QStringLiteral("Open the file in browsers and an editor of your choice"), [this] { showApplicationsWindow(); });
 
-    for (const char* name : { "a_open", "a_save" })
-        m_toolBar1->addAction(action(QLatin1String(name)));
-    m_toolBar1->addSeparator();
-    m_toolBar1->addAction(action(QStringLiteral("a_openInDefaultBrowser")));
-    m_toolBar1->addAction(action(QStringLiteral("a_sendEmail")));
-    m_toolBar1->addSeparator();
-    m_toolBar1->addAction(action(QStringLiteral("a_colourize")));
-    m_toolBar1->addAction(action(QStringLiteral("a_gotoLine")));
+    addCommands(*this, m_toolBar1,
+        { "a_open", "a_save", "", "a_openInDefaultBrowser", "a_sendEmail", "", "a_colourize", "a_gotoLine" });
     // A right click on "Colour the tags" offers to colour or to remove the colour.
     auto* colourMenu = new QMenu(this);
     colourMenu->setObjectName(QStringLiteral("colourMenu"));
-    colourMenu->addAction(action(QStringLiteral("a_colourise")));
-    colourMenu->addAction(action(QStringLiteral("a_removeColour")));
-    QWidget* colourButton = m_toolBar1->widgetForAction(action(QStringLiteral("a_colourize")));
-    colourButton->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(colourButton, &QWidget::customContextMenuRequested, colourMenu,
-        [colourButton, colourMenu](const QPoint& at) { colourMenu->popup(colourButton->mapToGlobal(at)); });
-    for (const char* name : { "a_cut", "a_copy", "a_paste", "a_selectAll" })
-        m_toolBar2->addAction(action(QLatin1String(name)));
-    m_toolBar2->addSeparator();
-    m_toolBar2->addAction(action(QStringLiteral("a_undo")));
-    m_toolBar2->addAction(action(QStringLiteral("a_redo")));
-    m_toolBar2->addSeparator();
-    m_toolBar2->addAction(action(QStringLiteral("a_find")));
-    m_toolBar2->addAction(action(QStringLiteral("a_replace")));
+    addCommands(*this, colourMenu, { "a_colourise", "a_removeColour" });
+    attachPopup(m_toolBar1->widgetForAction(action(QStringLiteral("a_colourize"))), colourMenu);
+    addCommands(*this, m_toolBar2,
+        { "a_cut", "a_copy", "a_paste", "a_selectAll", "", "a_undo", "a_redo", "", "a_find", "a_replace" });
     // The button stays disabled while the check runs, and comes back however the check ends.
     QAction* spelling = makeAction(QStringLiteral("a_checkSpelling"), QStringLiteral("Chec&k Spelling"),
         QStringLiteral("Check the spelling of the page"), [this] {
@@ -375,15 +380,8 @@ void MainWindow::createNavigatorCommands()
 
     auto popup = [this](QWidget* list, std::initializer_list<const char*> names) {
         auto* menu = new QMenu(list);
-        for (const char* name : names) {
-            if (!*name)
-                menu->addSeparator();
-            else
-                menu->addAction(action(QLatin1String(name)));
-        }
-        list->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(list, &QWidget::customContextMenuRequested, menu,
-            [list, menu](const QPoint& at) { menu->popup(list->mapToGlobal(at)); });
+        addCommands(*this, menu, names);
+        attachPopup(list, menu);
     };
     popup(m_navigator->fileList(), { "a_fileOperations", "", "a_UpdateFilesAndDir", "", "a_deleteFile" });
     popup(m_navigator->directoryList(), { "a_UpdateFilesAndDir", "", "a_deleteDir", "a_NewDir" });
@@ -435,14 +433,7 @@ void MainWindow::createMenus()
         into << m;
         return m;
     };
-    auto add = [this](QMenu* m, std::initializer_list<const char*> names) {
-        for (const char* name : names) {
-            if (!*name)
-                m->addSeparator();
-            else
-                m->addAction(action(QLatin1String(name)));
-        }
-    };
+    auto add = [this](QMenu* m, std::initializer_list<const char*> names) { addCommands(*this, m, names); };
 
     m_fileMenu = menu(QStringLiteral("&File"), m_fullMenus);
     m_fileMenu->setObjectName(QStringLiteral("fileMenu"));
