@@ -2,7 +2,7 @@
 
 #include "editor/CodeEditor.h"
 #include "main/LineSort.h"
-#include "main/SettingsFiles.h"
+#include "shared/SettingsFiles.h"
 #include "platform/Prompter.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/TagInsertion.h"
+#include "editor/TagInsertion.h"
 
 #include <QDialog>
 

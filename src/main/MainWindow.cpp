@@ -2,6 +2,7 @@
 
 #include "editor/CodeEditor.h"
 #include "editor/SyntaxColourer.h"
+#include "editor/TagInsertion.h"
 #include "main/ButtonBars.h"
 #include "main/EditingAids.h"
 #include "main/EditorFontDialog.h"
@@ -10,7 +11,6 @@
 #include "main/InstantCodeWindow.h"
 #include "main/SnippetCommands.h"
 #include "main/SnippetTable.h"
-#include "main/TagInsertion.h"
 #include "navigator/ApplicationsWindow.h"
 #include "navigator/ExternalApps.h"
 #include "navigator/FileHandlingWindow.h"
@@ -18,13 +18,14 @@
 #include "navigator/LinkCommands.h"
 #include "navigator/NavigatorPanel.h"
 #include "navigator/Preview.h"
-#include "navigator/RelativePath.h"
 #include "platform/AppDirs.h"
 #include "platform/BrowserView.h"
 #include "platform/CommandBoundary.h"
 #include "platform/HintRouter.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
+#include "shared/CommandRegistry.h"
+#include "shared/RelativePath.h"
 #include "tools/SpellCheckDialog.h"
 
 #include <QApplication>
@@ -86,8 +87,9 @@ MainWindow::MainWindow(const Services& services, const QStringList& arguments, Q
     : QMainWindow(parent)
     , m_services(services)
     , m_arguments(arguments)
-    , m_wizardFunctionName(kInitialFunctionName)
+    , m_commands(new CommandRegistry(this))
 {
+    m_commands->setBoundary([this](const std::function<void()>& command) { runCommand(command); });
     setObjectName(QStringLiteral("mainWindow"));
     setAcceptDrops(true);
     resize(725, 600);
@@ -226,30 +228,19 @@ void MainWindow::createLayout()
     m_linkCommands = new LinkCommands(
         *m_editor, *m_navigator, prompter(), [this] { warnToSave(); },
         [this](const QString& start, const QString& end) { insertTheTags(*m_editor, start, end); }, this);
-    m_snippets
-        = new SnippetCommands(*m_editor, m_services.valuePrompt ? m_services.valuePrompt : m_instantCode->asker(),
-            prompter(), m_wizardFunctionName, this);
+    m_snippets = new SnippetCommands(*m_editor,
+        m_services.valuePrompt ? m_services.valuePrompt : m_instantCode->asker(), prompter(), m_wizard, this);
 }
 
 QAction* MainWindow::makeAction(
     const QString& name, const QString& caption, const QString& tip, const std::function<void()>& handler)
 {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(name);
-    action->setStatusTip(tip);
-    connect(action, &QAction::triggered, this, [this, handler] { runCommand(handler); });
-    m_actions.insert(name, action);
-    m_handlers.insert(name, handler);
-    return action;
+    return m_commands->add(name, caption, QString(), tip, handler);
 }
 
-bool MainWindow::runActionCommand(const QString& name)
-{
-    const auto handler = m_handlers.constFind(name);
-    if (handler == m_handlers.constEnd()) return false;
-    runCommand(*handler);
-    return true;
-}
+QAction* MainWindow::action(const QString& name) const { return m_commands->action(name); }
+
+bool MainWindow::runActionCommand(const QString& name) { return m_commands->run(name); }
 
 void MainWindow::createActions()
 {

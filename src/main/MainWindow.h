@@ -1,7 +1,8 @@
 #pragma once
 
-#include "main/SettingsFiles.h"
-#include "main/TagInsertion.h"
+#include "editor/TagInsertion.h"
+#include "shared/SettingsFiles.h"
+#include "shared/WizardState.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -12,6 +13,7 @@
 class BrowserView;
 class ButtonBars;
 class CodeEditor;
+class CommandRegistry;
 #include "main/EditorFontDialog.h"
 class EditorModes;
 class FindReplace;
@@ -63,7 +65,8 @@ public:
     Prompter& prompter() const { return *m_services.prompter; }
     Shell& shell() const { return *m_services.shell; }
     BrowserView* browser() const { return m_browser; }
-    QAction* action(const QString& name) const { return m_actions.value(name); }
+    CommandRegistry& commands() const { return *m_commands; }
+    QAction* action(const QString& name) const;
     // Runs an action's command even while the action is disabled (context-menu entries that
     // are always enabled); false when there is no such action.
     bool runActionCommand(const QString& name);
@@ -77,7 +80,7 @@ public:
     QStringList recentFiles() const { return m_recent.entries(); }
     QString editorFontName() const { return m_font.name; }
     QString editorFontSize() const { return m_font.size; }
-    QString& wizardFunctionName() { return m_wizardFunctionName; }
+    WizardState& wizardState() { return m_wizard; }
     QString statusText(int panel) const;
     bool isHtmlTabActive() const;
     void setHtmlTabActive(bool html);
@@ -180,7 +183,7 @@ private:
     QString m_openInitialName;
     RecentFiles m_recent;
     SettingsFiles::EditorFont m_font;
-    QString m_wizardFunctionName;
+    WizardState m_wizard;
 
     // Widgets.
     CodeEditor* m_editor = nullptr;
@@ -209,8 +212,7 @@ private:
     bool m_quietPreview = false;
 
     // Commands and menus.
-    QHash<QString, QAction*> m_actions;
-    QHash<QString, std::function<void()>> m_handlers;
+    CommandRegistry* m_commands = nullptr;
     QMenu* m_fileMenu = nullptr;
     QList<QMenu*> m_fullMenus;
     QList<QMenu*> m_reducedMenus;

@@ -1,8 +1,9 @@
 #include "main/SnippetCommands.h"
 
 #include "editor/CodeEditor.h"
-#include "main/HexColour.h"
 #include "main/SnippetTable.h"
+#include "shared/HexColour.h"
+#include "shared/WizardState.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -27,12 +28,12 @@ QString statusTip(const Snippet& s)
 } // namespace
 
 SnippetCommands::SnippetCommands(
-    CodeEditor& editor, ValuePrompt prompt, Prompter& prompter, QString& wizardFunctionName, QObject* parent)
+    CodeEditor& editor, ValuePrompt prompt, Prompter& prompter, WizardState& wizard, QObject* parent)
     : QObject(parent)
     , m_editor(editor)
     , m_prompt(std::move(prompt))
     , m_prompter(prompter)
-    , m_wizardFunctionName(wizardFunctionName)
+    , m_wizard(wizard)
 {
     for (const Snippet& snippet : snippetTable()) {
         auto* action = new QAction(snippet.caption, this);
@@ -69,10 +70,10 @@ void SnippetCommands::run(const Snippet& snippet)
         break;
     case SnippetValue::Direct:
         value = m_prompt(snippet.label, snippet.defaultValue);
-        if (snippet.storesFunctionName) m_wizardFunctionName = value;
+        if (snippet.storesFunctionName) m_wizard.functionName = value;
         break;
     case SnippetValue::BoilerPlate:
-        value = insertBoilerPlate(m_prompt, m_wizardFunctionName, snippet.defaultValue, snippet.label);
+        value = insertBoilerPlate(m_prompt, m_wizard.functionName, snippet.defaultValue, snippet.label);
         break;
     case SnippetValue::Colour:
         value = hexcolor(m_prompter);

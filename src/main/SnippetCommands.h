@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/TagInsertion.h"
+#include "editor/TagInsertion.h"
 
 #include <QList>
 #include <QObject>
@@ -9,6 +9,7 @@ class CodeEditor;
 class Prompter;
 class QAction;
 struct Snippet;
+struct WizardState;
 
 // One QAction per snippet of the HTML and JavaScript menus (and the JavaScript bar's own
 // "prompt"), each writing through the tag insertion engine into the main editor. Menus, bars and
@@ -16,9 +17,9 @@ struct Snippet;
 class SnippetCommands : public QObject {
     Q_OBJECT
 public:
-    // wizardFunctionName is owned by the main window and outlives this object.
-    SnippetCommands(CodeEditor& editor, ValuePrompt prompt, Prompter& prompter, QString& wizardFunctionName,
-        QObject* parent = nullptr);
+    // The wizard state is owned by the main window and outlives this object.
+    SnippetCommands(
+        CodeEditor& editor, ValuePrompt prompt, Prompter& prompter, WizardState& wizard, QObject* parent = nullptr);
 
     QList<QAction*> htmlActions() const { return m_html; }
     QList<QAction*> javaScriptActions() const { return m_javaScript; }
@@ -33,7 +34,7 @@ private:
     CodeEditor& m_editor;
     ValuePrompt m_prompt;
     Prompter& m_prompter;
-    QString& m_wizardFunctionName;
+    WizardState& m_wizard;
     QList<QAction*> m_html;
     QList<QAction*> m_javaScript;
     QAction* m_promptButton = nullptr;

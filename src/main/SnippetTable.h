@@ -49,5 +49,3 @@ struct Snippet {
 const QList<Snippet>& snippetTable();
 const Snippet* findSnippet(const QString& name);
 
-// The wizard function name's value at start; value prompts offer it only once it has changed.
-inline const QString kInitialFunctionName = QStringLiteral("MyFunction()");

@@ -1,6 +1,6 @@
 #include "navigator/ExternalApps.h"
 
-#include "main/SettingsFiles.h"
+#include "shared/SettingsFiles.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

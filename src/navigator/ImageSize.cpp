@@ -1,7 +1,7 @@
 #include "navigator/ImageSize.h"
 
 #include "editor/TextFile.h"
-#include "navigator/RelativePath.h"
+#include "shared/RelativePath.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "navigator/RelativePath.h"
+#include "shared/RelativePath.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "navigator/NavigatorPanel.h"
 
-#include "navigator/PageTitle.h"
-#include "navigator/RelativePath.h"
+#include "shared/PageTitle.h"
+#include "shared/RelativePath.h"
 #include "platform/CommandBoundary.h"
 #include "platform/FileError.h"
 #include "platform/Prompter.h"

@@ -1,7 +1,8 @@
 #include "editor/CodeEditor.h"
-#include "main/HexColour.h"
 #include "main/SnippetCommands.h"
 #include "main/SnippetTable.h"
+#include "shared/HexColour.h"
+#include "shared/WizardState.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QAction>
@@ -209,8 +210,9 @@ protected:
     CodeEditor editor;
     ScriptedPrompter prompter;
     ScriptedAsker asker;
-    QString functionName = kInitialFunctionName;
-    SnippetCommands commands { editor, asker.prompt(), prompter, functionName };
+    WizardState wizard;
+    QString& functionName = wizard.functionName;
+    SnippetCommands commands { editor, asker.prompt(), prompter, wizard };
 };
 
 TEST_F(SnippetCommandsTest, EveryCommandInsertsItsTextsAsOneUndoStep)

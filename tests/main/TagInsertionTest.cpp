@@ -1,6 +1,6 @@
-#include "main/TagInsertion.h"
+#include "editor/TagInsertion.h"
 #include "editor/CodeEditor.h"
-#include "main/HexColour.h"
+#include "shared/HexColour.h"
 #include "main/InstantCodeWindow.h"
 
 #include <QColor>

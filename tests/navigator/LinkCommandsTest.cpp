@@ -3,7 +3,7 @@
 #include "navigator/NavigatorPanel.h"
 
 #include "editor/CodeEditor.h"
-#include "main/TagInsertion.h"
+#include "editor/TagInsertion.h"
 #include "support/FakeShell.h"
 #include "support/ScriptedPrompter.h"
 

@@ -1,4 +1,4 @@
-#include "navigator/PageTitle.h"
+#include "shared/PageTitle.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "main/SettingsFiles.h"
+#include "shared/SettingsFiles.h"
 
 #include "editor/TextFile.h"
 

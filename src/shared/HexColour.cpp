@@ -1,4 +1,4 @@
-#include "main/HexColour.h"
+#include "shared/HexColour.h"
 
 #include "platform/Prompter.h"
 

@@ -1,4 +1,4 @@
-#include "navigator/RelativePath.h"
+#include "shared/RelativePath.h"
 
 #include <QFileInfo>
 #include <QStringList>

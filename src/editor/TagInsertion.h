@@ -5,6 +5,9 @@
 
 class CodeEditor;
 
+// The wizard function name's value at start; value prompts offer it only once it has changed.
+inline const QString kInitialFunctionName = QStringLiteral("MyFunction()");
+
 // Asks the user for one value with the instant-code prompt: the label shown as given, the field
 // preset to the default. It cannot be cancelled; the answer is whatever the field holds.
 using ValuePrompt = std::function<QString(const QString& label, const QString& defaultValue)>;

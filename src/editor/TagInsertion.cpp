@@ -1,7 +1,6 @@
-#include "main/TagInsertion.h"
+#include "editor/TagInsertion.h"
 
 #include "editor/CodeEditor.h"
-#include "main/SnippetTable.h"
 
 int offsetLength(const QString& text)
 {

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "editor/TagInsertion.h"
+
+#include <QString>
+#include <functional>
+
+class BrowserView;
+class CodeEditor;
+class CommandRegistry;
+class Prompter;
+class QWidget;
+class Shell;
+struct WizardState;
+
+// What a feature folder (navigator, site tools, wizards, tools) is given to register its commands
+// and open its windows. The main window fills it; tests fill it with fakes.
+struct FeatureContext {
+    QWidget* window = nullptr; // the main window: owner of the feature's windows
+    CodeEditor* editor = nullptr; // the document's editor
+    Prompter* prompter = nullptr;
+    Shell* shell = nullptr;
+    CommandRegistry* commands = nullptr;
+    WizardState* wizard = nullptr;
+    ValuePrompt valuePrompt; // the instant-code prompt
+    std::function<BrowserView*(QWidget* parent)> makeBrowser;
+    // The document's full file name; empty while it has never been saved.
+    std::function<QString()> documentFileName;
+    // The "never been saved" question of the link commands.
+    std::function<void()> warnToSave;
+    // The save-changes question; false when the user cancelled.
+    std::function<bool()> saveIfModified;
+};
