@@ -8,15 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 
 Preview::Preview(
-    CodeEditor& editor, NavigatorPanel& navigator, BrowserView& browser, QLineEdit& currentFileEdit, QObject* parent)
+    CodeEditor& editor, NavigatorPanel& navigator, BrowserView& browser, ShowName showName, QObject* parent)
     : QObject(parent)
     , m_editor(editor)
     , m_navigator(navigator)
     , m_browser(browser)
-    , m_currentFileEdit(currentFileEdit)
+    , m_showName(std::move(showName))
 {
     connect(&m_browser, &BrowserView::navigationComplete, this, &Preview::onNavigationComplete);
 }
@@ -31,8 +30,8 @@ QString Preview::tempFile() const
 void Preview::enter()
 {
     const bool named = !m_navigator.documentFileName().isEmpty();
-    m_currentFileEdit.setText(named ? QStringLiteral("Temporary View of ") + m_navigator.relativePath()
-                                    : QStringLiteral("Tempory file: Never Saved"));
+    m_showName(named ? QStringLiteral("Temporary View of ") + m_navigator.relativePath()
+                     : QStringLiteral("Tempory file: Never Saved"));
     const QString path = tempFile();
     m_editor.saveToFile(path);
     m_written = path;
@@ -52,7 +51,7 @@ void Preview::leave()
 
 void Preview::showFile(const QString& path)
 {
-    m_currentFileEdit.setText(QStringLiteral("Temporary View of ") + m_navigator.relativePath());
+    m_showName(QStringLiteral("Temporary View of ") + m_navigator.relativePath());
     m_browser.navigate(QFileInfo(path).absoluteFilePath());
 }
 
@@ -60,7 +59,7 @@ void Preview::showImage(const QString& path)
 {
     // QFileInfo gives the path with forward slashes on every system.
     const QString full = QFileInfo(path).absoluteFilePath();
-    m_currentFileEdit.setText(full);
+    m_showName(full);
     m_browser.navigate(full);
     showFile(path);
 }
@@ -72,7 +71,7 @@ void Preview::onNavigationComplete(const QString& url)
     if (m_navigator.isHtmlTabActive()) return;
     const QString text = ExternalApps::locationText(url);
     if (text.contains(kTempName))
-        m_currentFileEdit.setText(QStringLiteral("Temp View: ") + QFileInfo(m_navigator.documentFileName()).fileName());
+        m_showName(QStringLiteral("Temp View: ") + QFileInfo(m_navigator.documentFileName()).fileName());
     else
-        m_currentFileEdit.setText(text);
+        m_showName(text);
 }

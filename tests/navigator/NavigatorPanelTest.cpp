@@ -10,8 +10,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "QStringPrinter.h"
-#include "SiteFixture.h"
+#include "support/QStringPrinter.h"
+#include "support/SiteFixture.h"
 
 namespace {
 

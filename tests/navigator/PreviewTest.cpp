@@ -11,7 +11,7 @@
 #include <QToolBar>
 #include <QUrl>
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 
 namespace {
 

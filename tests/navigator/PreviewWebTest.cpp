@@ -7,7 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 
 namespace {
 

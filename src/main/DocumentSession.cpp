@@ -1,0 +1,216 @@
+#include "main/DocumentSession.h"
+
+#include "editor/CodeEditor.h"
+#include "platform/AppDirs.h"
+#include "platform/FileError.h"
+#include "platform/Prompter.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+const QString kFileChanged = QStringLiteral("File has changed. Save now?");
+} // namespace
+
+DocumentSession::DocumentSession(CodeEditor& editor, Prompter& prompter, QObject* parent)
+    : QObject(parent)
+    , m_editor(editor)
+    , m_prompter(prompter)
+{ }
+
+void DocumentSession::setFileName(const QString& name)
+{
+    m_fileName = name;
+    emit fileNameChanged(name);
+}
+
+// ---- settings -------------------------------------------------------------------------------
+
+void DocumentSession::readSettings()
+{
+    const QString listFile = AppDirs::settingsFile(kRecentList);
+    if (QFileInfo::exists(listFile)) {
+        m_recent.setEntries(SettingsFiles::readLines(listFile));
+        writeRecentList();
+        emit recentFilesChanged(m_recent.entries());
+        m_editor.setModified(false);
+    }
+    setFileName(QString());
+    const QString lastFile = AppDirs::settingsFile(kLastFile);
+    if (!QFileInfo::exists(lastFile)) return;
+    const QString name = SettingsFiles::readLines(lastFile).value(0);
+    if (name.isEmpty() || !QFileInfo(name).isFile()) return;
+    m_editor.loadFromFile(name);
+    setFileName(name);
+    m_editor.setModified(false);
+}
+
+void DocumentSession::writeSettings()
+{
+    writeRecentList();
+    if (m_fileName.isEmpty() || !QFileInfo(m_fileName).isFile()) return;
+    const QString ext = QFileInfo(m_fileName).suffix().toLower();
+    if (ext == QLatin1String("gif") || ext == QLatin1String("jpg") || ext == QLatin1String("jpeg")) return;
+    writeSettingsFile(kLastFile, { m_fileName });
+}
+
+void DocumentSession::writeSettingsFile(const QString& name, const QStringList& lines)
+{
+    try {
+        SettingsFiles::writeLines(AppDirs::settingsFile(name), lines);
+    } catch (const FileError& error) {
+        if (m_settingsErrorShown) return;
+        m_settingsErrorShown = true;
+        m_prompter.message(error.message(), Prompter::Icon::Error, Prompter::Ok);
+    }
+}
+
+// ---- recent files -----------------------------------------------------------------------------
+
+void DocumentSession::addToRecent(const QString& name)
+{
+    m_recent.add(name);
+    writeRecentList();
+    emit recentFilesChanged(m_recent.entries());
+}
+
+void DocumentSession::writeRecentList() { writeSettingsFile(kRecentList, m_recent.entries()); }
+
+void DocumentSession::forgetRecent(const QString& name)
+{
+    m_recent.remove(name);
+    writeRecentList();
+    emit recentFilesChanged(m_recent.entries());
+}
+
+// ---- opening ----------------------------------------------------------------------------------
+
+void DocumentSession::openCommand()
+{
+    emit openDialogShowing();
+    const Prompter::FileDialog dialog { QStringLiteral("Open File"), kOpenFilter, QStringLiteral("htm"),
+        QDir::currentPath(), m_openInitialName, false, true };
+    const auto name = m_prompter.openFile(dialog);
+    emit fileDialogClosed();
+    if (name) load(*name);
+}
+
+bool DocumentSession::load(const QString& name)
+{
+    if (!saveIfModified()) {
+        emit openCancelled();
+        return false;
+    }
+    loadAsked(name);
+    return true;
+}
+
+void DocumentSession::loadAsked(const QString& name)
+{
+    // Read before the name changes, so a failed read leaves the document as it was.
+    m_editor.loadFromFile(name);
+    const QFileInfo info(name);
+    QDir::setCurrent(info.absolutePath());
+    setFileName(info.absoluteFilePath());
+    addToRecent(name);
+    m_editor.setModified(false);
+    m_saveInitialName = name;
+    m_openInitialName.clear();
+    emit opened(name);
+}
+
+// ---- saving -----------------------------------------------------------------------------------
+
+bool DocumentSession::save()
+{
+    if (m_fileName.isEmpty()) return saveAs();
+    m_editor.saveToFile(QFileInfo(m_fileName).absoluteFilePath());
+    m_saveInitialName = m_fileName;
+    fileWritten(m_fileName);
+    return true;
+}
+
+bool DocumentSession::saveAs()
+{
+    const Prompter::FileDialog dialog { QStringLiteral("Save File"), kOpenFilter, QStringLiteral("htm"),
+        QDir::currentPath(), m_saveInitialName, true, false };
+    const auto chosen = m_prompter.saveFile(dialog);
+    emit fileDialogClosed();
+    if (!chosen) return false;
+    const QString name = *chosen;
+    m_editor.saveToFile(name);
+    m_editor.setModified(false);
+    setFileName(QFileInfo(name).absoluteFilePath());
+    emit savedAs(name);
+    fileWritten(name);
+    return true;
+}
+
+void DocumentSession::fileWritten(const QString& name)
+{
+    addToRecent(name);
+    QDir::setCurrent(QFileInfo(name).absolutePath());
+    m_editor.setModified(false);
+}
+
+bool DocumentSession::startUnnamed(const QString& text, bool keepSaveName)
+{
+    if (!saveIfModified()) return false;
+    m_editor.clear();
+    if (!text.isEmpty()) m_editor.addLine(text);
+    if (!keepSaveName) m_saveInitialName.clear();
+    setFileName(QString());
+    m_editor.setModified(false);
+    m_editor.clearUndo();
+    emit startedUnnamed();
+    return true;
+}
+
+// ---- questions --------------------------------------------------------------------------------
+
+bool DocumentSession::saveIfModified()
+{
+    if (!m_editor.isModified()) return true;
+    const auto answer = m_prompter.message(
+        kFileChanged, Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
+    if (answer == Prompter::Cancel) return false;
+    if (answer == Prompter::Yes) save();
+    return true;
+}
+
+void DocumentSession::warnToSave()
+{
+    if (!m_fileName.isEmpty() && QFileInfo(m_fileName).isFile()) return;
+    const auto answer = m_prompter.message(
+        QStringLiteral("The file has never been saved, \r\nso the link will work only if this file is \r\nsaved in the "
+                       "current directory.\r\nWould you like to save the file now?\r\nClick YES to save or NO to "
+                       "continue without saving"),
+        Prompter::Icon::Warning, Prompter::Yes | Prompter::No);
+    if (answer == Prompter::Yes) save();
+}
+
+bool DocumentSession::saveBeforeBrowsing()
+{
+    if (!m_editor.isModified()) return true;
+    const auto answer = m_prompter.message(
+        QStringLiteral("File has changed. The browser will view the saved version\r\nYou are advised to save the file "
+                       "now.\r\nChoose Yes to ave now? No to continue without saving."),
+        Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
+    if (answer == Prompter::Cancel) return false;
+    if (answer == Prompter::Yes) save();
+    return true;
+}
+
+bool DocumentSession::closeQuery()
+{
+    if (!m_editor.isModified())
+        return m_prompter.message(
+                   QStringLiteral("Exit the editor?"), Prompter::Icon::Confirmation, Prompter::Ok | Prompter::Cancel)
+            == Prompter::Ok;
+    const auto answer = m_prompter.message(QStringLiteral("File  has changed. Save now?"), Prompter::Icon::Confirmation,
+        Prompter::Yes | Prompter::No | Prompter::Cancel);
+    if (answer == Prompter::Cancel) return false;
+    // A failed save throws and so keeps the window and the text.
+    if (answer == Prompter::Yes) save();
+    return true;
+}
