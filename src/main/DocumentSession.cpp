@@ -12,6 +12,13 @@ namespace {
 const QString kFileChanged = QStringLiteral("File has changed. Save now?");
 } // namespace
 
+bool DocumentSession::isImageName(const QString& name)
+{
+    static const QStringList kImages { QStringLiteral("gif"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
+        QStringLiteral("png") };
+    return kImages.contains(QFileInfo(name).suffix().toLower());
+}
+
 DocumentSession::DocumentSession(CodeEditor& editor, Prompter& prompter, QObject* parent)
     : QObject(parent)
     , m_editor(editor)
@@ -43,14 +50,14 @@ void DocumentSession::readSettings()
     m_editor.loadFromFile(name);
     setFileName(name);
     m_editor.setModified(false);
+    emit formatChanged(m_editor.textFormat());
 }
 
 void DocumentSession::writeSettings()
 {
     writeRecentList();
     if (m_fileName.isEmpty() || !QFileInfo(m_fileName).isFile()) return;
-    const QString ext = QFileInfo(m_fileName).suffix().toLower();
-    if (ext == QLatin1String("gif") || ext == QLatin1String("jpg") || ext == QLatin1String("jpeg")) return;
+    if (isImageName(m_fileName)) return;
     writeSettingsFile(kLastFile, { m_fileName });
 }
 
@@ -109,6 +116,9 @@ void DocumentSession::loadAsked(const QString& name)
 {
     // Read before the name changes, so a failed read leaves the document as it was.
     m_editor.loadFromFile(name);
+    if (m_editor.textFormat().nulAt >= 0)
+        m_prompter.message(QDir::toNativeSeparators(name) + QStringLiteral(" holds a NUL byte: only the text before it is shown."),
+            Prompter::Icon::Warning, Prompter::Ok);
     const QFileInfo info(name);
     QDir::setCurrent(info.absolutePath());
     setFileName(info.absoluteFilePath());
@@ -116,15 +126,53 @@ void DocumentSession::loadAsked(const QString& name)
     m_editor.setModified(false);
     m_saveInitialName = name;
     m_openInitialName.clear();
+    emit formatChanged(m_editor.textFormat());
     emit opened(name);
 }
 
 // ---- saving -----------------------------------------------------------------------------------
 
+bool DocumentSession::mayWrite(const QString& target)
+{
+    TextFormat format = m_editor.textFormat();
+    // The bytes after a NUL were never read: writing over that file would lose them.
+    if (format.nulAt >= 0 && !m_fileName.isEmpty() && QFileInfo(target) == QFileInfo(m_fileName)) {
+        const auto answer = m_prompter.message(
+            QStringLiteral("Saving will cut the file at its first NUL byte (byte %1). Save anyway?").arg(format.nulAt),
+            Prompter::Icon::Warning, Prompter::Yes | Prompter::No | Prompter::DefaultNo);
+        if (answer != Prompter::Yes) return false;
+    }
+    if (!fitsEncoding(m_editor.lines(), format)) {
+        const auto answer = m_prompter.message(QDir::toNativeSeparators(target)
+                + QStringLiteral(" cannot be saved in Windows-1252. Save as UTF-8?"),
+            Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No);
+        if (answer != Prompter::Yes) return false;
+        format.encoding = TextFormat::Encoding::Utf8;
+    }
+    format.nulAt = -1;
+    m_pendingFormat = format;
+    return true;
+}
+
+void DocumentSession::write(const QString& target)
+{
+    const TextFormat before = m_editor.textFormat();
+    m_editor.setTextFormat(m_pendingFormat);
+    try {
+        m_editor.saveToFile(target);
+    } catch (...) {
+        m_editor.setTextFormat(before);
+        throw;
+    }
+    emit formatChanged(m_pendingFormat);
+}
+
 bool DocumentSession::save()
 {
     if (m_fileName.isEmpty()) return saveAs();
-    m_editor.saveToFile(QFileInfo(m_fileName).absoluteFilePath());
+    const QString target = QFileInfo(m_fileName).absoluteFilePath();
+    if (!mayWrite(target)) return false;
+    write(target);
     m_saveInitialName = m_fileName;
     fileWritten(m_fileName);
     return true;
@@ -138,9 +186,11 @@ bool DocumentSession::saveAs()
     emit fileDialogClosed();
     if (!chosen) return false;
     const QString name = *chosen;
-    m_editor.saveToFile(name);
+    if (!mayWrite(name)) return false;
+    write(name);
     m_editor.setModified(false);
     setFileName(QFileInfo(name).absoluteFilePath());
+    m_saveInitialName = name;
     emit savedAs(name);
     fileWritten(name);
     return true;
@@ -162,6 +212,7 @@ bool DocumentSession::startUnnamed(const QString& text, bool keepSaveName)
     setFileName(QString());
     m_editor.setModified(false);
     m_editor.clearUndo();
+    emit formatChanged(m_editor.textFormat());
     emit startedUnnamed();
     return true;
 }
@@ -174,7 +225,8 @@ bool DocumentSession::saveIfModified()
     const auto answer = m_prompter.message(
         kFileChanged, Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
     if (answer == Prompter::Cancel) return false;
-    if (answer == Prompter::Yes) save();
+    // Cancelling the save dialog after Yes cancels the command too: the text stays.
+    if (answer == Prompter::Yes) return save();
     return true;
 }
 
@@ -210,7 +262,7 @@ bool DocumentSession::closeQuery()
     const auto answer = m_prompter.message(QStringLiteral("File  has changed. Save now?"), Prompter::Icon::Confirmation,
         Prompter::Yes | Prompter::No | Prompter::Cancel);
     if (answer == Prompter::Cancel) return false;
-    // A failed save throws and so keeps the window and the text.
-    if (answer == Prompter::Yes) save();
+    // A failed or cancelled save keeps the window and the text.
+    if (answer == Prompter::Yes) return save();
     return true;
 }

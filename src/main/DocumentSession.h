@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/TextFile.h"
 #include "shared/SettingsFiles.h"
 
 #include <QObject>
@@ -19,6 +20,9 @@ public:
     static inline const QString kRecentList = QStringLiteral("mylistfile.dvn");
 
     DocumentSession(CodeEditor& editor, Prompter& prompter, QObject* parent = nullptr);
+
+    // The image files the navigator lists open in the preview, never as text.
+    static bool isImageName(const QString& name);
 
     // The document's full file name; empty while it has never been saved.
     QString fileName() const { return m_fileName; }
@@ -69,9 +73,15 @@ signals:
     // The save-changes question was cancelled while opening `name`.
     void openCancelled();
     void recentFilesChanged(const QStringList& entries);
+    // The document's encoding or line-break style changed (loaded, saved in another, new).
+    void formatChanged(const TextFormat& format);
 
 private:
     void setFileName(const QString& name);
+    // The questions before the document is written to target; false when the user declined.
+    bool mayWrite(const QString& target);
+    // Writes the document in the format mayWrite settled.
+    void write(const QString& target);
     void addToRecent(const QString& name);
     void writeRecentList();
     // The steps after the document was written to a file.
@@ -86,4 +96,5 @@ private:
     QString m_openInitialName;
     RecentFiles m_recent;
     bool m_settingsErrorShown = false;
+    TextFormat m_pendingFormat;
 };

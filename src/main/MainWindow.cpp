@@ -178,9 +178,11 @@ void MainWindow::createLayout()
     setCentralWidget(central);
     setWindowTitle(kBaseCaption);
 
-    const QList<int> widths { 100, 100, 100, 50 };
-    const QStringList texts { QStringLiteral("Line:"), QStringLiteral("Col:"), QStringLiteral("Char: "), QString() };
-    for (int i = 0; i < 4; ++i) {
+    // The four position panels, then the document's encoding and line breaks.
+    const QList<int> widths { 100, 100, 100, 50, 150 };
+    const QStringList texts { QStringLiteral("Line:"), QStringLiteral("Col:"), QStringLiteral("Char: "), QString(),
+        TextFormat().describe() };
+    for (int i = 0; i < 5; ++i) {
         auto* label = new QLabel(texts[i]);
         label->setObjectName(QStringLiteral("statusPanel%1").arg(i));
         label->setFixedWidth(widths[i]);
@@ -217,6 +219,8 @@ void MainWindow::createSession()
 {
     m_session = new DocumentSession(*m_editor, prompter(), this);
     connect(m_session, &DocumentSession::fileNameChanged, m_navigator, &NavigatorPanel::setDocumentFileName);
+    connect(m_session, &DocumentSession::formatChanged, this,
+        [this](const TextFormat& format) { m_statusPanels[4]->setText(format.describe()); });
     connect(m_session, &DocumentSession::recentFilesChanged, this, &MainWindow::rebuildRecentMenu);
     connect(m_session, &DocumentSession::openDialogShowing, m_navigator, &NavigatorPanel::resetFilter);
     connect(m_session, &DocumentSession::fileDialogClosed, m_navigator, &NavigatorPanel::refresh);
@@ -224,6 +228,7 @@ void MainWindow::createSession()
         setCurrentFileField(m_session->fileName());
         setCaptionSuffix(QStringLiteral("  -") + QDir::toNativeSeparators(m_session->fileName()));
         if (QFileInfo(m_session->fileName()).isFile()) showDocumentInNavigator();
+        m_editor->setFocus();
     });
     connect(m_session, &DocumentSession::openCancelled, this, [this] {
         const QString name = m_session->fileName();
@@ -240,6 +245,7 @@ void MainWindow::createSession()
         setCaptionSuffix(QStringLiteral(" - New File"));
         setCurrentFileField(QStringLiteral("File has never been saved"));
         m_navigator->relativePathEdit()->clear();
+        m_editor->setFocus();
     });
 }
 
@@ -484,6 +490,7 @@ void MainWindow::onTabChanged()
         showDocumentInNavigator();
         setCurrentFileField(
             m_session->fileName().isEmpty() ? QStringLiteral("File has never been saved.") : m_session->fileName());
+        m_editor->setFocus();
     } else if (!m_quietPreview) {
         runCommand([this] { m_preview->enter(); });
     }
@@ -539,17 +546,7 @@ void MainWindow::showDocumentInNavigator()
 
 void MainWindow::setCaptionSuffix(const QString& suffix) { setWindowTitle(kBaseCaption + suffix); }
 
-bool MainWindow::isImageName(const QString& name) const
-{
-    const QString ext = QFileInfo(name).suffix().toLower();
-    return ext == QLatin1String("gif") || ext == QLatin1String("jpg") || ext == QLatin1String("jpeg");
-}
-
-void MainWindow::openCommand()
-{
-    setCaptionSuffix(QStringLiteral(" - "));
-    m_session->openCommand();
-}
+void MainWindow::openCommand() { m_session->openCommand(); }
 
 void MainWindow::openTheFile(const QString& name)
 {
@@ -557,7 +554,7 @@ void MainWindow::openTheFile(const QString& name)
         m_preview->showFile(name);
         return;
     }
-    if (!isImageName(name)) {
+    if (!DocumentSession::isImageName(name)) {
         m_session->load(name);
         return;
     }

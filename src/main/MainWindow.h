@@ -155,7 +155,6 @@ private:
     void setCaptionSuffix(const QString& suffix);
     void setCurrentFileField(const QString& text);
     void rebuildRecentMenu(const QStringList& entries);
-    bool isImageName(const QString& name) const;
     // Moves the navigator to the document's directory and selects the document there.
     void showDocumentInNavigator();
 
