@@ -666,6 +666,7 @@ void MainWindow::showEditorFontDialog()
         action(QStringLiteral("a_font"))->setEnabled(true);
         m_fontDialog->hide();
         m_fontDialog->deleteLater();
+        m_fontDialog.clear();
     });
     m_fontDialog->adjustSize();
     m_fontDialog->move(geometry().center() - m_fontDialog->rect().center());

@@ -537,6 +537,23 @@ TEST_F(MainWindowTest, EditorFontDialogKeepsTheModifiedFlagAndWritesItsFile)
     dialog->findChild<QPushButton*>("closeButton")->click();
     EXPECT_EQ(readFile(settingsFile("fontDetails.plr")), "Arial\r\n14\r\n");
     EXPECT_TRUE(window->action("a_font")->isEnabled());
+
+    // Escape and the close box end the dialog as "Close" does.
+    for (int way = 0; way < 2; ++way) {
+        QFile::remove(settingsFile("fontDetails.plr"));
+        trigger("a_font");
+        dialog = window->editorFontDialog();
+        ASSERT_NE(dialog, nullptr);
+        if (way == 0)
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        else
+            dialog->close();
+        EXPECT_EQ(readFile(settingsFile("fontDetails.plr")), "Arial\r\n14\r\n") << way;
+        EXPECT_TRUE(window->action("a_font")->isEnabled()) << way;
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(window->editorFontDialog(), nullptr) << way;
+    }
     discard();
 }
 } // namespace
