@@ -36,7 +36,6 @@ ReferenceWindow::ReferenceWindow(const QString& dataDir, Prompter& prompter, QWi
     m_articleNumberEdit->setReadOnly(true);
     m_articleText->setObjectName("articleText");
     m_articleText->setReadOnly(true);
-    m_articleText->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_hintBox->setObjectName("hintBox");
     m_hintBox->setReadOnly(true);
     m_hintBox->setMaximumHeight(m_hintBox->fontMetrics().height() * 3);
