@@ -2,6 +2,8 @@
 
 #include "ToolFixture.h"
 
+#include "platform/HintRouter.h"
+
 #include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
@@ -117,6 +119,22 @@ TEST_F(ReferenceWindowTest, ArticlesComeFromTheirFileByPosition)
     QTest::mouseClick(window->topicList()->viewport(), Qt::LeftButton, {}, first.center());
     EXPECT_EQ(window->articleNumberEdit()->text(), "1");
     EXPECT_EQ(window->articleText()->toPlainText(), "Article 1\n");
+}
+
+TEST_F(ReferenceWindowTest, ActivationFocusesTheSearchFieldAndTakesTheHints)
+{
+    writeData(2);
+    QPlainTextEdit mainHints;
+    HintRouter router;
+    router.setMainHintBox(&mainHints);
+    ReferenceWindow* window = open();
+    ASSERT_NE(window, nullptr);
+    QApplication::setActiveWindow(window);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->focusWidget(), window->searchEdit());
+    router.showHint("Find the next topic holding the search word");
+    EXPECT_EQ(window->hintBox()->toPlainText(), "Find the next topic holding the search word");
+    EXPECT_EQ(mainHints.toPlainText(), "");
 }
 
 TEST_F(ReferenceWindowTest, F4InTheEditorLooksUpTheWordAtTheCaret)

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -51,8 +52,13 @@ protected:
     }
     ~ToolFixture() override
     {
+        flushDeletes();
+        // Windows still open go before the prompter and registry they refer to.
+        QList<QPointer<QWidget>> windows;
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (window != &mainWindow && window->testAttribute(Qt::WA_DeleteOnClose)) delete window;
+            if (window != &mainWindow && window->testAttribute(Qt::WA_DeleteOnClose)) windows << window;
+        for (const QPointer<QWidget>& window : windows)
+            delete window.data();
         AppDirs::setDataDir({});
     }
 
