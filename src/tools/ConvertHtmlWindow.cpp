@@ -89,6 +89,8 @@ ConvertHtmlWindow::ConvertHtmlWindow(CodeEditor& editor, Prompter& prompter, QWi
     connect(breaksButton, &QPushButton::clicked, this, &ConvertHtmlWindow::addLineBreaks);
     connect(okButton, &QPushButton::clicked, this, &ConvertHtmlWindow::ok);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    // Filled at once too, in case the window manager never activates it.
+    fillFromEditor();
 }
 
 void ConvertHtmlWindow::fillFromEditor()
