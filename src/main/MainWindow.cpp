@@ -26,6 +26,7 @@
 #include "shared/FeatureContext.h"
 #include "shared/RelativePath.h"
 #include "tools/SpellCheckDialog.h"
+#include "tools/ToolCommands.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -271,6 +272,7 @@ void MainWindow::registerCommands()
     for (QAction* snippet : m_snippets->htmlActions() + m_snippets->javaScriptActions())
         m_commands->adopt(snippet);
     m_commands->adopt(m_snippets->promptButtonAction());
+    registerToolCommands(context);
     m_buttonBars = new ButtonBars(*this);
     // What is not there yet shows, disabled.
     for (const MenuTables::Placeholder& p : MenuTables::placeholders())
