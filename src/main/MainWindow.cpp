@@ -25,6 +25,7 @@
 #include "shared/CommandRegistry.h"
 #include "shared/FeatureContext.h"
 #include "shared/RelativePath.h"
+#include "shared/TempPages.h"
 #include "tools/SpellCheckDialog.h"
 #include "tools/ToolCommands.h"
 
@@ -417,7 +418,7 @@ void MainWindow::closeEvent(QCloseEvent* e)
         const QString name = m_session->fileName();
         const QString dir = name.isEmpty() ? QDir::currentPath() : QFileInfo(name).absolutePath();
         for (const char* temp : { "1xiv.css", "1xiv.htm" })
-            QFile::remove(dir + QLatin1Char('/') + QLatin1String(temp));
+            TempPages::removeIfOwn(QDir(dir).filePath(QLatin1String(temp)));
     });
     if (m_fontDialog) m_fontDialog->deleteLater();
     e->accept();

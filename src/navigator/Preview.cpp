@@ -1,5 +1,8 @@
 #include "navigator/Preview.h"
 
+#include "editor/TextFile.h"
+#include "shared/TempPages.h"
+
 #include "editor/CodeEditor.h"
 #include "navigator/ExternalApps.h"
 #include "navigator/NavigatorPanel.h"
@@ -24,7 +27,7 @@ QString Preview::tempFile() const
 {
     const QString document = m_navigator.documentFileName();
     const QString dir = document.isEmpty() ? m_navigator.directory() : QFileInfo(document).absolutePath();
-    return QDir(dir).absoluteFilePath(kTempName);
+    return TempPages::pathFor(QDir(dir).absolutePath(), kTempName);
 }
 
 void Preview::enter()
@@ -33,8 +36,13 @@ void Preview::enter()
     m_showName(named ? QStringLiteral("Temporary View of ") + m_navigator.relativePath()
                      : QStringLiteral("Tempory file: Never Saved"));
     const QString path = tempFile();
-    m_editor.saveToFile(path);
+    QStringList lines = m_editor.lines();
+    lines.prepend(TempPages::markerLine(path));
+    TextFormat format = m_editor.textFormat();
+    format.nulAt = -1;
+    writeTextFile(path, lines, format);
     m_written = path;
+    m_shownTemp = QFileInfo(path).fileName();
     m_browser.navigate(path);
 }
 
@@ -43,8 +51,7 @@ void Preview::leave()
     m_editor.setFocus();
     const QString path = m_written.isEmpty() ? tempFile() : m_written;
     m_written.clear();
-    if (QFileInfo::exists(path)) {
-        QFile::remove(path);
+    if (TempPages::removeIfOwn(path)) {
         m_navigator.refreshFiles();
     }
 }
@@ -70,7 +77,7 @@ void Preview::onNavigationComplete(const QString& url)
     // overwrite the document's name.
     if (m_navigator.isHtmlTabActive()) return;
     const QString text = ExternalApps::locationText(url);
-    if (text.contains(kTempName))
+    if (!m_shownTemp.isEmpty() && text.contains(m_shownTemp))
         m_showName(QStringLiteral("Temp View: ") + QFileInfo(m_navigator.documentFileName()).fileName());
     else
         m_showName(text);

@@ -44,4 +44,5 @@ private:
     ShowName m_showName;
     // The file the last entry wrote, so it is the one deleted even if the navigator moved since.
     QString m_written;
+    QString m_shownTemp;
 };
