@@ -133,6 +133,12 @@ TEST_F(MainWindowTest, RecentFilesListKeepsTheFiveNewestAndIsWrittenWithCrLf)
     EXPECT_EQ(window->documentFileName(), eight[6]);
     EXPECT_EQ(window->windowTitle(), "Dorvane's Pelorin95  -" + eight[6]);
     EXPECT_EQ(recentMenu().value(1), eight[6]);
+
+    // A listed name reopened in another letter case stays one entry.
+    const QString lower = workFile("f3.htm");
+    QFile::rename(upper, lower);
+    window->openTheFile(lower);
+    EXPECT_EQ(recentMenu(), QStringList({ "-", lower, eight[6], eight[5], eight[4] }));
     discard();
 }
 
