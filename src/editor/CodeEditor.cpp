@@ -684,6 +684,22 @@ void CodeEditor::copyToClipboard()
 
 void CodeEditor::cutToClipboard()
 {
+    if (m_block.active) {
+        // The block's columns leave every line of it, bottom up so positions stay valid.
+        copyToClipboard();
+        const BlockSelection block = m_block;
+        m_block = {};
+        updateBlockHighlight();
+        const int left = std::min(block.anchorCol, block.caretCol);
+        const int right = std::max(block.anchorCol, block.caretCol);
+        for (int line = std::max(block.anchorLine, block.caretLine); line >= std::min(block.anchorLine, block.caretLine);
+             --line) {
+            const QTextBlock b = document()->findBlockByNumber(line);
+            const int length = b.length() - 1;
+            if (left < length) replaceRange(b.position() + left, b.position() + std::min(right, length), QString());
+        }
+        return;
+    }
     if (!cursor().hasSelection()) return;
     copyToClipboard();
     replaceSelection(QString(), false);
@@ -721,6 +737,7 @@ QString CodeEditor::blockText() const
 
 void CodeEditor::updateBlockHighlight()
 {
+    emit blockSelectionChanged(m_block.active);
     QList<QTextEdit::ExtraSelection> selections;
     if (m_block.active) {
         const int top = std::min(m_block.anchorLine, m_block.caretLine);
@@ -851,11 +868,20 @@ void CodeEditor::keyPressEvent(QKeyEvent* e)
         copyToClipboard();
         return;
     }
-    if (m_block.active && e->key() != Qt::Key_Shift && e->key() != Qt::Key_Alt && e->key() != Qt::Key_Control) {
+    if (m_block.active && (e == QKeySequence::Cut || (e->key() == Qt::Key_Delete && e->modifiers() == Qt::ShiftModifier))) {
+        cutToClipboard();
+        return;
+    }
+    // Modifier keys alone leave the block: pressing Shift and Alt again (which some keyboards
+    // report as Meta) extends it.
+    const bool modifierOnly = e->key() == Qt::Key_Shift || e->key() == Qt::Key_Alt || e->key() == Qt::Key_Control
+        || e->key() == Qt::Key_Meta || e->key() == Qt::Key_AltGr || e->key() == Qt::Key_Super_L
+        || e->key() == Qt::Key_Super_R;
+    if (m_block.active && !modifierOnly) {
         m_block = {};
         updateBlockHighlight();
     }
-    if (e->key() == Qt::Key_Shift || e->key() == Qt::Key_Alt || e->key() == Qt::Key_Control) {
+    if (modifierOnly) {
         QPlainTextEdit::keyPressEvent(e);
         return;
     }
@@ -894,6 +920,14 @@ void CodeEditor::keyPressEvent(QKeyEvent* e)
         }
         replaceSelection(e->text(), true);
         ensureCursorVisible();
+    } else if (e == QKeySequence::DeleteEndOfLine || e == QKeySequence::DeleteCompleteLine
+        || e == QKeySequence::DeleteStartOfWord || e == QKeySequence::DeleteEndOfWord
+        || e == QKeySequence::InsertLineSeparator || (mods & Qt::ControlModifier && e->key() >= Qt::Key_A
+            && e->key() <= Qt::Key_Z && e != QKeySequence::SelectAll)) {
+        // The text widget's own bindings (Ctrl+K deletes to the end of the line, Ctrl+U the
+        // line): the editor keeps only the keys its commands give a meaning.
+        e->ignore();
+        return;
     } else {
         runUntracked([&] { QPlainTextEdit::keyPressEvent(e); });
         return;

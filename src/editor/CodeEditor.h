@@ -112,6 +112,8 @@ signals:
     void modifiedChanged(bool modified);
     void undoAvailable(bool available);
     void redoAvailable(bool available);
+    // A block (Shift+Alt+arrows) was started, changed or ended.
+    void blockSelectionChanged(bool active);
 
 protected:
     bool event(QEvent* e) override;

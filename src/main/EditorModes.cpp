@@ -383,7 +383,7 @@ void EditorModes::javaScriptMenuPopup() { applyPopupRules(EditorMode::JavaScript
 
 void EditorModes::applyPopupRules(EditorMode mode)
 {
-    const bool selected = !m_window.editor()->selText().isEmpty();
+    const bool selected = !m_window.editor()->selText().isEmpty() || m_window.editor()->hasBlockSelection();
     const QMimeData* clip = QApplication::clipboard()->mimeData();
     const bool clipText = clip && clip->hasText();
     const QString ext = QFileInfo(m_window.documentFileName()).suffix().toUpper();

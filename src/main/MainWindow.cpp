@@ -198,6 +198,7 @@ void MainWindow::createLayout()
     connect(m_editor, &CodeEditor::modifiedChanged, this, &MainWindow::updateSaveEnabled);
     connect(m_editor, &QPlainTextEdit::selectionChanged, this, &MainWindow::updateEditEnabled);
     connect(m_editor, &CodeEditor::undoAvailable, this, &MainWindow::updateEditEnabled);
+    connect(m_editor, &CodeEditor::blockSelectionChanged, this, &MainWindow::updateEditEnabled);
     connect(m_editor, &CodeEditor::redoAvailable, this, &MainWindow::updateEditEnabled);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::updateEditEnabled);
     connect(m_editor, &CodeEditor::keyPressing, this,
@@ -520,7 +521,7 @@ void MainWindow::updateSaveEnabled()
 
 void MainWindow::updateEditEnabled()
 {
-    const bool selected = m_editor->selLength() != 0;
+    const bool selected = m_editor->selLength() != 0 || m_editor->hasBlockSelection();
     action(QStringLiteral("a_cut"))->setEnabled(selected);
     action(QStringLiteral("a_copy"))->setEnabled(selected);
     const QMimeData* clip = QApplication::clipboard()->mimeData();

@@ -5,6 +5,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QClipboard>
+#include <QToolButton>
 #include <QTest>
 #include <sys/stat.h>
 
@@ -158,6 +160,54 @@ TEST_F(DocumentSessionTest, TheEditorHasTheFocusAfterOpeningAndAfterReturningToT
     EXPECT_EQ(QApplication::focusWidget(), &editor());
     trigger("a_new");
     EXPECT_EQ(QApplication::focusWidget(), &editor());
+    discard();
+}
+} // namespace
+
+namespace {
+using KeysTest = MainWindowFixture;
+
+// A Shift+Alt block is copied and cut by the menu, the tool bar and Ctrl+C / Ctrl+X, and pressing
+// Shift and Alt again extends it.
+TEST_F(KeysTest, ABlockIsCopiedAndCutByEveryCommand)
+{
+    start();
+    window->activateWindow();
+    editor().setText("abcd\nefgh\nijkl");
+    editor().setFocus();
+    editor().setSelStart(1);
+    const auto block = [&](Qt::Key key) { QTest::keyClick(&editor(), key, Qt::ShiftModifier | Qt::AltModifier); };
+    block(Qt::Key_Right);
+    QTest::keyClick(&editor(), Qt::Key_Meta, Qt::ShiftModifier | Qt::AltModifier);
+    block(Qt::Key_Right);
+    block(Qt::Key_Down);
+    ASSERT_TRUE(editor().hasBlockSelection());
+    EXPECT_TRUE(window->action("a_copy")->isEnabled());
+    EXPECT_TRUE(window->action("a_cut")->isEnabled());
+    QApplication::clipboard()->clear();
+    trigger("a_copy");
+    EXPECT_EQ(QApplication::clipboard()->text(), "bc\nfg");
+    QApplication::clipboard()->clear();
+    QTest::keyClick(&editor(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "bc\nfg");
+    QTest::keyClick(&editor(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(editor().text(), "ad\r\neh\r\nijkl");
+    EXPECT_FALSE(editor().hasBlockSelection());
+    discard();
+}
+
+// Keys no command gives a meaning do nothing: Ctrl+K and Ctrl+U in the standard mode.
+TEST_F(KeysTest, TheTextWidgetsOwnBindingsAreOff)
+{
+    start();
+    window->activateWindow();
+    window->findChild<QToolButton*>("modeButtonSTD")->click();
+    editor().setText("keep this line");
+    editor().setFocus();
+    editor().setSelStart(4);
+    for (Qt::Key key : { Qt::Key_K, Qt::Key_U, Qt::Key_W })
+        QTest::keyClick(&editor(), key, Qt::ControlModifier);
+    EXPECT_EQ(editor().text(), "keep this line");
     discard();
 }
 } // namespace
