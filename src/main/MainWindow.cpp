@@ -29,6 +29,7 @@
 #include "tools/SpellCheckDialog.h"
 #include "tools/ToolCommands.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -195,6 +196,10 @@ void MainWindow::createLayout()
         "These line numbers,although correct, may not agree with the reported line numbers of the browser."));
 
     connect(m_editor, &CodeEditor::selectionMoved, this, &MainWindow::updateStatus);
+    // With word wrap the display line of the caret changes when the lines are laid out again.
+    connect(m_editor->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this, [this] {
+        if (m_editor->wordWrap()) updateStatus();
+    });
     connect(m_editor, &CodeEditor::modifiedChanged, this, &MainWindow::updateSaveEnabled);
     connect(m_editor, &QPlainTextEdit::selectionChanged, this, &MainWindow::updateEditEnabled);
     connect(m_editor, &CodeEditor::undoAvailable, this, &MainWindow::updateEditEnabled);

@@ -211,3 +211,24 @@ TEST_F(KeysTest, TheTextWidgetsOwnBindingsAreOff)
     discard();
 }
 } // namespace
+
+namespace {
+using StatusTest = MainWindowFixture;
+
+// With word wrap on, the line panel counts display lines at once after Ctrl+End.
+TEST_F(StatusTest, TheLinePanelFollowsCtrlEndWithWordWrap)
+{
+    start();
+    window->activateWindow();
+    editor().setText(QString("word ").repeated(200) + "\nlast");
+    trigger("a_wordWrap");
+    ASSERT_TRUE(editor().wordWrap());
+    editor().setFocus();
+    QTest::keyClick(&editor(), Qt::Key_End, Qt::ControlModifier);
+    QApplication::processEvents();
+    const QString shown = window->statusText(0);
+    EXPECT_EQ(shown, QString("Line:%1").arg(editor().selLine() + 1));
+    EXPECT_NE(shown, "Line:2");
+    discard();
+}
+} // namespace
