@@ -1034,6 +1034,9 @@ void CodeEditor::setWordWrap(bool on)
         updateBlockHighlight();
     }
     setLineWrapMode(on ? WidgetWidth : NoWrap);
+    // The lines laid out for the other mode are stale: display-line counts must not read them.
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
+        if (b.layout()) b.layout()->clearLayout();
 }
 
 bool CodeEditor::wordWrap() const { return lineWrapMode() != NoWrap; }
