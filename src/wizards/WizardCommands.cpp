@@ -1,0 +1,56 @@
+#include "wizards/WizardCommands.h"
+
+#include "shared/CommandRegistry.h"
+#include "shared/FeatureContext.h"
+#include "wizards/ScriptDialogs.h"
+#include "wizards/TableDialogs.h"
+#include "wizards/WindowDialog.h"
+
+#include <QPointer>
+#include <memory>
+
+namespace {
+
+// Opens the window once: a second request brings the open one to the front. The commands
+// named stay disabled while it is open.
+template <class W> std::function<void()> opener(const FeatureContext& context, const QStringList& names)
+{
+    auto open = std::make_shared<QPointer<W>>();
+    return [context, names, open] {
+        if (*open) {
+            (*open)->raise();
+            (*open)->activateWindow();
+            return;
+        }
+        auto* window = new W(context);
+        *open = window;
+        context.commands->disableWhileOpen(names, window);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    };
+}
+
+} // namespace
+
+void registerWizardCommands(const FeatureContext& context)
+{
+    // Both entries of the table dialog open the one window.
+    const auto table = opener<TableDialog>(context, { "a_tableWizard", "a_tableDialog" });
+    context.commands->add({
+        { "a_tableWizard", "&Table Wizard ...", "", "Make a table", table },
+        { "a_alertWizard", "&Alert Wizard ...", "", "Make an alert box",
+            opener<AlertDialog>(context, { "a_alertWizard" }) },
+        { "a_functionWizard", "&Function Wizard ...", "", "Make a JavaScript function",
+            opener<FunctionDialog>(context, { "a_functionWizard" }) },
+        { "a_windowWizard", "&Window Wizard ...", "", "Make a function that opens a new window",
+            opener<WindowDialog>(context, { "a_windowWizard" }) },
+        { "a_dummyLinkWizard", "&Dummy Link Wizard ...", "", "Make a link that runs JavaScript",
+            opener<DummyLinkDialog>(context, { "a_dummyLinkWizard" }) },
+        { "a_wizardFunctionLink", "Wizard Function &Link ...", "", "Make a link that calls the last wizard function",
+            opener<FunctionLinkDialog>(context, { "a_wizardFunctionLink" }) },
+        { "a_tableDialog", "Table Dialogue ...", "", "Make a table", table },
+        { "a_tableDataDialog", "Table Data Dialogue ...", "", "Make a table cell",
+            opener<TableDataDialog>(context, { "a_tableDataDialog" }) },
+    });
+}
