@@ -2,6 +2,7 @@
 
 #include "shared/CommandRegistry.h"
 #include "shared/FeatureContext.h"
+#include "wizards/PageDialogs.h"
 #include "wizards/ScriptDialogs.h"
 #include "wizards/TableDialogs.h"
 #include "wizards/WindowDialog.h"
@@ -52,5 +53,17 @@ void registerWizardCommands(const FeatureContext& context)
         { "a_tableDialog", "Table Dialogue ...", "", "Make a table", table },
         { "a_tableDataDialog", "Table Data Dialogue ...", "", "Make a table cell",
             opener<TableDataDialog>(context, { "a_tableDataDialog" }) },
+        { "a_docWriteWizard", "Do&c Write Wizard ...", "", "Turn HTML into JavaScript that writes it",
+            opener<DocWriteDialog>(context, { "a_docWriteWizard" }) },
+        { "a_formWizard", "&Form Wizard ...", "", "Make a form with a button",
+            opener<FormDialog>(context, { "a_formWizard" }) },
+        { "a_arrayWizard", "A&rray Wizard ...", "", "Make a JavaScript array",
+            opener<ArrayDialog>(context, { "a_arrayWizard" }) },
+        { "a_cookieWizard", "&Cookie Message Wizard", "", "Greet your visitors by name and count their visits",
+            opener<CookieDialog>(context, { "a_cookieWizard" }) },
+        { "a_listDialog", "List Dialogue ...", "", "Make a list of the selected lines",
+            opener<ListDialog>(context, { "a_listDialog" }) },
+        { "a_fontDialog", "Font ...", "", "Put a FONT tag around the selection",
+            opener<FontDialog>(context, { "a_fontDialog" }) },
     });
 }

@@ -86,7 +86,15 @@ void WizardWindow::writeAndClose(const QString& text)
 
 void WizardWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) activated();
+    if (event->type() == QEvent::ActivationChange) {
+        if (!isActiveWindow()) {
+            if (m_asking) m_backFromQuestion = true;
+        } else if (m_backFromQuestion) {
+            m_backFromQuestion = false;
+        } else {
+            activated();
+        }
+    }
     QDialog::changeEvent(event);
 }
 

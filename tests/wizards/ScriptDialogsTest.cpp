@@ -21,7 +21,10 @@ TEST_F(WizardDialogsTest, CommandsCarryTheirCaptions)
         { "a_alertWizard", "&Alert Wizard ..." }, { "a_functionWizard", "&Function Wizard ..." },
         { "a_windowWizard", "&Window Wizard ..." }, { "a_dummyLinkWizard", "&Dummy Link Wizard ..." },
         { "a_wizardFunctionLink", "Wizard Function &Link ..." }, { "a_tableDialog", "Table Dialogue ..." },
-        { "a_tableDataDialog", "Table Data Dialogue ..." } };
+        { "a_tableDataDialog", "Table Data Dialogue ..." }, { "a_docWriteWizard", "Do&c Write Wizard ..." },
+        { "a_formWizard", "&Form Wizard ..." }, { "a_arrayWizard", "A&rray Wizard ..." },
+        { "a_cookieWizard", "&Cookie Message Wizard" }, { "a_listDialog", "List Dialogue ..." },
+        { "a_fontDialog", "Font ..." } };
     for (const auto& [name, caption] : commands) {
         ASSERT_NE(registry.action(name), nullptr) << name;
         EXPECT_EQ(registry.action(name)->text(), caption);
@@ -44,6 +47,13 @@ const WindowCase kWindows[] = {
     { "a_windowWizard", "Windows Dialogue", { "a_windowWizard" }, true },
     { "a_dummyLinkWizard", "Links Dialogue", { "a_dummyLinkWizard" }, true },
     { "a_wizardFunctionLink", "Link to Function", { "a_wizardFunctionLink" }, true },
+    { "a_docWriteWizard", "Document Write Wizard", { "a_docWriteWizard" }, false },
+    { "a_formWizard", "Form Dialogue", { "a_formWizard" }, true },
+    { "a_arrayWizard", "Make Array Wizard", { "a_arrayWizard" }, true },
+    { "a_cookieWizard", "Cookie Code to Recognise Your Visitors and Count the Number of Visits", { "a_cookieWizard" },
+        true },
+    { "a_listDialog", "Make a List", { "a_listDialog" }, true },
+    { "a_fontDialog", "Select a Font or Size", { "a_fontDialog" }, false },
 };
 
 TEST_F(WizardDialogsTest, EachWindowOpensOnceAndEveryWayOfClosingEnablesItsCommandsAgain)
@@ -70,7 +80,8 @@ TEST_F(WizardDialogsTest, EachWindowOpensOnceAndEveryWayOfClosingEnablesItsComma
             else if (how == Close::CloseBox)
                 window->close();
             else
-                click(window, window->findChild<QWidget*>("cancelButton") ? "cancelButton" : "abortButton");
+                for (const char* name : { "cancelButton", "abortButton", "closeButton" })
+                    if (window->findChild<QWidget*>(name)) click(window, name);
             settle();
             EXPECT_TRUE(alive.isNull());
             for (const QString& name : w.disabled)
