@@ -42,8 +42,11 @@ QString selectorRule(const QString& selector) { return selector + " { }"; }
 int selectorCaret(const QString& sheetText, const QString& selector)
 {
     const QString rule = selectorRule(selector);
-    const qsizetype at = sheetText.indexOf(rule, 0, Qt::CaseInsensitive);
-    return at < 0 ? -1 : int(at + rule.size() - 1);
+    // The rule as a line of its own: " { }" is not the end of "H1 { }".
+    for (qsizetype at = sheetText.indexOf(rule, 0, Qt::CaseInsensitive); at >= 0;
+         at = sheetText.indexOf(rule, at + 1, Qt::CaseInsensitive))
+        if (at == 0 || sheetText[at - 1] == u'\n') return int(at + rule.size() - 1);
+    return -1;
 }
 
 QString marginDeclaration(int propertyEntry, const QString& value, const QString& unit)

@@ -24,8 +24,8 @@ const QStringList& listStyles();
 
 // The rule a selector adds to the sheet.
 QString selectorRule(const QString& selector);
-// Where the caret goes after adding the rule: just before the "}" of the first occurrence of the
-// rule in the text, letter case ignored; -1 when it is not there.
+// Where the caret goes after adding the rule: just before the "}" of the first line that starts
+// with the rule, letter case ignored; -1 when there is none.
 int selectorCaret(const QString& sheetText, const QString& selector);
 
 // Declarations of the "Add" buttons; each is empty when its conditions are not met. Entries

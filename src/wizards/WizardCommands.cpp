@@ -4,6 +4,7 @@
 #include "shared/FeatureContext.h"
 #include "wizards/PageDialogs.h"
 #include "wizards/ScriptDialogs.h"
+#include "wizards/StyleSheetWindow.h"
 #include "wizards/TableDialogs.h"
 #include "wizards/WindowDialog.h"
 
@@ -14,10 +15,11 @@ namespace {
 
 // Opens the window once: a second request brings the open one to the front. The commands
 // named stay disabled while it is open.
-template <class W> std::function<void()> opener(const FeatureContext& context, const QStringList& names)
+template <class W>
+std::function<void()> opener(const FeatureContext& context, const QStringList& names, bool maximized = false)
 {
     auto open = std::make_shared<QPointer<W>>();
-    return [context, names, open] {
+    return [context, names, open, maximized] {
         if (*open) {
             (*open)->raise();
             (*open)->activateWindow();
@@ -26,7 +28,10 @@ template <class W> std::function<void()> opener(const FeatureContext& context, c
         auto* window = new W(context);
         *open = window;
         context.commands->disableWhileOpen(names, window);
-        window->show();
+        if (maximized)
+            window->showMaximized();
+        else
+            window->show();
         window->raise();
         window->activateWindow();
     };
@@ -65,5 +70,7 @@ void registerWizardCommands(const FeatureContext& context)
             opener<ListDialog>(context, { "a_listDialog" }) },
         { "a_fontDialog", "Font ...", "", "Put a FONT tag around the selection",
             opener<FontDialog>(context, { "a_fontDialog" }) },
+        { "a_styleSheets", "St&yle Sheets", "", "Make a style sheet",
+            opener<StyleSheetWindow>(context, { "a_styleSheets" }, true) },
     });
 }

@@ -101,5 +101,5 @@ void WizardWindow::changeEvent(QEvent* event)
 void WizardWindow::closeEvent(QCloseEvent* event)
 {
     if (m_context.editor) m_context.editor->setFocus();
-    QDialog::closeEvent(event);
+    event->accept();
 }

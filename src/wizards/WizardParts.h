@@ -109,6 +109,10 @@ public:
     const FeatureContext& context() const { return m_context; }
     QPlainTextEdit* hintPanel() const { return m_hintPanel; }
 
+public slots:
+    // Escape closes the window the way its close box does, so that the window may ask first.
+    void reject() override { close(); }
+
 protected:
     // The bottom panel that shows the hint of the control under the mouse while this window
     // is active.

@@ -171,6 +171,8 @@ TEST(StyleSheetCodeTest, SelectorRuleAndCaret)
     const QString sheet = "h1 { color: red; }\r\nH1 { }\r\nH1 { }\r\n";
     EXPECT_EQ(selectorCaret(sheet, "H1"), sheet.indexOf("H1 { }") + 5);
     EXPECT_EQ(selectorCaret("", "P"), -1);
+    EXPECT_EQ(selectorCaret("H1 { }\r\n { }\r\n", ""), 11);
+    EXPECT_EQ(selectorCaret("xH1 { }\r\n", "H1"), -1);
 }
 
 TEST(StyleSheetCodeTest, Declarations)
