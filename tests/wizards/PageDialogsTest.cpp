@@ -1,5 +1,6 @@
 #include "wizards/PageDialogs.h"
 
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -241,6 +242,35 @@ TEST_F(PageDialogsTest, ComingBackFromItsOwnColourDialogKeepsTheChoice)
     activate(dialog);
     EXPECT_EQ(child<QLineEdit>(dialog, "colourEdit")->text(), "#0000FF");
     delete dialog;
+}
+
+} // namespace
+
+namespace {
+
+// A right click in a source box opens its menu.
+TEST_F(PageDialogsTest, RightClickOpensTheSourceBoxMenus)
+{
+    struct Case {
+        const char* command;
+        const char* box;
+        std::function<QMenu*(QWidget*)> menu;
+    };
+    const Case cases[] = {
+        { "a_docWriteWizard", "sourceEdit", [](QWidget* w) { return static_cast<DocWriteDialog*>(w)->sourceMenu(); } },
+        { "a_arrayWizard", "elementsEdit", [](QWidget* w) { return static_cast<ArrayDialog*>(w)->elementsMenu(); } },
+    };
+    for (const Case& c : cases) {
+        auto* window = open<WizardWindow>(c.command);
+        auto* box = child<CodeEditor>(window, c.box);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5));
+        QApplication::sendEvent(box->viewport(), &event);
+        QMenu* menu = c.menu(window);
+        EXPECT_TRUE(menu->isVisible()) << c.command;
+        menu->hide();
+        window->close();
+        settle();
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "wizards/TableDialogs.h"
 #include "wizards/WindowDialog.h"
 
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -408,6 +409,11 @@ TEST_F(WizardDialogsTest, WindowContentsMenuOpenClearAndCloseButton)
     EXPECT_EQ(captions,
         (QStringList {
             "Cu&t", "&Copy", "&Paste", "", "Insert Close Window Button", "Open File ...", "C&lear this window" }));
+
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5));
+    QApplication::sendEvent(contents->viewport(), &rightClick);
+    EXPECT_TRUE(dialog->contentsMenu()->isVisible());
+    dialog->contentsMenu()->hide();
 
     prompter.expectOpenFile("", file);
     click(dialog, "openFileButton");

@@ -1,5 +1,6 @@
 #include "wizards/StyleSheetWindow.h"
 
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
