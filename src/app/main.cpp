@@ -6,7 +6,10 @@
 #include "platform/Shell.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
 #include <QScreen>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
@@ -16,14 +19,35 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Pelorin95"));
     QApplication::setApplicationVersion(QStringLiteral(PELORIN_VERSION));
 
-    const QStringList arguments = AppDirs::takeSettingsOverride(QApplication::arguments()).mid(1);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("An editor for hand-written web pages."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption settingsDir(QStringLiteral("settings-dir"),
+        QStringLiteral("Keep the settings files in <dir>."), QStringLiteral("dir"));
+    parser.addOption(settingsDir);
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The file to open."), QStringLiteral("[file]"));
+    parser.process(app);
+    if (parser.isSet(settingsDir)) AppDirs::setSettingsDir(parser.value(settingsDir));
+    const QStringList files = parser.positionalArguments();
+
     HintRouter hints;
     QtPrompter prompter;
     DesktopShell shell;
-    MainWindow window({ &prompter, &shell, {}, {} }, arguments);
+    MainWindow window({ &prompter, &shell, {}, {} }, files.mid(0, 1));
     prompter.setParent(&window);
     // Maximized; the geometry also covers a desktop without a window manager to maximize it.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) window.setGeometry(screen->availableGeometry());
     window.showMaximized();
+    if (files.size() > 1) {
+        // One document at a time: say which files were left, rather than ignore them.
+        QTimer::singleShot(0, &window, [&prompter, files] {
+            QStringList rest;
+            for (const QString& file : files.mid(1))
+                rest << QDir::toNativeSeparators(file);
+            prompter.message(QStringLiteral("Only one file is opened at a time. Not opened: ") + rest.join(QStringLiteral(", ")),
+                Prompter::Icon::Information, Prompter::Ok);
+        });
+    }
     return app.exec();
 }

@@ -83,6 +83,17 @@ void SyntaxColourer::rehighlight()
     scheduleSlice();
 }
 
+namespace {
+// The family as other programs know it: without the foundry that fontconfig adds when two
+// foundries offer the same family ("Nimbus Sans [urw]").
+QString plainFamily(QString family)
+{
+    const qsizetype bracket = family.lastIndexOf(QLatin1String(" ["));
+    if (bracket > 0 && family.endsWith(u']')) family.truncate(bracket);
+    return family;
+}
+} // namespace
+
 void SyntaxColourer::setEditorFont(const QFont& font)
 {
     m_editorFont = font;
@@ -295,9 +306,9 @@ QString SyntaxColourer::rtfForRange(int from, int to)
         if (b == last) break;
     }
     RtfSettings settings;
-    settings.fontName = QFontInfo(m_editorFont).family();
+    settings.fontName = plainFamily(QFontInfo(m_editorFont).family());
     settings.fontPointSize = pointSizeOf(m_editorFont);
-    settings.altFontName = m_altFont.family();
+    settings.altFontName = plainFamily(m_altFont.family());
     settings.altFontPointSize = pointSizeOf(m_altFont);
     const QPalette palette = m_editor ? m_editor->palette() : QPalette();
     settings.textColour = rgbOf(palette.color(QPalette::Text));

@@ -3,6 +3,9 @@
 #include "platform/FileError.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QStringEncoder>
+#include <optional>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -25,6 +28,92 @@ QString TextFormat::breakText() const
     }
     return QStringLiteral("\r\n");
 }
+
+QString TextFormat::describe() const
+{
+    QString name;
+    switch (encoding) {
+    case Encoding::Utf8:
+        name = QStringLiteral("UTF-8");
+        break;
+    case Encoding::Windows1252:
+        name = QStringLiteral("Windows-1252");
+        break;
+    case Encoding::Utf16Le:
+        name = QStringLiteral("UTF-16LE");
+        break;
+    case Encoding::Utf16Be:
+        name = QStringLiteral("UTF-16BE");
+        break;
+    }
+    const QString breaks = lineBreak == LineBreak::CrLf ? QStringLiteral("CR LF")
+        : lineBreak == LineBreak::Lf                    ? QStringLiteral("LF")
+                                                        : QStringLiteral("CR");
+    return name + QLatin1Char(' ') + breaks;
+}
+
+namespace {
+constexpr char16_t kEscapeBase = 0xF700;
+
+// Length of the valid UTF-8 sequence at i, or 0 when the byte there does not start one.
+int utf8SequenceAt(const QByteArray& bytes, qsizetype i)
+{
+    const auto at = [&](qsizetype k) { return static_cast<unsigned char>(bytes[k]); };
+    const unsigned char b = at(i);
+    if (b < 0x80) return 1;
+    int length = 0;
+    unsigned min = 0;
+    if (b >= 0xC2 && b <= 0xDF) {
+        length = 2;
+        min = 0x80;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        length = 3;
+        min = 0x800;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        length = 4;
+        min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + length > bytes.size()) return 0;
+    unsigned code = b & (0xFF >> (length + 1));
+    for (int k = 1; k < length; ++k) {
+        const unsigned char c = at(i + k);
+        if ((c & 0xC0) != 0x80) return 0;
+        code = (code << 6) | (c & 0x3F);
+    }
+    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+    return length;
+}
+
+// UTF-8 with each invalid byte kept as U+F700 + byte; nullopt when the bytes hold no valid
+// multi-byte sequence at all (then they are most likely Windows-1252).
+std::optional<QString> decodeUtf8KeepingStrays(const QByteArray& bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    bool multiByte = false;
+    qsizetype run = 0; // start of the valid run not yet converted
+    qsizetype i = 0;
+    const auto flush = [&](qsizetype end) {
+        if (end > run) text += QString::fromUtf8(bytes.constData() + run, end - run);
+    };
+    while (i < bytes.size()) {
+        const int length = utf8SequenceAt(bytes, i);
+        if (length > 0) {
+            multiByte = multiByte || length > 1;
+            i += length;
+            continue;
+        }
+        flush(i);
+        text += QChar(char16_t(kEscapeBase + static_cast<unsigned char>(bytes[i])));
+        run = ++i;
+    }
+    flush(i);
+    if (!multiByte) return std::nullopt;
+    return text;
+}
+} // namespace
 
 QString decodeWindows1252(const QByteArray& bytes)
 {
@@ -62,19 +151,34 @@ bool encodeWindows1252(const QString& text, QByteArray* out)
 QString decodeToText(QByteArray bytes, TextFormat* format)
 {
     *format = TextFormat();
-    const qsizetype nul = bytes.indexOf('\0');
-    if (nul >= 0) bytes.truncate(nul);
-
     QString text;
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
+    const bool utf16Le = bytes.startsWith("\xFF\xFE");
+    if (utf16Le || bytes.startsWith("\xFE\xFF")) {
+        format->encoding = utf16Le ? TextFormat::Encoding::Utf16Le : TextFormat::Encoding::Utf16Be;
         format->byteOrderMark = true;
-        text = QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+        QStringDecoder decoder(utf16Le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        text = decoder.decode(QByteArrayView(bytes.constData() + 2, bytes.size() - 2));
     } else {
+        const qsizetype nul = bytes.indexOf('\0');
+        if (nul >= 0) {
+            format->nulAt = nul;
+            bytes.truncate(nul);
+        }
+        if (bytes.startsWith("\xEF\xBB\xBF")) {
+            format->byteOrderMark = true;
+            bytes.remove(0, 3);
+        }
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         text = decoder.decode(bytes);
         if (decoder.hasError()) {
-            format->encoding = TextFormat::Encoding::Windows1252;
-            text = decodeWindows1252(bytes);
+            if (auto kept = decodeUtf8KeepingStrays(bytes)) {
+                format->keepsInvalidBytes = true;
+                text = std::move(*kept);
+            } else {
+                format->encoding = TextFormat::Encoding::Windows1252;
+                format->byteOrderMark = false;
+                text = decodeWindows1252(bytes);
+            }
         }
     }
 
@@ -112,20 +216,60 @@ TextFileContent decodeText(QByteArray bytes)
     return result;
 }
 
+bool fitsEncoding(const QStringList& paragraphs, const TextFormat& format)
+{
+    if (format.encoding != TextFormat::Encoding::Windows1252) return true;
+    QByteArray bytes;
+    for (const QString& p : paragraphs)
+        if (!encodeWindows1252(p, &bytes)) return false;
+    return true;
+}
+
 QByteArray encodeText(const QStringList& paragraphs, const TextFormat& format)
 {
     const QString text = paragraphs.join(format.breakText());
-    if (format.encoding == TextFormat::Encoding::Windows1252) {
+    switch (format.encoding) {
+    case TextFormat::Encoding::Windows1252: {
         QByteArray bytes;
         if (encodeWindows1252(text, &bytes)) return bytes;
+        return text.toUtf8();
     }
-    QByteArray bytes = text.toUtf8();
+    case TextFormat::Encoding::Utf16Le:
+    case TextFormat::Encoding::Utf16Be: {
+        const bool le = format.encoding == TextFormat::Encoding::Utf16Le;
+        QStringEncoder encoder(le ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE);
+        QByteArray bytes = encoder.encode(text);
+        bytes.prepend(le ? "\xFF\xFE" : "\xFE\xFF");
+        return bytes;
+    }
+    case TextFormat::Encoding::Utf8:
+        break;
+    }
+    QByteArray bytes;
+    if (!format.keepsInvalidBytes) {
+        bytes = text.toUtf8();
+    } else {
+        // The kept bytes go back as they were; the text between them as UTF-8.
+        bytes.reserve(text.size());
+        qsizetype run = 0;
+        for (qsizetype i = 0; i <= text.size(); ++i) {
+            const bool kept = i < text.size() && text[i].unicode() >= kEscapeBase + 0x80
+                && text[i].unicode() <= kEscapeBase + 0xFF;
+            if (!kept && i < text.size()) continue;
+            bytes += QStringView(text).mid(run, i - run).toUtf8();
+            if (kept) bytes += char(text[i].unicode() - kEscapeBase);
+            run = i + 1;
+        }
+    }
     if (format.byteOrderMark) bytes.prepend("\xEF\xBB\xBF");
     return bytes;
 }
 
 QByteArray readBytes(const QString& path)
 {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw FileError::cannotOpen(path, QStringLiteral("It is not a regular file."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) throw FileError::cannotOpen(path, file.errorString());
     return file.readAll();
@@ -134,9 +278,25 @@ QByteArray readBytes(const QString& path)
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) throw FileError::cannotCreate(path, file.errorString());
-    file.write(bytes);
+    if (!writeAll(file, bytes)) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throw FileError::cannotCreate(path, reason);
+    }
     if (!file.commit()) throw FileError::cannotCreate(path, file.errorString());
+}
+
+bool writeAll(QIODevice& device, const QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) return false;
+        done += written;
+    }
+    return true;
 }
 
 TextFileContent readTextFile(const QString& path) { return decodeText(readBytes(path)); }

@@ -1,4 +1,5 @@
 #include "main/ButtonBars.h"
+#include "shared/CommandRegistry.h"
 
 #include "editor/CodeEditor.h"
 #include "main/EditorModes.h"
@@ -233,16 +234,15 @@ ButtonBars::ButtonBars(MainWindow& window)
         // The check marks are set by the handlers, not by the click.
         connect(action, &QAction::triggered, this, handler);
         m_actions << action;
+        m_window.commands().adopt(action);
         return action;
     };
     QAction* directories
         = newAction("viewDirectories", QStringLiteral("&Directories"), true, &ButtonBars::toggleDirectories);
     directories->setChecked(true);
-    QAction* viewHtml
-        = newAction("viewHtmlButtons", QStringLiteral("&HTML Buttons"), true, &ButtonBars::showHtmlButtons);
-    QAction* viewJs
-        = newAction("viewJavaScriptButtons", QStringLiteral("&JavaScript Buttons"), true, &ButtonBars::showJsButtons);
-    QAction* viewHide = newAction("viewHideButtons", QStringLiteral("Hide &Buttons"), false, &ButtonBars::hideAll);
+    newAction("viewHtmlButtons", QStringLiteral("&HTML Buttons"), true, &ButtonBars::showHtmlButtons);
+    newAction("viewJavaScriptButtons", QStringLiteral("&JavaScript Buttons"), true, &ButtonBars::showJsButtons);
+    newAction("viewHideButtons", QStringLiteral("Hide &Buttons"), false, &ButtonBars::hideAll);
     m_barMenu = new QMenu(&m_window);
     m_barMenu->setObjectName(QStringLiteral("buttonBarMenu"));
     m_barMenu->addAction(
@@ -250,15 +250,6 @@ ButtonBars::ButtonBars(MainWindow& window)
     m_barMenu->addAction(
         newAction("barShowHtmlButtons", QStringLiteral("Show HTML Buttons"), true, &ButtonBars::showHtmlButtons));
     m_barMenu->addAction(newAction("barHideButtons", QStringLiteral("Hide buttons"), false, &ButtonBars::hideAll));
-
-    // View: "&Directories", the two bars, -, what other commands put there, -, "Hide &Buttons".
-    if (auto* view = m_window.findChild<QMenu*>(QStringLiteral("viewMenu"))) {
-        QAction* first = view->actions().value(0);
-        view->insertActions(first, { directories, viewHtml, viewJs });
-        if (first && !first->isSeparator()) view->insertSeparator(first);
-        if (!view->actions().constLast()->isSeparator()) view->addSeparator();
-        view->addAction(viewHide);
-    }
 
     for (Bar which : { Bar::Html, Bar::JavaScript }) {
         ButtonBar* b = bar(which);

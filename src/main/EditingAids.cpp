@@ -2,8 +2,8 @@
 
 #include "editor/CodeEditor.h"
 #include "main/LineSort.h"
-#include "shared/SettingsFiles.h"
 #include "platform/Prompter.h"
+#include "shared/SettingsFiles.h"
 
 #include <QApplication>
 #include <QCheckBox>

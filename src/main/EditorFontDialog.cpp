@@ -50,17 +50,28 @@ EditorFontDialog::EditorFontDialog(const QString& fontName, const QString& fontS
         if (index > 0) emit sizeChosen(m_sizes->itemText(index));
         m_store[1] = index > 0 ? m_sizes->itemText(index) : m_store[1];
     });
-    connect(close, &QPushButton::clicked, this, [this] {
-        m_closing = true;
-        emit closeRequested(m_store);
-    });
+    connect(close, &QPushButton::clicked, this, &EditorFontDialog::requestClose);
 }
 
 void EditorFontDialog::closeEvent(QCloseEvent* e)
 {
-    // There is no close box: only "Close" ends the dialog.
-    if (!m_closing)
-        e->ignore();
-    else
+    // The close box runs the steps of "Close"; the window then hides and releases the dialog.
+    if (m_closing) {
         QDialog::closeEvent(e);
+        return;
+    }
+    e->ignore();
+    requestClose();
+}
+
+void EditorFontDialog::reject()
+{
+    // Escape too.
+    if (!m_closing) requestClose();
+}
+
+void EditorFontDialog::requestClose()
+{
+    m_closing = true;
+    emit closeRequested(m_store);
 }

@@ -28,6 +28,10 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void reject() override;
+
+private:
+    void requestClose();
 
 private:
     QComboBox* m_faces;

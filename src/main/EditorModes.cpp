@@ -3,6 +3,7 @@
 #include "editor/CodeEditor.h"
 #include "main/MainWindow.h"
 #include "main/SnippetCommands.h"
+#include "shared/CommandRegistry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -288,14 +289,21 @@ EditorModes::EditorModes(MainWindow& window)
     m_window.setWindowTitle(caption);
 }
 
-QAction* EditorModes::findCommand(const MainWindow& window, const QString& name)
+QAction* EditorModes::findCommand(const MainWindow& window, const QString& name) { return window.action(name); }
+
+QStringList EditorModes::commandNames(EditorMode mode)
 {
-    if (QAction* a = window.action(name)) return a;
-    return window.snippets() ? window.snippets()->action(name) : nullptr;
+    const QList<Row>& rows
+        = mode == EditorMode::Html ? kHtmlMenu : (mode == EditorMode::Standard ? kStandardMenu : kJavaScriptMenu);
+    QStringList names;
+    for (const Row& row : rows)
+        if (*row.command && qstrcmp(row.command, ">") != 0) names << QLatin1String(row.command);
+    return names;
 }
 
 QMenu* EditorModes::buildMenu(EditorMode mode, const QList<Row>& rows)
 {
+    m_window.commands().missing(commandNames(mode), QStringLiteral("editor menu"));
     auto* root = new QMenu(&m_window);
     QList<QMenu*> open { root };
     QStringList path;
@@ -378,7 +386,7 @@ void EditorModes::applyPopupRules(EditorMode mode)
     const bool selected = !m_window.editor()->selText().isEmpty();
     const QMimeData* clip = QApplication::clipboard()->mimeData();
     const bool clipText = clip && clip->hasText();
-    const QString ext = QFileInfo(m_window.currentFileField()).suffix().toUpper();
+    const QString ext = QFileInfo(m_window.documentFileName()).suffix().toUpper();
     const bool cssJs = ext == QLatin1String("JS") || ext == QLatin1String("CSS");
     for (const Entry& e : std::as_const(m_entries[int(mode)])) {
         switch (e.enabling) {

@@ -19,7 +19,7 @@ enum class EditorMode { Html, Standard, JavaScript };
 class EditorModes : public QObject {
     Q_OBJECT
 public:
-    // Commands that other windows provide; until they exist their entries and buttons stay disabled.
+    // Commands of the wizards; until they exist their entries and buttons stay disabled.
     static inline const QString kFontDialog = QStringLiteral("a_fontDialog");
     static inline const QString kListDialog = QStringLiteral("a_listDialog");
     static inline const QString kTableDialog = QStringLiteral("a_tableDialog");
@@ -30,6 +30,8 @@ public:
 
     // A window command ("a_save") or snippet command ("snippet_bold"); nullptr when there is none.
     static QAction* findCommand(const MainWindow& window, const QString& name);
+    // The command names a mode's menu uses, in menu order.
+    static QStringList commandNames(EditorMode mode);
 
     EditorMode mode() const { return m_mode; }
     // The mode buttons' handler: the editor's menu, its shortcuts, the flat button, the caption.

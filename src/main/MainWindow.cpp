@@ -2,20 +2,18 @@
 
 #include "editor/CodeEditor.h"
 #include "editor/SyntaxColourer.h"
-#include "editor/TagInsertion.h"
 #include "main/ButtonBars.h"
+#include "main/DocumentSession.h"
 #include "main/EditingAids.h"
 #include "main/EditorFontDialog.h"
 #include "main/EditorModes.h"
-#include "main/HelpWindows.h"
 #include "main/InstantCodeWindow.h"
+#include "main/MainCommands.h"
+#include "main/MenuTables.h"
 #include "main/SnippetCommands.h"
-#include "main/SnippetTable.h"
-#include "navigator/ApplicationsWindow.h"
-#include "navigator/ExternalApps.h"
-#include "navigator/FileHandlingWindow.h"
 #include "navigator/ImageDialog.h"
 #include "navigator/LinkCommands.h"
+#include "navigator/NavigatorCommands.h"
 #include "navigator/NavigatorPanel.h"
 #include "navigator/Preview.h"
 #include "platform/AppDirs.h"
@@ -25,8 +23,11 @@
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
 #include "shared/CommandRegistry.h"
+#include "shared/FeatureContext.h"
 #include "shared/RelativePath.h"
+#include "shared/TempPages.h"
 #include "tools/SpellCheckDialog.h"
+#include "tools/ToolCommands.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -40,14 +41,11 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QSysInfo>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -56,23 +54,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kLastFile = QStringLiteral("lastfile.plr");
 const QString kFontDetails = QStringLiteral("fontDetails.plr");
-const QString kRecentList = QStringLiteral("mylistfile.dvn");
-const QString kFileChanged = QStringLiteral("File has changed. Save now?");
-} // namespace
-
-namespace {
-// Adds named commands to a menu or tool bar; an empty name is a separator.
-template <typename Bar> void addCommands(const MainWindow& window, Bar* bar, std::initializer_list<const char*> names)
-{
-    for (const char* name : names) {
-        if (!*name)
-            bar->addSeparator();
-        else
-            bar->addAction(window.action(QLatin1String(name)));
-    }
-}
 
 // Shows a menu on a right click on the widget.
 void attachPopup(QWidget* widget, QMenu* menu)
@@ -89,15 +71,16 @@ MainWindow::MainWindow(const Services& services, const QStringList& arguments, Q
     , m_arguments(arguments)
     , m_commands(new CommandRegistry(this))
 {
-    m_commands->setBoundary([this](const std::function<void()>& command) { runCommand(command); });
     setObjectName(QStringLiteral("mainWindow"));
+    m_commands->setBoundary([this](const std::function<void()>& command) { runCommand(command); });
     setAcceptDrops(true);
     resize(725, 600);
     m_hints = HintRouter::instance() ? HintRouter::instance() : new HintRouter(this);
 
     m_instantCode = new InstantCodeWindow(this);
     createLayout();
-    createActions();
+    createSession();
+    registerCommands();
     createMenus();
 
     // Start-up, in order: font settings, recent files, the document fields, the last file.
@@ -106,7 +89,6 @@ MainWindow::MainWindow(const Services& services, const QStringList& arguments, Q
     updateSaveEnabled();
     updateEditEnabled();
     m_editorModes = new EditorModes(*this);
-    m_buttonBars = new ButtonBars(*this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -198,9 +180,11 @@ void MainWindow::createLayout()
     setCentralWidget(central);
     setWindowTitle(kBaseCaption);
 
-    const QList<int> widths { 100, 100, 100, 50 };
-    const QStringList texts { QStringLiteral("Line:"), QStringLiteral("Col:"), QStringLiteral("Char: "), QString() };
-    for (int i = 0; i < 4; ++i) {
+    // The four position panels, then the document's encoding and line breaks.
+    const QList<int> widths { 100, 100, 100, 50, 150 };
+    const QStringList texts { QStringLiteral("Line:"), QStringLiteral("Col:"), QStringLiteral("Char: "), QString(),
+        TextFormat().describe() };
+    for (int i = 0; i < 5; ++i) {
         auto* label = new QLabel(texts[i]);
         label->setObjectName(QStringLiteral("statusPanel%1").arg(i));
         label->setFixedWidth(widths[i]);
@@ -222,7 +206,8 @@ void MainWindow::createLayout()
     m_tabs->tabBar()->installEventFilter(this);
 
     m_findReplace = new FindReplace(*m_editor, prompter(), this);
-    m_preview = new Preview(*m_editor, *m_navigator, *m_browser, *m_currentFileEdit, this);
+    m_preview = new Preview(
+        *m_editor, *m_navigator, *m_browser, [this](const QString& text) { setCurrentFileField(text); }, this);
     connect(m_navigator, &NavigatorPanel::fileActivated, this,
         [this](const QString& path) { runCommand([this, path] { openTheFile(path); }); });
     m_linkCommands = new LinkCommands(
@@ -232,228 +217,124 @@ void MainWindow::createLayout()
         m_services.valuePrompt ? m_services.valuePrompt : m_instantCode->asker(), prompter(), m_wizard, this);
 }
 
-QAction* MainWindow::makeAction(
-    const QString& name, const QString& caption, const QString& tip, const std::function<void()>& handler)
+void MainWindow::createSession()
 {
-    return m_commands->add(name, caption, QString(), tip, handler);
+    m_session = new DocumentSession(*m_editor, prompter(), this);
+    connect(m_session, &DocumentSession::fileNameChanged, m_navigator, &NavigatorPanel::setDocumentFileName);
+    connect(m_session, &DocumentSession::formatChanged, this,
+        [this](const TextFormat& format) { m_statusPanels[4]->setText(format.describe()); });
+    connect(m_session, &DocumentSession::recentFilesChanged, this, &MainWindow::rebuildRecentMenu);
+    connect(m_session, &DocumentSession::openDialogShowing, m_navigator, &NavigatorPanel::resetFilter);
+    connect(m_session, &DocumentSession::fileDialogClosed, m_navigator, &NavigatorPanel::refresh);
+    connect(m_session, &DocumentSession::opened, this, [this] {
+        setCurrentFileField(m_session->fileName());
+        setCaptionSuffix(QStringLiteral("  -") + QDir::toNativeSeparators(m_session->fileName()));
+        if (QFileInfo(m_session->fileName()).isFile()) showDocumentInNavigator();
+        m_editor->setFocus();
+    });
+    connect(m_session, &DocumentSession::openCancelled, this, [this] {
+        const QString name = m_session->fileName();
+        if (!name.isEmpty()) m_navigator->setDirectory(QFileInfo(name).absolutePath());
+        m_navigator->resetFilter();
+        m_navigator->selectFile(name);
+    });
+    connect(m_session, &DocumentSession::savedAs, this, [this](const QString& name) {
+        setCaptionSuffix(QStringLiteral(" - ") + QFileInfo(name).fileName());
+        setCurrentFileField(name);
+        m_navigator->refreshFiles();
+    });
+    connect(m_session, &DocumentSession::startedUnnamed, this, [this] {
+        setCaptionSuffix(QStringLiteral(" - New File"));
+        setCurrentFileField(QStringLiteral("File has never been saved"));
+        m_navigator->relativePathEdit()->clear();
+        m_editor->setFocus();
+    });
 }
 
-QAction* MainWindow::action(const QString& name) const { return m_commands->action(name); }
+void MainWindow::registerCommands()
+{
+    FeatureContext context;
+    context.window = this;
+    context.editor = m_editor;
+    context.prompter = &prompter();
+    context.shell = &shell();
+    context.commands = m_commands;
+    context.wizard = &m_wizard;
+    context.valuePrompt = m_services.valuePrompt ? m_services.valuePrompt : m_instantCode->asker();
+    context.makeBrowser = m_services.makeBrowser;
+    context.documentFileName = [this] { return m_session->fileName(); };
+    context.warnToSave = [this] { warnToSave(); };
+    context.saveIfModified = [this] { return saveIfModified(); };
+    context.save = [this] { return save(); };
+    context.saveBeforeBrowsing = [this] { return saveBeforeBrowsing(); };
+
+    registerMainCommands(*this);
+    registerNavigatorCommands(context, *m_navigator, *m_linkCommands, [this] { return currentFileField(); });
+    for (QAction* snippet : m_snippets->htmlActions() + m_snippets->javaScriptActions())
+        m_commands->adopt(snippet);
+    m_commands->adopt(m_snippets->promptButtonAction());
+    registerToolCommands(context);
+    m_buttonBars = new ButtonBars(*this);
+    // What is not there yet shows, disabled.
+    for (const MenuTables::Placeholder& p : MenuTables::placeholders())
+        m_commands->addPlaceholder(QLatin1String(p.name), QString::fromUtf8(p.caption));
+}
+
+QAction* MainWindow::action(const QString& name) const
+{
+    return m_commands->isPlaceholder(name) ? nullptr : m_commands->action(name);
+}
 
 bool MainWindow::runActionCommand(const QString& name) { return m_commands->run(name); }
 
-void MainWindow::createActions()
+QMenu* MainWindow::buildMenu(const MenuTable& table)
 {
-    // File.
-    makeAction(QStringLiteral("a_new"), QStringLiteral("&New"), QStringLiteral("Start a new, empty file"),
-        [this] { newFile(); });
-    makeAction(QStringLiteral("a_newHtml"), QStringLiteral("New &HTML File"),
-        QStringLiteral("Start a new file from the HTML template"), [this] { newHtmlFile(); });
-    makeAction(QStringLiteral("a_open"), QStringLiteral("&Open File ..."), QStringLiteral("Open a file"),
-        [this] { openCommand(); });
-    makeAction(QStringLiteral("a_save"), QStringLiteral("&Save File ..."), QStringLiteral("Save the file"),
-        [this] { save(); });
-    makeAction(QStringLiteral("a_saveAs"), QStringLiteral("Save &As ..."),
-        QStringLiteral("Save the file under another name"), [this] { saveAs(); });
-    makeAction(
-        QStringLiteral("a_close"), QStringLiteral("&Close"), QStringLiteral("Close the file"), [this] { closeFile(); });
-    makeAction(QStringLiteral("a_font"), QStringLiteral("&Font ..."), QStringLiteral("Choose the editor's font"),
-        [this] { showEditorFontDialog(); });
-    makeAction(
-        QStringLiteral("a_exit"), QStringLiteral("E&xit"), QStringLiteral("Leave the editor"), [this] { close(); });
-
-    // Edit.
-    makeAction(QStringLiteral("a_cut"), QStringLiteral("Cu&t"), QStringLiteral("Cut the selection"),
-        [this] { m_editor->cutToClipboard(); });
-    makeAction(QStringLiteral("a_copy"), QStringLiteral("&Copy"), QStringLiteral("Copy the selection"),
-        [this] { m_editor->copyToClipboard(); });
-    makeAction(QStringLiteral("a_paste"), QStringLiteral("&Paste"), QStringLiteral("Paste from the clipboard"),
-        [this] { m_editor->pasteFromClipboard(); });
-    makeAction(QStringLiteral("a_selectAll"), QStringLiteral("Select &all"), QStringLiteral("Select all the text"),
-        [this] { m_editor->selectAll(); });
-    makeAction(QStringLiteral("a_undo"), QStringLiteral("&Undo"), QStringLiteral("Undo the last change"),
-        [this] { m_editor->undo(); });
-    makeAction(QStringLiteral("a_redo"), QStringLiteral("&Redo"), QStringLiteral("Redo the last undone change"),
-        [this] { m_editor->redo(); });
-    QAction* wrap = makeAction(QStringLiteral("a_wordWrap"), QStringLiteral("Word Wrap"),
-        QStringLiteral("Wrap long lines at the window's edge"),
-        [this] { m_editor->setWordWrap(!m_editor->wordWrap()); });
-    wrap->setCheckable(true);
-    connect(wrap, &QAction::triggered, this, [this, wrap] { wrap->setChecked(m_editor->wordWrap()); });
-
-    // Find.
-    makeAction(QStringLiteral("a_find"), QStringLiteral("&Find text ..."), QStringLiteral("Find text"),
-        [this] { m_findReplace->showFind(); });
-    makeAction(QStringLiteral("a_replace"), QStringLiteral("&Replace text"), QStringLiteral("Replace text"),
-        [this] { m_findReplace->showReplace(); });
-    makeAction(QStringLiteral("a_matchingBrace"), QStringLiteral("Matching Brace"),
-        QStringLiteral("Select the brace that matches the selected one"),
-        [this] { EditingAids::findMatchingBrace(*m_editor, prompter()); });
-    const auto colourise = [this] {
-        m_colourer->setEnabled(true);
-        m_colourer->rehighlight();
-    };
-    makeAction(QStringLiteral("a_colourize"), QStringLiteral("Colour the tags"),
-        QStringLiteral("Colour the tags and the script"), colourise);
-    makeAction(QStringLiteral("a_colourise"), QStringLiteral("Colourise"),
-        QStringLiteral("Colour the tags and the script"), colourise);
-    makeAction(QStringLiteral("a_removeColour"), QStringLiteral("Remove Colour"),
-        QStringLiteral("Show all text in the editor's font and colour"), [this] { m_colourer->setEnabled(false); });
-    makeAction(QStringLiteral("a_gotoLine"), QStringLiteral("&Goto line number"),
-        QStringLiteral("Go to line number in right-hand box"), [this] { goToLine(); });
-
-    // Tools.
-    makeAction(QStringLiteral("a_sortAscending"), QStringLiteral("&Ascending"),
-        QStringLiteral("Sort the selected lines A to Z"),
-        [this] { EditingAids::sortSelection(*m_editor, prompter(), false); });
-    makeAction(QStringLiteral("a_sortDescending"), QStringLiteral("&Descending"),
-        QStringLiteral("Sort the selected lines Z to A"),
-        [this] { EditingAids::sortSelection(*m_editor, prompter(), true); });
-
-    // Help.
-    makeAction(QStringLiteral("a_helpContents"), QStringLiteral("Contents ..."), QStringLiteral("Help contents"),
-        [this] { (new HelpWindow(QStringLiteral("Pelorin95 Help"), QStringLiteral("help/index.htm"), this))->show(); });
-    makeAction(QStringLiteral("a_usefulLinks"), QStringLiteral("Useful Links ..."),
-        QStringLiteral("Links to tutorials and references"),
-        [this] { (new HelpWindow(QStringLiteral("Useful Links"), QStringLiteral("help/links.htm"), this))->show(); });
-    makeAction(QStringLiteral("a_briefHelp"), QStringLiteral("Brief Help"), QStringLiteral("Show the brief help page"),
-        [this] { showBriefHelp(); });
-    makeAction(QStringLiteral("a_about"), QStringLiteral("&About..."), QStringLiteral("About Pelorin95"),
-        [this] { (new AboutBox(this))->show(); });
-
-    createNavigatorCommands();
-
-    // The document in other programs.
-    makeAction(QStringLiteral("a_openInDefaultBrowser"), QStringLiteral("Open File in Default &Browser"),
-        QStringLiteral("Open the saved file in the default browser"), [this] { openInDefaultBrowser(); });
-    makeAction(QStringLiteral("a_sendEmail"), QStringLiteral("Send &e-mail"),
-        QStringLiteral("Send e-mail about Pelorin"), [this] { sendEmail(); });
-    makeAction(QStringLiteral("a_browsers"), QStringLiteral("&Browsers ..."),
-        QStringLiteral("Open the file in browsers and an editor of your choice"), [this] { showApplicationsWindow(); });
-
-    addCommands(*this, m_toolBar1,
-        { "a_open", "a_save", "", "a_openInDefaultBrowser", "a_sendEmail", "", "a_colourize", "a_gotoLine" });
-    // A right click on "Colour the tags" offers to colour or to remove the colour.
-    auto* colourMenu = new QMenu(this);
-    colourMenu->setObjectName(QStringLiteral("colourMenu"));
-    addCommands(*this, colourMenu, { "a_colourise", "a_removeColour" });
-    attachPopup(m_toolBar1->widgetForAction(action(QStringLiteral("a_colourize"))), colourMenu);
-    addCommands(*this, m_toolBar2,
-        { "a_cut", "a_copy", "a_paste", "a_selectAll", "", "a_undo", "a_redo", "", "a_find", "a_replace" });
-    // The button stays disabled while the check runs, and comes back however the check ends.
-    QAction* spelling = makeAction(QStringLiteral("a_checkSpelling"), QStringLiteral("Chec&k Spelling"),
-        QStringLiteral("Check the spelling of the page"), [this] {
-            QAction* check = action(QStringLiteral("a_checkSpelling"));
-            check->setEnabled(false);
-            const auto enable = qScopeGuard([check] { check->setEnabled(true); });
-            checkSpelling(*m_editor, prompter(), this);
-        });
-    m_toolBar2->addSeparator();
-    m_toolBar2->addAction(spelling);
+    auto* root = new QMenu(QString::fromUtf8(table.title), this);
+    root->setObjectName(QLatin1String(table.objectName));
+    m_commands->missing(table.entries, QLatin1String(table.objectName));
+    QList<QMenu*> open { root };
+    for (const QString& entry : table.entries) {
+        if (entry == QLatin1String("-"))
+            open.last()->addSeparator();
+        else if (entry.startsWith(u'>'))
+            open << open.last()->addMenu(entry.mid(1));
+        else if (entry == QLatin1String("<"))
+            open.removeLast();
+        else if (QAction* a = m_commands->action(entry))
+            open.last()->addAction(a);
+    }
+    return root;
 }
 
-void MainWindow::createNavigatorCommands()
+void MainWindow::fillBar(QWidget* bar, const QStringList& names)
 {
-    QAction* refresh
-        = makeAction(QStringLiteral("a_UpdateFilesAndDir"), QStringLiteral("Update File and Directory Boxes"),
-            QStringLiteral("Re-read the directory and file lists"), [this] { m_navigator->refresh(); });
-    refresh->setShortcut(Qt::Key_F5);
-    refresh->setShortcutContext(Qt::WindowShortcut);
-    addAction(refresh);
-    makeAction(QStringLiteral("a_deleteFile"), QStringLiteral("Delete Selected &File..."),
-        QStringLiteral("Move the selected file to the trash"), [this] { m_navigator->deleteSelectedFile(); });
-    makeAction(QStringLiteral("a_deleteDir"), QStringLiteral("&Delete Selected Directory ..."),
-        QStringLiteral("Move the selected directory to the trash"), [this] { m_navigator->deleteSelectedDirectory(); });
-    makeAction(QStringLiteral("a_NewDir"), QStringLiteral("&Create New Directory..."),
-        QStringLiteral("Create a directory in the selected one"), [this] { m_navigator->createNewDirectory(); });
-    makeAction(QStringLiteral("a_fileOperations"), QStringLiteral("File Operations"),
-        QStringLiteral("Change the extension of a file"), [this] { showFileOperations(); });
-
-    auto popup = [this](QWidget* list, std::initializer_list<const char*> names) {
-        auto* menu = new QMenu(list);
-        addCommands(*this, menu, names);
-        attachPopup(list, menu);
-    };
-    popup(m_navigator->fileList(), { "a_fileOperations", "", "a_UpdateFilesAndDir", "", "a_deleteFile" });
-    popup(m_navigator->directoryList(), { "a_UpdateFilesAndDir", "", "a_deleteDir", "a_NewDir" });
-
-    // Links and assets relative to the document.
-    struct LinkCommand {
-        const char* name;
-        const char* caption;
-        const char* tip;
-        void (LinkCommands::*run)();
-    };
-    static const LinkCommand kLinkCommands[] = {
-        { "a_linkToSelectedFile", "Link to selected file", "Link to the file selected on the left",
-            &LinkCommands::linkToSelectedFile },
-        { "a_tocLink", "TOC Link", "Link to the selected file, followed by a line break", &LinkCommands::tocLink },
-        { "a_relativeFilename", "Relative Filename", "Insert the relative path of the selected file",
-            &LinkCommands::relativeFilename },
-        { "a_fileTitle", "File Title", "Insert the title of the selected file", &LinkCommands::fileTitle },
-        { "a_option", "Option", "Insert an option for the selected file", &LinkCommands::option },
-        { "a_jsFile", "JS File", "Insert a script tag for the selected JavaScript file", &LinkCommands::jsFile },
-        { "a_cssFile", "CSS File", "Insert a link to the selected style sheet", &LinkCommands::cssFile },
-        { "a_insertToc", "Insert &TOC", "Insert a table of contents of the listed files", &LinkCommands::insertToc },
-        { "a_linkCssJs", "Link this css/js file to selected file",
-            "Write a link to this style sheet or script into the selected page",
-            &LinkCommands::linkThisCssJsFileToSelectedFile },
-    };
-    LinkCommands* links = m_linkCommands;
-    for (const LinkCommand& c : kLinkCommands)
-        makeAction(QLatin1String(c.name), QLatin1String(c.caption), QLatin1String(c.tip),
-            [links, run = c.run] { (links->*run)(); });
-    QAction* image = makeAction(QStringLiteral("a_image"), QStringLiteral("Image"),
-        QStringLiteral("Insert an image with its size"), [links] { links->image(); });
-    connect(links, &LinkCommands::imageDialogOpenChanged, image, [image](bool open) { image->setEnabled(!open); });
-}
-
-void MainWindow::showFileOperations()
-{
-    auto* window = new FileHandlingWindow(*m_navigator, prompter(), this);
-    QAction* item = action(QStringLiteral("a_fileOperations"));
-    item->setEnabled(false);
-    connect(window, &FileHandlingWindow::closed, item, [item] { item->setEnabled(true); });
-    window->show();
+    m_commands->missing(names, bar->objectName());
+    for (const QString& name : names) {
+        if (name == QLatin1String("-")) {
+            auto* separator = new QAction(bar);
+            separator->setSeparator(true);
+            bar->addAction(separator);
+        } else if (QAction* a = m_commands->action(name)) {
+            bar->addAction(a);
+        }
+    }
 }
 
 void MainWindow::createMenus()
 {
-    auto menu = [this](const QString& title, QList<QMenu*>& into) {
-        auto* m = new QMenu(title, this);
-        into << m;
-        return m;
-    };
-    auto add = [this](QMenu* m, std::initializer_list<const char*> names) { addCommands(*this, m, names); };
+    for (const MenuTable& table : MenuTables::fullMenuBar())
+        m_fullMenus << buildMenu(table);
+    for (const MenuTable& table : MenuTables::previewMenuBar())
+        m_reducedMenus << buildMenu(table);
+    m_fileMenu = m_fullMenus.first();
 
-    m_fileMenu = menu(QStringLiteral("&File"), m_fullMenus);
-    m_fileMenu->setObjectName(QStringLiteral("fileMenu"));
-    add(m_fileMenu, { "a_new", "a_newHtml", "a_open", "a_save", "a_saveAs", "a_close", "", "a_font", "", "a_exit" });
-    QMenu* edit = menu(QStringLiteral("&Edit"), m_fullMenus);
-    add(edit, { "a_cut", "a_copy", "a_paste", "a_selectAll", "", "a_undo", "a_redo", "", "a_wordWrap" });
-    QMenu* find = menu(QStringLiteral("Fi&nd"), m_fullMenus);
-    add(find, { "a_find", "a_replace", "a_matchingBrace" });
-    QMenu* view = menu(QStringLiteral("&View"), m_fullMenus);
-    view->setObjectName(QStringLiteral("viewMenu"));
-    add(view, { "", "a_browsers", "" });
-    QMenu* tools = menu(QStringLiteral("&Tools"), m_fullMenus);
-    tools->setObjectName(QStringLiteral("toolsMenu"));
-    tools->addAction(action(QStringLiteral("a_insertToc")));
-    QMenu* sort = tools->addMenu(QStringLiteral("&Sort Selection"));
-    add(sort, { "a_sortAscending", "a_sortDescending" });
-    QMenu* wizards = menu(QStringLiteral("Wizards"), m_fullMenus);
-    wizards->setObjectName(QStringLiteral("wizardsMenu"));
-    QMenu* data = menu(QStringLiteral("&Data"), m_fullMenus);
-    data->setObjectName(QStringLiteral("dataMenu"));
-    QMenu* help = menu(QStringLiteral("&Help"), m_fullMenus);
-    add(help, { "a_helpContents", "a_usefulLinks", "a_briefHelp", "a_about" });
-
-    // The reduced menu bar of the "Preview" tab.
-    QMenu* previewFile = menu(QStringLiteral("&File"), m_reducedMenus);
-    add(previewFile, { "a_exit" });
-    QMenu* previewHelp = menu(QStringLiteral("&Help"), m_reducedMenus);
-    add(previewHelp, { "a_usefulLinks", "a_briefHelp", "a_about" });
-
+    fillBar(m_toolBar1, MenuTables::toolBar1());
+    fillBar(m_toolBar2, MenuTables::toolBar2());
+    // A right click on "Colour the tags" offers to colour or to remove the colour.
+    auto* colourMenu = new QMenu(this);
+    colourMenu->setObjectName(QStringLiteral("colourMenu"));
+    fillBar(colourMenu, MenuTables::colourMenu());
+    attachPopup(m_toolBar1->widgetForAction(action(QStringLiteral("a_colourize"))), colourMenu);
     showMenus(true);
 }
 
@@ -477,26 +358,13 @@ void MainWindow::readSettings()
 {
     m_font = SettingsFiles::readEditorFont(AppDirs::settingsFile(kFontDetails));
     applyEditorFont();
-    const QString listFile = AppDirs::settingsFile(kRecentList);
-    if (QFileInfo::exists(listFile)) {
-        m_recent.setEntries(SettingsFiles::readLines(listFile));
-        rebuildRecentMenu();
-        m_editor->setModified(false);
-    }
     setCurrentFileField(QString());
-    setDocumentName(QString());
     setWindowTitle(kBaseCaption);
-    const QString lastFile = AppDirs::settingsFile(kLastFile);
-    if (QFileInfo::exists(lastFile)) {
-        const QString name = SettingsFiles::readLines(lastFile).value(0);
-        if (!name.isEmpty() && QFileInfo(name).isFile()) {
-            m_editor->loadFromFile(name);
-            setDocumentName(name);
-            setCurrentFileField(name);
-            m_navigator->setDirectory(QFileInfo(name).absolutePath());
-            m_editor->setModified(false);
-        }
-    }
+    m_session->readSettings();
+    const QString name = m_session->fileName();
+    if (name.isEmpty()) return;
+    setCurrentFileField(name);
+    m_navigator->setDirectory(QFileInfo(name).absolutePath());
 }
 
 void MainWindow::applyEditorFont()
@@ -539,37 +407,19 @@ void MainWindow::changeEvent(QEvent* e)
 
 void MainWindow::closeEvent(QCloseEvent* e)
 {
-    bool close = true;
-    runCommand([&] {
-        if (m_editor->isModified()) {
-            const auto answer = prompter().message(QStringLiteral("File  has changed. Save now?"),
-                Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
-            if (answer == Prompter::Cancel) {
-                close = false;
-                return;
-            }
-            if (answer == Prompter::Yes) {
-                close = false; // a failed save keeps the window and the text
-                save();
-                close = true;
-            }
-        } else if (prompter().message(QStringLiteral("Exit the editor?"), Prompter::Icon::Confirmation,
-                       Prompter::Ok | Prompter::Cancel)
-            != Prompter::Ok) {
-            close = false;
-        }
-    });
+    bool close = false; // a failed save keeps the window and the text
+    runCommand([&] { close = m_session->closeQuery(); });
     if (!close) {
         e->ignore();
         return;
     }
-    runCommand([this] { writeRecentList(); });
+    runCommand([this] { m_session->writeSettings(); });
     runCommand([this] {
-        const QString dir = m_fileName.isEmpty() ? QDir::currentPath() : QFileInfo(m_fileName).absolutePath();
-        for (const char* name : { "1xiv.css", "1xiv.htm" })
-            QFile::remove(dir + QLatin1Char('/') + QLatin1String(name));
+        const QString name = m_session->fileName();
+        const QString dir = name.isEmpty() ? QDir::currentPath() : QFileInfo(name).absolutePath();
+        for (const char* temp : { "1xiv.css", "1xiv.htm" })
+            TempPages::removeIfOwn(QDir(dir).filePath(QLatin1String(temp)));
     });
-    runCommand([this] { writeLastFile(); });
     if (m_fontDialog) m_fontDialog->deleteLater();
     e->accept();
 }
@@ -641,7 +491,9 @@ void MainWindow::onTabChanged()
         m_browser->stop();
         m_navigator->resetFilter();
         showDocumentInNavigator();
-        setCurrentFileField(m_fileName.isEmpty() ? QStringLiteral("File has never been saved.") : m_fileName);
+        setCurrentFileField(
+            m_session->fileName().isEmpty() ? QStringLiteral("File has never been saved.") : m_session->fileName());
+        m_editor->setFocus();
     } else if (!m_quietPreview) {
         runCommand([this] { m_preview->enter(); });
     }
@@ -679,78 +531,73 @@ void MainWindow::updateEditEnabled()
 
 // ---- the document -------------------------------------------------------------------------
 
+QString MainWindow::documentFileName() const { return m_session->fileName(); }
+
+QStringList MainWindow::recentFiles() const { return m_session->recentFiles(); }
+
 QString MainWindow::currentFileField() const { return m_currentFileEdit->text(); }
 
 void MainWindow::setCurrentFileField(const QString& text) { m_currentFileEdit->setText(text); }
 
-void MainWindow::setDocumentName(const QString& name)
-{
-    m_fileName = name;
-    m_navigator->setDocumentFileName(name);
-}
-
 void MainWindow::showDocumentInNavigator()
 {
-    if (m_fileName.isEmpty()) return;
-    m_navigator->setDirectory(QFileInfo(m_fileName).absolutePath());
-    m_navigator->selectFile(m_fileName);
+    const QString name = m_session->fileName();
+    if (name.isEmpty()) return;
+    m_navigator->setDirectory(QFileInfo(name).absolutePath());
+    m_navigator->selectFile(name);
 }
 
 void MainWindow::setCaptionSuffix(const QString& suffix) { setWindowTitle(kBaseCaption + suffix); }
 
-bool MainWindow::isImageName(const QString& name) const
-{
-    const QString ext = QFileInfo(name).suffix().toLower();
-    return ext == QLatin1String("gif") || ext == QLatin1String("jpg") || ext == QLatin1String("jpeg");
-}
-
-void MainWindow::writeSettingsFile(const QString& name, const QStringList& lines)
-{
-    SettingsFiles::writeLines(AppDirs::settingsFile(name), lines);
-}
-
-void MainWindow::openCommand()
-{
-    setCaptionSuffix(QStringLiteral(" - "));
-    m_navigator->resetFilter();
-    Prompter::FileDialog dialog { QStringLiteral("Open File"), kOpenFilter, QStringLiteral("htm"), QDir::currentPath(),
-        m_openInitialName, false, true };
-    const auto name = prompter().openFile(dialog);
-    m_navigator->refresh();
-    if (!name) return;
-    openTheFile(*name);
-}
+void MainWindow::openCommand() { m_session->openCommand(); }
 
 void MainWindow::openTheFile(const QString& name)
 {
-    if (isHtmlTabActive()) {
-        if (!isImageName(name)) {
-            if (!saveIfModified()) {
-                if (!m_fileName.isEmpty()) m_navigator->setDirectory(QFileInfo(m_fileName).absolutePath());
-                m_navigator->resetFilter();
-                m_navigator->selectFile(m_fileName);
-                return;
-            }
-            // Loaded before the name changes, so a failed read leaves the document as it was.
-            m_editor->loadFromFile(name);
-            setDocumentName(name);
-            setCurrentFileField(name);
-            m_lastOpenedName = name;
-            addToRecent(name);
-            documentOpened(name);
-            return;
-        }
-        // An image is shown without the tab's own steps: no temporary file, the same menus.
-        {
-            const QSignalBlocker quiet(m_tabs);
-            setHtmlTabActive(false);
-        }
-        m_navigator->setHtmlTabActive(false);
-        m_preview->showImage(name);
+    if (!isHtmlTabActive()) {
+        m_preview->showFile(name);
         return;
     }
-    m_preview->showFile(name);
+    if (!DocumentSession::isImageName(name)) {
+        m_session->load(name);
+        return;
+    }
+    // An image is shown without the tab's own steps: no temporary file, the same menus.
+    {
+        const QSignalBlocker quiet(m_tabs);
+        setHtmlTabActive(false);
+    }
+    m_navigator->setHtmlTabActive(false);
+    m_preview->showImage(name);
 }
+
+void MainWindow::loadRecentFile(const QString& name)
+{
+    if (!QFileInfo(name).isFile()) {
+        m_session->forgetRecent(name);
+        prompter().message(QStringLiteral("File no longer exists."), Prompter::Icon::None, Prompter::Ok);
+        if (!m_navigator->selectedFile().isEmpty()) m_navigator->selectFile(m_navigator->selectedFile());
+        return;
+    }
+    if (!m_session->saveIfModified()) {
+        showDocumentInNavigator();
+        return;
+    }
+    m_navigator->resetFilter();
+    m_session->loadAsked(name);
+    m_navigator->relativePathEdit()->setText(
+        relativePathForwardSlash(m_session->fileName(), m_navigator->relativeBase(), QDir::currentPath()));
+    setCurrentFileField(name);
+}
+
+bool MainWindow::save() { return m_session->save(); }
+bool MainWindow::saveAs() { return m_session->saveAs(); }
+void MainWindow::newFile() { m_session->startUnnamed(QString(), false); }
+void MainWindow::newHtmlFile() { m_session->startUnnamed(kHtmlTemplate, false); }
+// Close keeps the save dialog's name, so Save As proposes the closed file.
+void MainWindow::closeFile() { m_session->startUnnamed(QString(), true); }
+bool MainWindow::saveIfModified() { return m_session->saveIfModified(); }
+void MainWindow::warnToSave() { m_session->warnToSave(); }
+bool MainWindow::saveBeforeBrowsing() { return m_session->saveBeforeBrowsing(); }
 
 void MainWindow::showBriefHelp()
 {
@@ -764,157 +611,7 @@ void MainWindow::showBriefHelp()
     m_browser->navigate(page);
 }
 
-void MainWindow::openInDefaultBrowser()
-{
-    if (m_editor->isModified()) {
-        const auto answer
-            = prompter().message(QStringLiteral("Please save the file first (or use the viewer). Save now?"),
-                Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
-        if (answer != Prompter::Yes) return;
-        save();
-    }
-    if (m_editor->isModified() || m_fileName.isEmpty()) return;
-    shell().openFile(m_fileName);
-}
-
-void MainWindow::sendEmail()
-{
-    shell().openUrl(ExternalApps::mailtoUrl(
-        ExternalApps::supportAddress(), ExternalApps::emailSubject(QSysInfo::prettyProductName())));
-}
-
-void MainWindow::showApplicationsWindow()
-{
-    auto* window = new ApplicationsWindow(
-        prompter(), shell(), { [this] { return saveBeforeBrowsing(); }, [this] { return currentFileField(); } }, this);
-    QAction* item = action(QStringLiteral("a_browsers"));
-    item->setEnabled(false);
-    connect(window, &ApplicationsWindow::closed, item, [item] { item->setEnabled(true); });
-    window->show();
-}
-
-void MainWindow::documentOpened(const QString& name)
-{
-    const QFileInfo info(name);
-    QDir::setCurrent(info.absolutePath());
-    setDocumentName(info.absoluteFilePath());
-    m_editor->setModified(false);
-    setCurrentFileField(m_fileName);
-    setCaptionSuffix(QStringLiteral("  -") + QDir::toNativeSeparators(m_fileName));
-    m_saveInitialName = name;
-    m_openInitialName.clear();
-    if (info.isFile()) showDocumentInNavigator();
-}
-
-bool MainWindow::save()
-{
-    if (m_fileName.isEmpty()) return saveAs();
-    const QString full = QFileInfo(m_fileName).absoluteFilePath();
-    m_editor->saveToFile(full);
-    m_saveInitialName = m_fileName;
-    fileWritten(m_fileName);
-    return true;
-}
-
-bool MainWindow::saveAs()
-{
-    Prompter::FileDialog dialog { QStringLiteral("Save File"), kOpenFilter, QStringLiteral("htm"), QDir::currentPath(),
-        m_saveInitialName, true, false };
-    const auto chosen = prompter().saveFile(dialog);
-    m_navigator->refresh();
-    if (!chosen) return false;
-    const QString name = *chosen;
-    m_editor->saveToFile(name);
-    m_editor->setModified(false);
-    setCaptionSuffix(QStringLiteral(" - ") + QFileInfo(name).fileName());
-    setDocumentName(QFileInfo(name).absoluteFilePath());
-    setCurrentFileField(name);
-    m_navigator->refreshFiles();
-    fileWritten(name);
-    return true;
-}
-
-void MainWindow::fileWritten(const QString& name)
-{
-    m_lastOpenedName = name;
-    addToRecent(name);
-    QDir::setCurrent(QFileInfo(name).absolutePath());
-    m_editor->setModified(false);
-}
-
-bool MainWindow::saveIfModified()
-{
-    if (!m_editor->isModified()) return true;
-    const auto answer = prompter().message(
-        kFileChanged, Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
-    if (answer == Prompter::Cancel) return false;
-    if (answer == Prompter::Yes) save();
-    return true;
-}
-
-void MainWindow::startUnnamedDocument(const QString& text, bool keepSaveName)
-{
-    m_editor->clear();
-    if (!text.isEmpty()) m_editor->addLine(text);
-    if (!keepSaveName) m_saveInitialName.clear();
-    setCaptionSuffix(QStringLiteral(" - New File"));
-    setCurrentFileField(QStringLiteral("File has never been saved"));
-    setDocumentName(QString());
-    m_navigator->relativePathEdit()->clear();
-    m_editor->setModified(false);
-    m_editor->clearUndo();
-}
-
-void MainWindow::newFile()
-{
-    if (saveIfModified()) startUnnamedDocument(QString(), false);
-}
-
-void MainWindow::newHtmlFile()
-{
-    if (saveIfModified()) startUnnamedDocument(kHtmlTemplate, false);
-}
-
-void MainWindow::closeFile()
-{
-    // Close keeps the save dialog's name, so Save As proposes the closed file.
-    if (saveIfModified()) startUnnamedDocument(QString(), true);
-}
-
-void MainWindow::warnToSave()
-{
-    if (!m_fileName.isEmpty() && QFileInfo(m_fileName).isFile()) return;
-    const auto answer = prompter().message(
-        QStringLiteral("The file has never been saved, \r\nso the link will work only if this file is \r\nsaved in the "
-                       "current directory.\r\nWould you like to save the file now?\r\nClick YES to save or NO to "
-                       "continue without saving"),
-        Prompter::Icon::Warning, Prompter::Yes | Prompter::No);
-    if (answer == Prompter::Yes) save();
-}
-
-bool MainWindow::saveBeforeBrowsing()
-{
-    if (!m_editor->isModified()) return true;
-    const auto answer = prompter().message(
-        QStringLiteral("File has changed. The browser will view the saved version\r\nYou are advised to save the file "
-                       "now.\r\nChoose Yes to ave now? No to continue without saving."),
-        Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
-    if (answer == Prompter::Cancel) return false;
-    if (answer == Prompter::Yes) save();
-    return true;
-}
-
-// ---- recent files -------------------------------------------------------------------------
-
-void MainWindow::addToRecent(const QString& name)
-{
-    m_recent.add(name);
-    rebuildRecentMenu();
-}
-
-void MainWindow::writeRecentList() { writeSettingsFile(kRecentList, m_recent.entries()); }
-
-void MainWindow::rebuildRecentMenu()
+void MainWindow::rebuildRecentMenu(const QStringList& entries)
 {
     const QList<QAction*> items = m_fileMenu->actions();
     for (int i = m_fixedFileMenuCount; i < items.size(); ++i) {
@@ -922,7 +619,6 @@ void MainWindow::rebuildRecentMenu()
         if (items[i]->parent() == m_fileMenu) items[i]->deleteLater();
     }
     m_fileMenu->addSeparator()->setParent(m_fileMenu);
-    const QStringList entries = m_recent.entries();
     for (auto it = entries.crbegin(); it != entries.crend(); ++it) {
         const QString name = *it;
         QAction* item = m_fileMenu->addAction(QString(name).replace(QLatin1Char('&'), QLatin1String("&&")));
@@ -930,44 +626,6 @@ void MainWindow::rebuildRecentMenu()
         item->setObjectName(QStringLiteral("recentFile"));
         connect(item, &QAction::triggered, this, [this, name] { runCommand([this, name] { loadRecentFile(name); }); });
     }
-    writeRecentList();
-}
-
-void MainWindow::loadRecentFile(const QString& name)
-{
-    if (!QFileInfo(name).isFile()) {
-        m_recent.remove(name);
-        rebuildRecentMenu();
-        prompter().message(QStringLiteral("File no longer exists."), Prompter::Icon::None, Prompter::Ok);
-        if (!m_navigator->selectedFile().isEmpty()) m_navigator->selectFile(m_navigator->selectedFile());
-        return;
-    }
-    if (!saveIfModified()) {
-        showDocumentInNavigator();
-        return;
-    }
-    m_navigator->resetFilter();
-    m_editor->loadFromFile(name);
-    setCurrentFileField(name);
-    m_editor->setModified(false);
-    m_lastOpenedName = name;
-    addToRecent(name);
-    QDir::setCurrent(QFileInfo(name).absolutePath());
-    m_saveInitialName = name;
-    m_openInitialName.clear();
-    setDocumentName(QFileInfo(name).absoluteFilePath());
-    setCaptionSuffix(QStringLiteral("  -") + QDir::toNativeSeparators(m_fileName));
-    m_navigator->relativePathEdit()->setText(
-        relativePathForwardSlash(m_fileName, m_navigator->relativeBase(), QDir::currentPath()));
-    setCurrentFileField(name);
-    m_editor->setModified(false);
-    showDocumentInNavigator();
-}
-
-void MainWindow::writeLastFile()
-{
-    if (m_fileName.isEmpty() || !QFileInfo(m_fileName).isFile() || isImageName(m_fileName)) return;
-    writeSettingsFile(kLastFile, { m_fileName });
 }
 
 // ---- editing aids -------------------------------------------------------------------------
@@ -976,6 +634,15 @@ void MainWindow::goToLine()
 {
     setHtmlTabActive(true);
     EditingAids::goToLine(*m_editor, prompter(), m_lineNumberEdit->text());
+}
+
+void MainWindow::checkSpelling()
+{
+    // The button stays disabled while the check runs, and comes back however the check ends.
+    QAction* check = action(QStringLiteral("a_checkSpelling"));
+    check->setEnabled(false);
+    const auto enable = qScopeGuard([check] { check->setEnabled(true); });
+    ::checkSpelling(*m_editor, prompter(), this);
 }
 
 void MainWindow::showEditorFontDialog()
@@ -998,10 +665,11 @@ void MainWindow::showEditorFontDialog()
         keepingModified([this] { applyEditorFont(); });
     });
     connect(m_fontDialog, &EditorFontDialog::closeRequested, this, [this](const QStringList& store) {
-        runCommand([this, store] { writeSettingsFile(kFontDetails, store); });
+        runCommand([this, store] { SettingsFiles::writeLines(AppDirs::settingsFile(kFontDetails), store); });
         action(QStringLiteral("a_font"))->setEnabled(true);
         m_fontDialog->hide();
         m_fontDialog->deleteLater();
+        m_fontDialog.clear();
     });
     m_fontDialog->adjustSize();
     m_fontDialog->move(geometry().center() - m_fontDialog->rect().center());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/TagInsertion.h"
+#include "main/EditorFontDialog.h"
 #include "shared/SettingsFiles.h"
 #include "shared/WizardState.h"
 
@@ -14,7 +15,8 @@ class BrowserView;
 class ButtonBars;
 class CodeEditor;
 class CommandRegistry;
-#include "main/EditorFontDialog.h"
+class DocumentSession;
+struct MenuTable;
 class EditorModes;
 class FindReplace;
 class HintRouter;
@@ -55,7 +57,6 @@ public:
         "<META NAME=\"DESCRIPTION\" CONTENT=\"EnterDescription\">\r\n<META NAME=\"JAVASCRIPT GENERATOR\" "
         "CONTENT=\"Pelorin\">\r\n\r\n</HEAD>\r\n\r\n<BODY BGCOLOR=\"white\">\r\n<H1>My Heading</H1>\r\n\r\n\r\n\r\n"
         "\r\n\r\n\r\n\r\n</BODY>\r\n</HTML>\r\n \r\n");
-    static inline const QString kOpenFilter = QStringLiteral("HTML Files|*.htm*;*.js|Text Files|*.txt|All Files|*.*");
     static inline const QString kBriefHelpPage = QStringLiteral("brief.htm");
 
     explicit MainWindow(const Services& services, const QStringList& arguments = {}, QWidget* parent = nullptr);
@@ -66,18 +67,21 @@ public:
     Shell& shell() const { return *m_services.shell; }
     BrowserView* browser() const { return m_browser; }
     CommandRegistry& commands() const { return *m_commands; }
+    DocumentSession& session() const { return *m_session; }
+    // A registered command's action; nullptr when there is none or it is only a placeholder.
     QAction* action(const QString& name) const;
-    // Runs an action's command even while the action is disabled (context-menu entries that
-    // are always enabled); false when there is no such action.
+    // Runs a command even while its action is disabled (context-menu entries that are always
+    // enabled); false when there is no such command.
     bool runActionCommand(const QString& name);
     QMenu* fileMenu() const { return m_fileMenu; }
     QMenuBar* fullMenuBar() const { return menuBar(); }
     bool isFullMenuBarShown() const { return m_fullMenusShown; }
     QStringList menuBarTitles() const;
 
-    QString documentFileName() const { return m_fileName; }
+    QString documentFileName() const;
+    // What the Current File Name box shows.
     QString currentFileField() const;
-    QStringList recentFiles() const { return m_recent.entries(); }
+    QStringList recentFiles() const;
     QString editorFontName() const { return m_font.name; }
     QString editorFontSize() const { return m_font.size; }
     WizardState& wizardState() { return m_wizard; }
@@ -97,7 +101,7 @@ public:
     ButtonBars* buttonBars() const { return m_buttonBars; }
     EditorModes* editorModes() const { return m_editorModes; }
 
-    // Document lifecycle.
+    // Document lifecycle (the session's commands with the window's part).
     void openTheFile(const QString& name);
     void openCommand();
     bool save();
@@ -106,25 +110,19 @@ public:
     void newHtmlFile();
     void closeFile();
     void loadRecentFile(const QString& name);
-    // Runs the save-changes question; false when the user cancelled.
     bool saveIfModified();
-    // The prompts other commands run before they rely on the file on disk.
     void warnToSave();
     bool saveBeforeBrowsing();
 
-    // The document in other programs.
-    void openInDefaultBrowser();
-    void sendEmail();
-    void showApplicationsWindow();
     // The brief-help page in the "Preview" tab, when it exists.
     void showBriefHelp();
-
     // Opens the first local file of a drop, whatever the length of its name.
     void openDroppedFiles(const QList<QUrl>& urls);
 
     // Editing aids.
     void goToLine();
     void showEditorFontDialog();
+    void checkSpelling();
 
     // Runs one user command inside the error boundary.
     void runCommand(const std::function<void()>& command);
@@ -139,11 +137,12 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    QAction* makeAction(
-        const QString& name, const QString& caption, const QString& tip, const std::function<void()>& handler);
-    void createActions();
-    void createMenus();
     void createLayout();
+    void createSession();
+    void registerCommands();
+    void createMenus();
+    QMenu* buildMenu(const MenuTable& table);
+    void fillBar(QWidget* bar, const QStringList& names);
     void readSettings();
     void showMenus(bool full);
     void applyEditorFont();
@@ -155,33 +154,15 @@ private:
 
     void setCaptionSuffix(const QString& suffix);
     void setCurrentFileField(const QString& text);
-    void documentOpened(const QString& name);
-    void addToRecent(const QString& name);
-    // The steps after the document was written to a file.
-    void fileWritten(const QString& name);
-    // New, New HTML File and Close: an empty (or template) document without a name.
-    void startUnnamedDocument(const QString& text, bool keepSaveName);
-    void rebuildRecentMenu();
-    void writeRecentList();
-    void writeLastFile();
-    bool isImageName(const QString& name) const;
-    void writeSettingsFile(const QString& name, const QStringList& lines);
-    void setDocumentName(const QString& name);
+    void rebuildRecentMenu(const QStringList& entries);
     // Moves the navigator to the document's directory and selects the document there.
     void showDocumentInNavigator();
-    void createNavigatorCommands();
-    void showFileOperations();
 
     Services m_services;
     QStringList m_arguments;
     bool m_shownOnce = false;
-
-    // The document.
-    QString m_fileName;
-    QString m_lastOpenedName;
-    QString m_saveInitialName;
-    QString m_openInitialName;
-    RecentFiles m_recent;
+    CommandRegistry* m_commands = nullptr;
+    DocumentSession* m_session = nullptr;
     SettingsFiles::EditorFont m_font;
     WizardState m_wizard;
 
@@ -211,8 +192,7 @@ private:
     // Set while the "Preview" tab is shown for something other than the document.
     bool m_quietPreview = false;
 
-    // Commands and menus.
-    CommandRegistry* m_commands = nullptr;
+    // Menus.
     QMenu* m_fileMenu = nullptr;
     QList<QMenu*> m_fullMenus;
     QList<QMenu*> m_reducedMenus;

@@ -48,4 +48,3 @@ struct Snippet {
 // in menu order.
 const QList<Snippet>& snippetTable();
 const Snippet* findSnippet(const QString& name);
-

@@ -7,6 +7,7 @@
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -64,6 +65,10 @@ NavigatorPanel::NavigatorPanel(Prompter& prompter, Shell& shell, QWidget* parent
     FileList* files = fileList();
     connect(files, &QListWidget::currentRowChanged, this, &NavigatorPanel::runSelectionSteps);
     connect(files, &QListWidget::itemClicked, this, &NavigatorPanel::runSelectionSteps);
+    // A right click selects too, and so runs the same steps before its menu shows.
+    connect(files, &QListWidget::itemPressed, this, [this] {
+        if (QApplication::mouseButtons() & Qt::RightButton) runSelectionSteps();
+    });
     connect(files, &QListWidget::itemDoubleClicked, this, [this] {
         if (!selectedFile().isEmpty()) emit fileActivated(selectedFile());
     });

@@ -1,5 +1,8 @@
 #include "navigator/Preview.h"
 
+#include "editor/TextFile.h"
+#include "shared/TempPages.h"
+
 #include "editor/CodeEditor.h"
 #include "navigator/ExternalApps.h"
 #include "navigator/NavigatorPanel.h"
@@ -8,15 +11,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 
 Preview::Preview(
-    CodeEditor& editor, NavigatorPanel& navigator, BrowserView& browser, QLineEdit& currentFileEdit, QObject* parent)
+    CodeEditor& editor, NavigatorPanel& navigator, BrowserView& browser, ShowName showName, QObject* parent)
     : QObject(parent)
     , m_editor(editor)
     , m_navigator(navigator)
     , m_browser(browser)
-    , m_currentFileEdit(currentFileEdit)
+    , m_showName(std::move(showName))
 {
     connect(&m_browser, &BrowserView::navigationComplete, this, &Preview::onNavigationComplete);
 }
@@ -25,17 +27,22 @@ QString Preview::tempFile() const
 {
     const QString document = m_navigator.documentFileName();
     const QString dir = document.isEmpty() ? m_navigator.directory() : QFileInfo(document).absolutePath();
-    return QDir(dir).absoluteFilePath(kTempName);
+    return TempPages::pathFor(QDir(dir).absolutePath(), kTempName);
 }
 
 void Preview::enter()
 {
     const bool named = !m_navigator.documentFileName().isEmpty();
-    m_currentFileEdit.setText(named ? QStringLiteral("Temporary View of ") + m_navigator.relativePath()
-                                    : QStringLiteral("Tempory file: Never Saved"));
+    m_showName(named ? QStringLiteral("Temporary View of ") + m_navigator.relativePath()
+                     : QStringLiteral("Tempory file: Never Saved"));
     const QString path = tempFile();
-    m_editor.saveToFile(path);
+    QStringList lines = m_editor.lines();
+    lines.prepend(TempPages::markerLine(path));
+    TextFormat format = m_editor.textFormat();
+    format.nulAt = -1;
+    writeTextFile(path, lines, format);
     m_written = path;
+    m_shownTemp = QFileInfo(path).fileName();
     m_browser.navigate(path);
 }
 
@@ -44,15 +51,14 @@ void Preview::leave()
     m_editor.setFocus();
     const QString path = m_written.isEmpty() ? tempFile() : m_written;
     m_written.clear();
-    if (QFileInfo::exists(path)) {
-        QFile::remove(path);
+    if (TempPages::removeIfOwn(path)) {
         m_navigator.refreshFiles();
     }
 }
 
 void Preview::showFile(const QString& path)
 {
-    m_currentFileEdit.setText(QStringLiteral("Temporary View of ") + m_navigator.relativePath());
+    m_showName(QStringLiteral("Temporary View of ") + m_navigator.relativePath());
     m_browser.navigate(QFileInfo(path).absoluteFilePath());
 }
 
@@ -60,7 +66,7 @@ void Preview::showImage(const QString& path)
 {
     // QFileInfo gives the path with forward slashes on every system.
     const QString full = QFileInfo(path).absoluteFilePath();
-    m_currentFileEdit.setText(full);
+    m_showName(full);
     m_browser.navigate(full);
     showFile(path);
 }
@@ -71,8 +77,8 @@ void Preview::onNavigationComplete(const QString& url)
     // overwrite the document's name.
     if (m_navigator.isHtmlTabActive()) return;
     const QString text = ExternalApps::locationText(url);
-    if (text.contains(kTempName))
-        m_currentFileEdit.setText(QStringLiteral("Temp View: ") + QFileInfo(m_navigator.documentFileName()).fileName());
+    if (!m_shownTemp.isEmpty() && text.contains(m_shownTemp))
+        m_showName(QStringLiteral("Temp View: ") + QFileInfo(m_navigator.documentFileName()).fileName());
     else
-        m_currentFileEdit.setText(text);
+        m_showName(text);
 }

@@ -6,7 +6,7 @@
 class BrowserView;
 class CodeEditor;
 class NavigatorPanel;
-class QLineEdit;
+#include <functional>
 
 // The "Preview" tab: shows the editor text through a temporary file beside the document, or a
 // file from the navigator, and keeps the current-file box saying what the browser shows. The
@@ -16,7 +16,10 @@ class Preview : public QObject {
 public:
     static inline const QString kTempName = QStringLiteral("1temp.htm");
 
-    Preview(CodeEditor& editor, NavigatorPanel& navigator, BrowserView& browser, QLineEdit& currentFileEdit,
+    // Tells the window what the current-file box should show.
+    using ShowName = std::function<void(const QString& text)>;
+
+    Preview(CodeEditor& editor, NavigatorPanel& navigator, BrowserView& browser, ShowName showName,
         QObject* parent = nullptr);
 
     // "1temp.htm" in the document's directory, or in the navigator's for a never-saved document.
@@ -38,7 +41,8 @@ private:
     CodeEditor& m_editor;
     NavigatorPanel& m_navigator;
     BrowserView& m_browser;
-    QLineEdit& m_currentFileEdit;
+    ShowName m_showName;
     // The file the last entry wrote, so it is the one deleted even if the navigator moved since.
     QString m_written;
+    QString m_shownTemp;
 };

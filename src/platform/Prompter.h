@@ -11,7 +11,8 @@ class QWidget;
 class Prompter {
 public:
     enum class Icon { None, Information, Warning, Error, Confirmation };
-    enum Button { NoButton = 0, Ok = 1, Cancel = 2, Yes = 4, No = 8 };
+    // DefaultNo is a flag beside the buttons: No is the default answer (Enter) instead of the first.
+    enum Button { NoButton = 0, Ok = 1, Cancel = 2, Yes = 4, No = 8, DefaultNo = 16 };
     using Buttons = int;
 
     struct FileDialog {

@@ -59,6 +59,8 @@ Prompter::Button QtPrompter::message(const QString& text, Icon icon, Buttons but
 {
     QMessageBox box(m_parent);
     box.setWindowTitle(caption.isEmpty() ? defaultCaption(icon) : caption);
+    // Messages are plain text: a tag in a message ("<head>") is shown, not read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (icon) {
     case Icon::Information:
@@ -82,6 +84,7 @@ Prompter::Button QtPrompter::message(const QString& text, Icon icon, Buttons but
     if (buttons & Ok) standard |= QMessageBox::Ok;
     if (buttons & Cancel) standard |= QMessageBox::Cancel;
     box.setStandardButtons(standard);
+    if (buttons & DefaultNo) box.setDefaultButton(QMessageBox::No);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Yes;

@@ -1,6 +1,7 @@
 #include "shared/CommandRegistry.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QKeySequence>
 #include <QPointer>
 #include <QWidget>
@@ -46,6 +47,19 @@ QAction* CommandRegistry::addPlaceholder(const QString& name, const QString& cap
     return action;
 }
 
+void CommandRegistry::adopt(QAction* action)
+{
+    const QString name = action->objectName();
+    if (m_actions.contains(name)) {
+        qCritical("Command registered twice: %s", qPrintable(name));
+        Q_ASSERT_X(false, "CommandRegistry::adopt", "command registered twice");
+        return;
+    }
+    m_actions.insert(name, action);
+    m_handlers.insert(name, [action] { action->trigger(); });
+    m_order << name;
+}
+
 bool CommandRegistry::run(const QString& name)
 {
     const auto handler = m_handlers.constFind(name);
@@ -60,7 +74,7 @@ QStringList CommandRegistry::missing(const QStringList& names, const QString& ta
 {
     QStringList absent;
     for (const QString& name : names) {
-        if (name.isEmpty() || name == QLatin1String("-") || name == QLatin1String(">") || name == QLatin1String("<"))
+        if (name.isEmpty() || name == QLatin1String("-") || name.startsWith(u'>') || name == QLatin1String("<"))
             continue;
         if (m_actions.contains(name) || absent.contains(name)) continue;
         absent << name;
@@ -69,6 +83,41 @@ QStringList CommandRegistry::missing(const QStringList& names, const QString& ta
     Q_ASSERT_X(absent.isEmpty(), "CommandRegistry::missing", "a table names an unregistered command");
     return absent;
 }
+
+namespace {
+// Gives the commands back when the window closes (it is hidden, not by the system) or goes.
+class OpenWindowWatch : public QObject {
+public:
+    OpenWindowWatch(QWidget* window, QList<QPointer<QAction>> actions)
+        : QObject(window)
+        , m_actions(std::move(actions))
+    {
+        window->installEventFilter(this);
+    }
+    ~OpenWindowWatch() override { release(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide && !event->spontaneous()) release();
+        if (event->type() == QEvent::Show) hold();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void hold()
+    {
+        for (const QPointer<QAction>& action : std::as_const(m_actions))
+            if (action) action->setEnabled(false);
+    }
+    void release()
+    {
+        for (const QPointer<QAction>& action : std::as_const(m_actions))
+            if (action) action->setEnabled(true);
+    }
+    QList<QPointer<QAction>> m_actions;
+};
+} // namespace
 
 void CommandRegistry::disableWhileOpen(const QStringList& names, QWidget* window)
 {
@@ -79,8 +128,5 @@ void CommandRegistry::disableWhileOpen(const QStringList& names, QWidget* window
             actions << action;
         }
     }
-    connect(window, &QObject::destroyed, this, [actions] {
-        for (const QPointer<QAction>& action : actions)
-            if (action) action->setEnabled(true);
-    });
+    new OpenWindowWatch(window, actions);
 }

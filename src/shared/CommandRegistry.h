@@ -39,6 +39,8 @@ public:
     // A command that a later window will provide: shown, disabled, doing nothing. Names already
     // registered are left as they are.
     QAction* addPlaceholder(const QString& name, const QString& caption);
+    // Registers an action made elsewhere under its object name; running it triggers it.
+    void adopt(QAction* action);
     bool isPlaceholder(const QString& name) const { return m_placeholders.contains(name); }
 
     // nullptr when nobody registered the name.
@@ -51,11 +53,12 @@ public:
     void runGuarded(const std::function<void()>& command);
 
     // The names of a table that nobody registered, each reported (an assertion in debug builds,
-    // a logged error otherwise). Separators ("", "-") and submenu marks (">", "<") are skipped.
+    // a logged error otherwise). Separators ("", "-") and submenu marks (">Caption", "<") are
+    // skipped.
     QStringList missing(const QStringList& names, const QString& table) const;
 
-    // An open-once window: the commands stay disabled while the window exists and come back
-    // when it is destroyed. The window should delete itself on close.
+    // An open-once window: the commands stay disabled while the window is open and come back
+    // when it closes, whichever way (its buttons, Escape, the close box), or is destroyed.
     void disableWhileOpen(const QStringList& names, QWidget* window);
 
 private:

@@ -30,4 +30,8 @@ struct FeatureContext {
     std::function<void()> warnToSave;
     // The save-changes question; false when the user cancelled.
     std::function<bool()> saveIfModified;
+    // Save (Save As for a never-saved document); false when the user cancelled the dialog.
+    std::function<bool()> save;
+    // The question before another program shows the saved file; false when cancelled.
+    std::function<bool()> saveBeforeBrowsing;
 };

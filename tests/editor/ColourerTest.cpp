@@ -1,3 +1,4 @@
+#include "support/QStringPrinter.h"
 #include "editor/CodeEditor.h"
 #include "editor/SyntaxColourer.h"
 
@@ -9,7 +10,6 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
-void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

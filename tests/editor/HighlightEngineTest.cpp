@@ -100,6 +100,7 @@ TEST(HighlightEngine, KeywordsInsideScripts)
         {
             { "function f() {", "[FunctionKeyword:function] f() [Brace:{]" },
             { "If FUNCTION Var", "If FUNCTION Var" },
+            { "functional(x); variable; newer", "functional(x); variable; newer" },
             { "\tvar a=(typeof b)", "\t[Keyword:var] a=([Keyword:typeof] b)" },
             { "x=new Y; x =new Y; x= new Y", "x=new Y; x =new Y; x= [Keyword:new] Y" },
             { "f(a){ f(a) {", "f(a){ f(a) [Brace:{]" },

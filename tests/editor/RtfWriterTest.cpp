@@ -76,6 +76,13 @@ TEST(RtfWriter, AlternateFontEmptyParagraphAndCharactersBeyondAscii)
               "\\par }\r\n");
 }
 
+// Above U+7FFF the code is written as a signed 16-bit number.
+TEST(RtfWriter, CharactersAboveU7fffAreNegative)
+{
+    const QString rtf = rtfForLines(colouredLines({ "\uFF01\u8000" }, false), settings());
+    EXPECT_TRUE(rtf.contains("\\u-255\\'3f\\u-32768\\'3f")) << rtf.toStdString();
+}
+
 TEST(RtfWriter, PlainTextOnly)
 {
     EXPECT_EQ(rtfForLines({ { QStringLiteral("a}"), {} } }, settings()),

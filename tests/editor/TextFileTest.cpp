@@ -1,4 +1,7 @@
 #include "editor/TextFile.h"
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QDir>
 #include "platform/FileError.h"
 
 #include <QFile>
@@ -67,5 +70,128 @@ TEST(TextFile, ReadAndWriteErrorsAreFileErrors)
     QFile f(dir.filePath("x.htm"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("a\r\nb"));
+}
+} // namespace
+
+#include <QBuffer>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+// A device that takes only the first `room` bytes, like a full disk.
+class FullDevice : public QBuffer {
+public:
+    explicit FullDevice(qint64 room)
+        : m_room(room)
+    { }
+
+protected:
+    qint64 writeData(const char* data, qint64 length) override
+    {
+        const qint64 n = std::min(length, m_room - pos());
+        return n <= 0 ? -1 : QBuffer::writeData(data, n);
+    }
+
+private:
+    qint64 m_room;
+};
+
+TEST(TextFileWriteTest, ShortWritesAreFailures)
+{
+    FullDevice device(10);
+    device.open(QIODevice::WriteOnly);
+    EXPECT_FALSE(writeAll(device, QByteArray(100, 'x')));
+    QBuffer roomy;
+    roomy.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(writeAll(roomy, QByteArray(100, 'x')));
+    EXPECT_EQ(roomy.data().size(), 100);
+}
+
+// A file-size limit makes the disk "full" for this process: the old file stays whole.
+TEST(TextFileWriteTest, AFullDiskLeavesTheOldFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("page.htm");
+    writeBytes(path, "old contents");
+    rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = old;
+    limited.rlim_cur = 64 * 1024;
+    setrlimit(RLIMIT_FSIZE, &limited);
+    EXPECT_THROW(writeBytes(path, QByteArray(1024 * 1024, 'x')), FileError);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(readBytes(path), "old contents");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { "page.htm" });
+}
+
+TEST(TextFileWriteTest, AReadOnlyDirectoryIsWrittenInPlace)
+{
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only directories anyway";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("page.htm");
+    writeBytes(path, "old");
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    writeBytes(path, "new");
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(readBytes(path), "new");
+}
+
+TEST(TextFileReadTest, APipeIsRefusedNotWaitedFor)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("pipe");
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    EXPECT_THROW(readBytes(fifo), FileError);
+}
+
+struct RoundTrip {
+    const char* name;
+    QByteArray bytes;
+    QString text;
+    TextFormat::Encoding encoding;
+    bool keepsInvalidBytes;
+};
+
+class RoundTripTest : public ::testing::TestWithParam<RoundTrip> { };
+
+// What is read is written back byte for byte, and a typed character never double-encodes.
+TEST_P(RoundTripTest, KeepsTheBytes)
+{
+    const RoundTrip& c = GetParam();
+    TextFileContent content = decodeText(c.bytes);
+    EXPECT_EQ(content.paragraphs.join('\n'), c.text);
+    EXPECT_EQ(content.format.encoding, c.encoding);
+    EXPECT_EQ(content.format.keepsInvalidBytes, c.keepsInvalidBytes);
+    EXPECT_EQ(encodeText(content.paragraphs, content.format), c.bytes);
+    content.paragraphs.last() += "é";
+    const QByteArray edited = encodeText(content.paragraphs, content.format);
+    EXPECT_EQ(decodeText(edited).paragraphs.join('\n'), c.text + "é");
+}
+
+INSTANTIATE_TEST_SUITE_P(Encodings, RoundTripTest,
+    ::testing::Values(RoundTrip { "Utf16Le", QByteArray("\xFF\xFE" "a\0\r\0\n\0\xE9\0", 10), "a\n\u00E9",
+                          TextFormat::Encoding::Utf16Le, false },
+        RoundTrip { "Utf16Be", QByteArray("\xFE\xFF\0a\0\xE9", 6), "a\u00E9", TextFormat::Encoding::Utf16Be, false },
+        RoundTrip { "StrayByteInUtf8", "caf\xC3\xA9 \x96 na\xC3\xAFve", QString::fromUtf8("café \uF796 naïve"),
+            TextFormat::Encoding::Utf8, true },
+        RoundTrip { "Windows1252", "caf\xE9 \x96", QString::fromUtf8("café –"), TextFormat::Encoding::Windows1252,
+            false }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TextFileReadTest, ANulByteIsRecordedWhereItStandsAndDescribed)
+{
+    const TextFileContent content = decodeText(QByteArray("abc\0def", 7));
+    EXPECT_EQ(content.paragraphs, QStringList { "abc" });
+    EXPECT_EQ(content.format.nulAt, 3);
+    EXPECT_EQ(decodeText("abc").format.nulAt, -1);
+    EXPECT_EQ(content.format.describe(), "UTF-8 CR LF");
+    TextFormat f;
+    f.encoding = TextFormat::Encoding::Windows1252;
+    f.lineBreak = TextFormat::LineBreak::Lf;
+    EXPECT_EQ(f.describe(), "Windows-1252 LF");
+    EXPECT_FALSE(fitsEncoding({ "a", "\u20AC \u4E2D" }, f));
+    EXPECT_TRUE(fitsEncoding({ "a", "\u20AC" }, f));
 }
 } // namespace

@@ -133,6 +133,12 @@ TEST_F(MainWindowTest, RecentFilesListKeepsTheFiveNewestAndIsWrittenWithCrLf)
     EXPECT_EQ(window->documentFileName(), eight[6]);
     EXPECT_EQ(window->windowTitle(), "Dorvane's Pelorin95  -" + eight[6]);
     EXPECT_EQ(recentMenu().value(1), eight[6]);
+
+    // A listed name reopened in another letter case stays one entry.
+    const QString lower = workFile("f3.htm");
+    QFile::rename(upper, lower);
+    window->openTheFile(lower);
+    EXPECT_EQ(recentMenu(), QStringList({ "-", lower, eight[6], eight[5], eight[4] }));
     discard();
 }
 
@@ -154,13 +160,14 @@ TEST_F(MainWindowTest, OpenAsksToSaveChangesAndCancelKeepsTheDocument)
     EXPECT_EQ(editor().text(), "B");
     EXPECT_FALSE(editor().canUndo());
 
-    // The open command: its dialog, and the caption it leaves when cancelled.
+    // The open command: its dialog; cancelled, it leaves the caption as it was.
+    const QString caption = window->windowTitle();
     prompter.expectOpenFile("Open File", std::nullopt);
     trigger("a_open");
     EXPECT_EQ(prompter.lastFileDialog().filter, "HTML Files|*.htm*;*.js|Text Files|*.txt|All Files|*.*");
     EXPECT_EQ(prompter.lastFileDialog().defaultExtension, "htm");
     EXPECT_TRUE(prompter.lastFileDialog().mustExist);
-    EXPECT_EQ(window->windowTitle(), "Dorvane's Pelorin95 - ");
+    EXPECT_EQ(window->windowTitle(), caption);
     discard();
 }
 
@@ -536,6 +543,23 @@ TEST_F(MainWindowTest, EditorFontDialogKeepsTheModifiedFlagAndWritesItsFile)
     dialog->findChild<QPushButton*>("closeButton")->click();
     EXPECT_EQ(readFile(settingsFile("fontDetails.plr")), "Arial\r\n14\r\n");
     EXPECT_TRUE(window->action("a_font")->isEnabled());
+
+    // Escape and the close box end the dialog as "Close" does.
+    for (int way = 0; way < 2; ++way) {
+        QFile::remove(settingsFile("fontDetails.plr"));
+        trigger("a_font");
+        dialog = window->editorFontDialog();
+        ASSERT_NE(dialog, nullptr);
+        if (way == 0)
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        else
+            dialog->close();
+        EXPECT_EQ(readFile(settingsFile("fontDetails.plr")), "Arial\r\n14\r\n") << way;
+        EXPECT_TRUE(window->action("a_font")->isEnabled()) << way;
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(window->editorFontDialog(), nullptr) << way;
+    }
     discard();
 }
 } // namespace

@@ -1,3 +1,4 @@
+#include "support/CaretMarkup.h"
 #include "editor/CodeEditor.h"
 #include "main/SnippetCommands.h"
 #include "main/SnippetTable.h"
@@ -183,13 +184,6 @@ const QList<Case> kCases = {
     { "snippet_promptButton", false, {}, {}, "ab \r\nName1=prompt(\"Enter data\",\"DefaultAnswer\");|\r\nword cd" },
 };
 
-// Editor offset of the '|' marker (line breaks count two) and the text without it.
-std::pair<QString, int> splitCaret(const QString& marked)
-{
-    const qsizetype bar = marked.indexOf(u'|');
-    const QString head = marked.left(bar);
-    return { head + marked.mid(bar + 1), int(head.size()) }; // all breaks here are CR LF already
-}
 
 class SnippetCommandsTest : public ::testing::Test {
 protected:

@@ -6,7 +6,7 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 
 namespace {
 

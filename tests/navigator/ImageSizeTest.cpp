@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "ImageBytes.h"
-#include "QStringPrinter.h"
+#include "support/ImageBytes.h"
+#include "support/QStringPrinter.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+#include "support/CaretMarkup.h"
 #include "navigator/LinkCommands.h"
 #include "navigator/ImageDialog.h"
 #include "navigator/NavigatorPanel.h"
@@ -11,8 +12,8 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
-#include "QStringPrinter.h"
-#include "SiteFixture.h"
+#include "support/QStringPrinter.h"
+#include "support/SiteFixture.h"
 
 namespace {
 
@@ -41,13 +42,7 @@ protected:
         editor.setSelStart(3);
         editor.setSelLength(selection ? 4 : 0);
     }
-    // The text with '|' where the caret is; a selection shows as [ ].
-    QString textWithCaret() const
-    {
-        QString text = editor.text();
-        if (editor.selLength() == 0) return text.insert(editor.selStart(), u'|');
-        return text.insert(editor.selStart() + editor.selLength(), u']').insert(editor.selStart(), u'[');
-    }
+    QString textWithCaret() const { return ::textWithCaret(editor); }
 };
 
 struct CommandCase {

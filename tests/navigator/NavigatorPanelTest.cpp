@@ -5,13 +5,14 @@
 #include "support/ScriptedPrompter.h"
 
 #include <QDir>
+#include <QListWidget>
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "QStringPrinter.h"
-#include "SiteFixture.h"
+#include "support/QStringPrinter.h"
+#include "support/SiteFixture.h"
 
 namespace {
 
@@ -112,6 +113,29 @@ TEST_F(NavigatorPanelTest, SelectionFillsRelativePathTitleAndBuffer)
     select("index.htm");
     EXPECT_EQ(panel.bufferText(), "<HTML><HEAD><TITLE>  Home  </TITLE></HEAD>\r\n<BODY></BODY></HTML>\r\n");
     EXPECT_EQ(panel.selectedFile(), site.path("index.htm"));
+}
+
+// Every way of selecting a file runs the same steps: left and right clicks, the keyboard.
+TEST_F(NavigatorPanelTest, EveryWayOfSelectingAFileRunsTheSteps)
+{
+    panel.resize(300, 600);
+    panel.show();
+    QListWidget* files = panel.fileList();
+    const auto clickOn = [&](const QString& name, Qt::MouseButton button) {
+        const auto found = files->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        files->scrollToItem(found.first());
+        QTest::mouseClick(files->viewport(), button, {}, files->visualItemRect(found.first()).center());
+    };
+    clickOn("about.html", Qt::LeftButton);
+    EXPECT_EQ(panel.titleEdit()->text(), "About us");
+    clickOn("index.htm", Qt::RightButton);
+    EXPECT_EQ(panel.selectedFile(), site.path("index.htm"));
+    EXPECT_EQ(panel.relativePathEdit()->text(), "index.htm");
+    EXPECT_EQ(panel.titleEdit()->text(), "Home");
+    files->setFocus();
+    QTest::keyClick(files, Qt::Key_Up);
+    EXPECT_EQ(panel.relativePathEdit()->text(), QFileInfo(panel.selectedFile()).fileName());
 }
 
 TEST_F(NavigatorPanelTest, PreviewTabAndDirectoryClicks)

@@ -11,7 +11,7 @@
 #include <QToolBar>
 #include <QUrl>
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 
 namespace {
 
@@ -43,6 +43,8 @@ protected:
     }
 };
 
+const QByteArray marker = "<!-- Pelorin95 temporary page: deleted when you return to the editor -->";
+
 TEST_F(PreviewTest, ShowsTheEditedTextThroughATemporaryFileBesideTheDocument)
 {
     start();
@@ -52,7 +54,11 @@ TEST_F(PreviewTest, ShowsTheEditedTextThroughATemporaryFileBesideTheDocument)
     const QString temp = workFile("1temp.htm");
 
     window->setHtmlTabActive(false);
-    EXPECT_EQ(readFile(temp), QByteArray("caf\xe9\r\n<b>new</b>")); // in the document's encoding
+    // In the document's encoding, after the line that marks the page as ours.
+    EXPECT_EQ(readFile(temp), marker + QByteArray("\r\ncaf\xe9\r\n<b>new</b>"));
+    // Listed while it is there, gone from the list on return.
+    window->navigator()->refreshFiles();
+    EXPECT_TRUE(listedFiles().contains("1temp.htm"));
     EXPECT_EQ(browser->navigations, QStringList { temp });
     EXPECT_EQ(window->currentFileField(), "Temp View: page.htm");
     EXPECT_EQ(window->menuBarTitles(), kReducedMenus);
@@ -80,7 +86,7 @@ TEST_F(PreviewTest, NeverSavedDocumentIsPreviewedInTheNavigatorsDirectory)
     editor().setText("<p>new</p>");
 
     window->setHtmlTabActive(false);
-    EXPECT_EQ(readFile(site + "/1temp.htm"), QByteArray("<p>new</p>"));
+    EXPECT_EQ(readFile(site + "/1temp.htm"), marker + QByteArray("\r\n<p>new</p>"));
     EXPECT_FALSE(QFile::exists(workFile("1temp.htm")));
     EXPECT_EQ(window->currentFileField(), "Temp View: ");
 
@@ -92,6 +98,29 @@ TEST_F(PreviewTest, NeverSavedDocumentIsPreviewedInTheNavigatorsDirectory)
     EXPECT_EQ(window->documentFileName(), "");
     EXPECT_TRUE(editor().isModified());
     discard();
+}
+
+// A user's own 1temp.htm is neither overwritten nor deleted; an own page left behind is reused.
+TEST_F(PreviewTest, AUsersOwnPageOfTheSameNameIsNeverTouched)
+{
+    start();
+    writeFile(workFile("1temp.htm"), "mine");
+    writeFile(workFile("1xiv.htm"), "mine too");
+    const QString doc = openDocument("page.htm", "<p>x</p>");
+    window->setHtmlTabActive(false);
+    EXPECT_EQ(browser->navigations, QStringList { workFile("1temp-2.htm") });
+    EXPECT_TRUE(readFile(workFile("1temp-2.htm")).startsWith(marker));
+    window->setHtmlTabActive(true);
+    EXPECT_EQ(readFile(workFile("1temp.htm")), "mine");
+    EXPECT_FALSE(QFile::exists(workFile("1temp-2.htm")));
+
+    writeFile(workFile("1temp.htm"), marker + "\r\nleft by a killed run");
+    window->setHtmlTabActive(false);
+    EXPECT_EQ(browser->navigations.last(), workFile("1temp.htm"));
+    window->setHtmlTabActive(true);
+    EXPECT_FALSE(QFile::exists(workFile("1temp.htm")));
+    discard();
+    EXPECT_EQ(readFile(workFile("1xiv.htm")), "mine too");
 }
 
 TEST_F(PreviewTest, AFailedWriteShowsTheFileErrorAndKeepsTheLastPage)

@@ -111,3 +111,31 @@ TEST(HintRouter, ShowsTheStatusTipUnderTheMouseInTheActiveWindowsHintBox)
     }
 }
 } // namespace
+
+#include <QMessageBox>
+#include <QTimer>
+
+namespace {
+// A message is plain text: "<head>" is shown, not read as markup; DefaultNo makes No the default.
+TEST(QtPrompter, MessagesArePlainTextWithTheDefaultAsked)
+{
+    QtPrompter prompter;
+    Qt::TextFormat format = Qt::RichText;
+    QString shown;
+    QString defaultButton;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        format = box->textFormat();
+        shown = box->text();
+        defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+        box->reject();
+    });
+    const auto answer = prompter.message("Couldn't find the <head> tag.", Prompter::Icon::Warning,
+        Prompter::Yes | Prompter::No | Prompter::DefaultNo);
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(shown, "Couldn't find the <head> tag.");
+    EXPECT_EQ(defaultButton.remove('&'), "No");
+    EXPECT_EQ(answer, Prompter::No); // closing the box answers No when there is no Cancel
+}
+} // namespace

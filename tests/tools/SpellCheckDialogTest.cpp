@@ -1,3 +1,4 @@
+#include "support/QStringPrinter.h"
 #include "tools/SpellCheckDialog.h"
 #include "editor/CodeEditor.h"
 #include "platform/AppDirs.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 QString enUs()
 {

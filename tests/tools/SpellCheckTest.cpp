@@ -1,3 +1,4 @@
+#include "support/QStringPrinter.h"
 #include "tools/SpellCheck.h"
 #include "platform/AppDirs.h"
 #include "platform/FileError.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 // "offset:word offset:word ..."
 QString describe(const QList<SpellWord>& words)

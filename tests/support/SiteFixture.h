@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "ImageBytes.h"
+#include "support/ImageBytes.h"
 
 // A copy of the fixture site in a temporary directory, with handmade images in images/.
 struct SiteFixture {

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+class Prompter;
+class QLineEdit;
+class QPlainTextEdit;
+
+// "Convert HTML to text": strips script blocks and tags from HTML files, decodes a few entities
+// and saves the result as a text file. Never touches the document. Deletes itself when closed.
+class ConvertToTextWindow : public QWidget {
+    Q_OBJECT
+public:
+    static const QString kSaveNow; // "File  has changed. Save now?"
+
+    explicit ConvertToTextWindow(Prompter& prompter, QWidget* parent = nullptr);
+
+    QPlainTextEdit* workText() const { return m_workText; }
+    QLineEdit* fileNameEdit() const { return m_fileNameEdit; }
+
+    void openFile();
+    void convertToText();
+    // Replaces the work text's selection with a whole file, so several files can be joined.
+    void addFile();
+    // False when the user cancelled the dialog.
+    bool saveAs();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool saveAs(const QString& title, const QString& initialPath);
+    // The file-name line's file with ".txt" in place of its extension; empty when it names none.
+    QString textFileName() const;
+
+    Prompter& m_prompter;
+    QLineEdit* m_fileNameEdit;
+    QPlainTextEdit* m_workText;
+};

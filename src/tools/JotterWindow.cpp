@@ -1,0 +1,129 @@
+#include "tools/JotterWindow.h"
+
+#include "platform/CommandBoundary.h"
+#include "platform/Prompter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+const QString JotterWindow::kSaveNow = QStringLiteral("The file has not been saved.\r\nSave now?");
+const QString JotterWindow::kFilter = QStringLiteral("HTML Files|*.htm;*.html;*.?htm*|Text Files|*.txt|All Files|*.*");
+
+JotterWindow::JotterWindow(Prompter& prompter, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
+    , m_prompter(prompter)
+    , m_fileNameEdit(new QLineEdit(QStringLiteral("File has never been saved"), this))
+    , m_notes(new QPlainTextEdit(this))
+{
+    setObjectName("jotterWindow");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Jotter"));
+    resize(560, 420);
+    m_fileNameEdit->setObjectName("fileNameEdit");
+    m_fileNameEdit->setReadOnly(true);
+    m_notes->setObjectName("notes");
+    m_notes->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_notes->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_notes->installEventFilter(this);
+    m_actions = TextAreaActions::make(this, m_notes, QStringLiteral("Select &All"), [this] { clearNotes(); });
+
+    auto* menus = new QMenuBar(this);
+    QMenu* file = menus->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("Open File ..."), this, &JotterWindow::openFile)->setObjectName("openFileAction");
+    file->addAction(QStringLiteral("Save File As ..."), this, [this] { saveFileAs(); })
+        ->setObjectName("saveFileAsAction");
+    file->addAction(QStringLiteral("E&xit"), this, &QWidget::close)->setObjectName("exitAction");
+    m_actions.addTo(menus->addMenu(QStringLiteral("&Edit")));
+
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(new QLabel(QStringLiteral("File Name:"), this));
+    nameRow->addWidget(m_fileNameEdit, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menus);
+    layout->addLayout(nameRow);
+    layout->addWidget(m_notes, 1);
+
+    connect(m_notes, &QWidget::customContextMenuRequested, this, &JotterWindow::showContextMenu);
+}
+
+void JotterWindow::openFile()
+{
+    runCommand(m_prompter, [this] {
+        if (m_notes->document()->isModified()) {
+            const Prompter::Button answer = m_prompter.message(
+                kSaveNow, Prompter::Icon::Warning, Prompter::Yes | Prompter::No | Prompter::Cancel);
+            if (answer == Prompter::Cancel) return;
+            if (answer == Prompter::Yes) saveFileAs();
+        }
+        Prompter::FileDialog dialog { QStringLiteral("Open File"), kFilter, QStringLiteral("htm"),
+            m_fileName.isEmpty() ? QDir::currentPath() : QFileInfo(m_fileName).absolutePath(),
+            m_fileName.isEmpty() ? QString() : QFileInfo(m_fileName).fileName(), false, true };
+        const std::optional<QString> path = m_prompter.openFile(dialog);
+        if (!path) return;
+        m_notes->setPlainText(readLines(*path));
+        m_notes->document()->setModified(false);
+        showFile(*path);
+    });
+}
+
+bool JotterWindow::saveFileAs()
+{
+    bool saved = false;
+    runCommand(m_prompter, [&] {
+        Prompter::FileDialog dialog { QStringLiteral("Save File As"), kFilter, QStringLiteral("htm"),
+            m_fileName.isEmpty() ? QDir::currentPath() : QFileInfo(m_fileName).absolutePath(),
+            m_fileName.isEmpty() ? QString() : QFileInfo(m_fileName).fileName(), true, false };
+        const std::optional<QString> path = m_prompter.saveFile(dialog);
+        if (!path) return;
+        writeLines(*path, m_notes->toPlainText());
+        m_notes->document()->setModified(false);
+        showFile(*path);
+        saved = true;
+    });
+    return saved;
+}
+
+void JotterWindow::clearNotes()
+{
+    // One undo step, so a stray Del can be taken back.
+    QTextCursor cursor(m_notes->document());
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+}
+
+QMenu* JotterWindow::makeContextMenu()
+{
+    auto* menu = new QMenu(this);
+    menu->setObjectName("notesContextMenu");
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    m_actions.addTo(menu);
+    return menu;
+}
+
+void JotterWindow::showContextMenu(const QPoint& position) { makeContextMenu()->popup(m_notes->mapToGlobal(position)); }
+
+void JotterWindow::showFile(const QString& path)
+{
+    m_fileName = path;
+    m_fileNameEdit->setText(QDir::toNativeSeparators(path));
+}
+
+bool JotterWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_notes && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
+            clearNotes();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,106 @@
+#include "shared/CommandRegistry.h"
+#include "main/ButtonBars.h"
+#include "main/EditorModes.h"
+#include "main/MenuTables.h"
+#include "support/MainWindowFixture.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QTest>
+
+namespace {
+
+using CommandRegistryWindowTest = MainWindowFixture;
+
+// Every name that a menu, bar or context menu uses is a registered command.
+TEST_F(CommandRegistryWindowTest, EveryTableNamesRegisteredCommands)
+{
+    MainWindow& w = start({}, false);
+    QList<QPair<QString, QStringList>> tables;
+    for (const MenuTable& t : MenuTables::fullMenuBar() + MenuTables::previewMenuBar())
+        tables << qMakePair(QString::fromLatin1(t.objectName), t.entries);
+    tables << qMakePair(QStringLiteral("toolBar1"), MenuTables::toolBar1())
+           << qMakePair(QStringLiteral("toolBar2"), MenuTables::toolBar2())
+           << qMakePair(QStringLiteral("colourMenu"), MenuTables::colourMenu());
+    for (EditorMode mode : { EditorMode::Html, EditorMode::Standard, EditorMode::JavaScript })
+        tables << qMakePair(QStringLiteral("editor menu %1").arg(int(mode)), EditorModes::commandNames(mode));
+    for (ButtonBars::Bar bar : { ButtonBars::Bar::Html, ButtonBars::Bar::JavaScript }) {
+        QStringList names;
+        for (const ButtonBars::Position& p : ButtonBars::positions(bar))
+            if (*p.command) names << QLatin1String(p.command);
+        tables << qMakePair(QStringLiteral("button bar %1").arg(int(bar)), names);
+    }
+    for (const auto& [table, names] : tables) {
+        EXPECT_FALSE(names.isEmpty()) << table.toStdString();
+        for (const QString& name : names) {
+            if (name == "-" || name.startsWith('>') || name == "<") continue;
+            EXPECT_TRUE(w.commands().contains(name)) << table.toStdString() << ": " << name.toStdString();
+        }
+    }
+    discard();
+}
+
+// The placeholders are shown and disabled; a registered command is never shadowed by one.
+TEST_F(CommandRegistryWindowTest, PlaceholdersAreDisabledAndNeverShadowACommand)
+{
+    MainWindow& w = start({}, false);
+    for (const MenuTables::Placeholder& p : MenuTables::placeholders()) {
+        QAction* a = w.commands().action(p.name);
+        ASSERT_NE(a, nullptr) << p.name;
+        if (w.commands().isPlaceholder(p.name)) {
+            EXPECT_FALSE(a->isEnabled()) << p.name;
+            EXPECT_EQ(a->text(), QString::fromUtf8(p.caption));
+        }
+    }
+    discard();
+}
+
+TEST(CommandRegistryTest, RunsHandlersInsideTheBoundaryEvenWhileDisabled)
+{
+    CommandRegistry registry;
+    QStringList log;
+    registry.setBoundary([&](const std::function<void()>& command) {
+        log << "enter";
+        command();
+        log << "leave";
+    });
+    QAction* a = registry.add("a_x", "&X", "Ctrl+K", "Tip", [&] { log << "run"; });
+    EXPECT_EQ(a->objectName(), "a_x");
+    EXPECT_EQ(a->statusTip(), "Tip");
+    EXPECT_EQ(a->shortcut(), QKeySequence("Ctrl+K"));
+    a->setEnabled(false);
+    EXPECT_TRUE(registry.run("a_x"));
+    EXPECT_EQ(log, (QStringList { "enter", "run", "leave" }));
+    EXPECT_FALSE(registry.run("a_none"));
+}
+
+TEST(CommandRegistryTest, MissingListsUnregisteredNamesOnly)
+{
+    CommandRegistry registry;
+    registry.add("a_x", "X", "", "", [] {});
+    registry.addPlaceholder("a_later", "Later");
+    EXPECT_EQ(registry.missing({ "a_x", "-", ">Sub", "<", "a_later" }, "test"), QStringList {});
+}
+
+// An open-once window gives its commands back however it closes.
+TEST(CommandRegistryTest, OpenOnceCommandComesBackOnEveryWayOfClosing)
+{
+    CommandRegistry registry;
+    QAction* a = registry.add("a_window", "Window", "", "", [] {});
+    QAction* b = registry.add("a_other", "Other", "", "", [] {});
+    for (int way = 0; way < 3; ++way) {
+        auto* window = new QDialog;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        registry.disableWhileOpen({ "a_window", "a_other" }, window);
+        window->show();
+        EXPECT_FALSE(a->isEnabled());
+        EXPECT_FALSE(b->isEnabled());
+        if (way == 0) QTest::keyClick(window, Qt::Key_Escape);
+        if (way == 1) window->close();
+        if (way == 2) delete window;
+        EXPECT_TRUE(a->isEnabled()) << way;
+        EXPECT_TRUE(b->isEnabled()) << way;
+    }
+}
+
+} // namespace

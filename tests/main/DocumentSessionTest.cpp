@@ -1,0 +1,163 @@
+#include "editor/TextFile.h"
+#include "main/DocumentSession.h"
+#include "support/MainWindowFixture.h"
+#include "support/QStringPrinter.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <sys/stat.h>
+
+namespace {
+using Icon = Prompter::Icon;
+constexpr auto YNC = Prompter::Yes | Prompter::No | Prompter::Cancel;
+const QString kChanged = "File has changed. Save now?";
+
+class DocumentSessionTest : public MainWindowFixture {
+protected:
+    QString makeFile(const QString& name, const QByteArray& bytes)
+    {
+        writeFile(workFile(name), bytes);
+        return workFile(name);
+    }
+    QString encodingPanel() const { return window->findChild<QLabel*>("statusPanel4")->text(); }
+};
+
+// Yes to the save question, then Escape in the save dialog: the command stops, the text stays.
+TEST_F(DocumentSessionTest, CancellingTheSaveDialogAfterYesCancelsTheCommand)
+{
+    const QString other = makeFile("other.htm", "other");
+    start();
+    for (const char* command : { "a_new", "a_newHtml", "a_close", "a_open" }) {
+        editor().setText("precious");
+        editor().setModified(true);
+        if (QString(command) == "a_open") prompter.expectOpenFile("Open File", other);
+        prompter.expectMessage(kChanged, Icon::Confirmation, YNC, Prompter::Yes);
+        prompter.expectSaveFile("Save File", std::nullopt);
+        trigger(command);
+        EXPECT_EQ(editor().text(), "precious") << command;
+        EXPECT_TRUE(editor().isModified()) << command;
+    }
+    // The window's close query too.
+    prompter.expectMessage("File  has changed. Save now?", Icon::Confirmation, YNC, Prompter::Yes);
+    prompter.expectSaveFile("Save File", std::nullopt);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    discard();
+}
+
+TEST_F(DocumentSessionTest, ANulByteIsToldAtLoadAndSavingOverTheFileAsksFirst)
+{
+    const QByteArray bytes("abc\0def", 7);
+    const QString name = makeFile("nul.txt", bytes);
+    start();
+    prompter.expectMessage(QDir::toNativeSeparators(name) + " holds a NUL byte: only the text before it is shown.",
+        Icon::Warning, Prompter::Ok, Prompter::Ok);
+    window->openTheFile(name);
+    EXPECT_EQ(editor().text(), "abc");
+    editor().setSelText("x");
+    const QString question = "Saving will cut the file at its first NUL byte (byte 3). Save anyway?";
+    const auto yesNo = Prompter::Yes | Prompter::No | Prompter::DefaultNo;
+    prompter.expectMessage(question, Icon::Warning, yesNo, Prompter::No);
+    trigger("a_save");
+    EXPECT_EQ(readFile(name), bytes);
+    EXPECT_TRUE(editor().isModified());
+    // Saved elsewhere, nothing is asked and the original stays.
+    const QString copy = workFile("copy.txt");
+    prompter.expectSaveFile("Save File", copy);
+    trigger("a_saveAs");
+    EXPECT_EQ(readFile(name), bytes);
+    EXPECT_EQ(readFile(copy), "xabc");
+    discard();
+}
+
+TEST_F(DocumentSessionTest, ImagesOfEveryListedTypeOpenInThePreview)
+{
+    const QString png = makeFile("pic.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    start();
+    editor().setText("kept");
+    editor().setModified(false);
+    window->openTheFile(png);
+    EXPECT_FALSE(window->isHtmlTabActive());
+    EXPECT_EQ(browser->locationUrl(), QUrl::fromLocalFile(png).toString(QUrl::FullyEncoded));
+    EXPECT_EQ(editor().text(), "kept");
+    EXPECT_EQ(window->documentFileName(), "");
+    window->setHtmlTabActive(true);
+    discard();
+}
+
+TEST_F(DocumentSessionTest, Windows1252FilesAskBeforeChangingTheirEncoding)
+{
+    const QByteArray bytes = "caf\xE9";
+    const QString name = makeFile("page.htm", bytes);
+    start();
+    window->openTheFile(name);
+    EXPECT_EQ(encodingPanel(), "Windows-1252 CR LF");
+    editor().setSelStart(editor().charCount());
+    editor().setSelText(QString::fromUtf8(" \u4E2D"));
+    const QString question = QDir::toNativeSeparators(name) + " cannot be saved in Windows-1252. Save as UTF-8?";
+    prompter.expectMessage(question, Icon::Confirmation, Prompter::Yes | Prompter::No, Prompter::No);
+    trigger("a_save");
+    EXPECT_EQ(readFile(name), bytes);
+    EXPECT_TRUE(editor().isModified());
+    prompter.expectMessage(question, Icon::Confirmation, Prompter::Yes | Prompter::No, Prompter::Yes);
+    trigger("a_save");
+    EXPECT_EQ(readFile(name), QString::fromUtf8("café \u4E2D").toUtf8());
+    EXPECT_EQ(encodingPanel(), "UTF-8 CR LF");
+    EXPECT_FALSE(editor().isModified());
+    discard();
+}
+
+// A settings directory that cannot be written: told once, and the document command goes on.
+TEST_F(DocumentSessionTest, AReadOnlySettingsDirectoryNeverStopsADocumentCommand)
+{
+    const QString a = makeFile("a.htm", "A");
+    const QString b = makeFile("b.htm", "B");
+    start();
+    // A directory where the recent list should be makes every write of it fail, even as root.
+    QDir(settings.path()).mkdir(DocumentSession::kRecentList);
+    prompter.expectMessage("Cannot create file \"" + settingsFile(DocumentSession::kRecentList)
+            + "\". Filename refers to a directory",
+        Icon::Error, Prompter::Ok, Prompter::Ok);
+    window->openTheFile(a);
+    EXPECT_EQ(editor().text(), "A");
+    EXPECT_FALSE(editor().isModified());
+    window->openTheFile(b);
+    EXPECT_EQ(editor().text(), "B");
+    EXPECT_FALSE(editor().isModified());
+    discard();
+}
+
+TEST_F(DocumentSessionTest, SaveAsProposesTheLastChosenNameAlsoAfterClose)
+{
+    start();
+    editor().setText("x");
+    const QString first = workFile("first.htm");
+    prompter.expectSaveFile("Save File", first);
+    trigger("a_saveAs");
+    prompter.expectSaveFile("Save File", std::nullopt);
+    trigger("a_saveAs");
+    EXPECT_EQ(prompter.lastFileDialog().initialName, first);
+    trigger("a_close");
+    prompter.expectSaveFile("Save File", std::nullopt);
+    trigger("a_saveAs");
+    EXPECT_EQ(prompter.lastFileDialog().initialName, first);
+    discard();
+}
+
+TEST_F(DocumentSessionTest, TheEditorHasTheFocusAfterOpeningAndAfterReturningToTheHtmlTab)
+{
+    const QString a = makeFile("a.htm", "A");
+    start({ a });
+    window->activateWindow();
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), &editor());
+    window->setHtmlTabActive(false);
+    window->findChild<QLineEdit*>("lineNumberEdit")->setFocus();
+    window->setHtmlTabActive(true);
+    EXPECT_EQ(QApplication::focusWidget(), &editor());
+    trigger("a_new");
+    EXPECT_EQ(QApplication::focusWidget(), &editor());
+    discard();
+}
+} // namespace
