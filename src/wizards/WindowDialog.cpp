@@ -2,7 +2,6 @@
 
 #include "platform/CommandBoundary.h"
 #include "platform/Prompter.h"
-#include "shared/CommandRegistry.h"
 #include "shared/RelativePath.h"
 #include "shared/WizardState.h"
 
@@ -234,9 +233,9 @@ void WindowDialog::getFilename()
 {
     const auto documentFile = [this] { return context().documentFileName ? context().documentFileName() : QString(); };
     if (!QFileInfo::exists(documentFile())
-        && prompter().message(kNotSavedQuestion, Prompter::Icon::Warning, Prompter::Yes | Prompter::No)
-            == Prompter::Yes)
-        context().commands->run(QStringLiteral("a_save"));
+        && prompter().message(kNotSavedQuestion, Prompter::Icon::Warning, Prompter::Yes | Prompter::No) == Prompter::Yes
+        && context().save)
+        context().save();
     const std::optional<QString> file = askForFile();
     if (!file) return;
     // Without a saved document there is nothing to measure from: the full path it is.

@@ -358,12 +358,13 @@ TEST_F(WizardDialogsTest, WindowWizardGetFilenameUnsavedAskedThenRelativeOnceSav
     const QString target = dir.filePath("site/pop/up.htm");
     QDir(dir.path()).mkpath("site/pop");
     int saves = 0;
-    registry.add("a_save", "&Save File ...", "", "", [&] {
+    saveDocument = [&] {
         ++saves;
         QFile file(page);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         documentFile = page;
-    });
+        return true;
+    };
     auto* dialog = open<WindowDialog>("a_windowWizard");
     const QString question
         = "Main file has not been saved, \r\nso I won't be able to compute a relative path. \r\n"

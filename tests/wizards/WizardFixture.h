@@ -48,6 +48,7 @@ protected:
             return browser;
         };
         context.documentFileName = [this] { return documentFile; };
+        context.save = [this] { return saveDocument ? saveDocument() : false; };
         registerWizardCommands(context);
     }
     void TearDown() override
@@ -117,4 +118,5 @@ protected:
     FeatureContext context;
     FakeBrowserView* browser = nullptr;
     QString documentFile;
+    std::function<bool()> saveDocument; // the main window's Save
 };
