@@ -19,7 +19,7 @@ enum class EditorMode { Html, Standard, JavaScript };
 class EditorModes : public QObject {
     Q_OBJECT
 public:
-    // Commands of the wizards; until they exist their entries and buttons stay disabled.
+    // Commands of the wizards that the menus name.
     static inline const QString kFontDialog = QStringLiteral("a_fontDialog");
     static inline const QString kListDialog = QStringLiteral("a_listDialog");
     static inline const QString kTableDialog = QStringLiteral("a_tableDialog");

@@ -28,6 +28,7 @@
 #include "shared/TempPages.h"
 #include "tools/SpellCheckDialog.h"
 #include "tools/ToolCommands.h"
+#include "wizards/WizardCommands.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -280,6 +281,7 @@ void MainWindow::registerCommands()
         m_commands->adopt(snippet);
     m_commands->adopt(m_snippets->promptButtonAction());
     registerToolCommands(context);
+    registerWizardCommands(context);
     m_buttonBars = new ButtonBars(*this);
     // What is not there yet shows, disabled.
     for (const MenuTables::Placeholder& p : MenuTables::placeholders())

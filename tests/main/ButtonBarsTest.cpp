@@ -196,7 +196,7 @@ TEST_F(ButtonBarsTest, EventButtonsCollapseTheSelectionFirst)
 
 TEST_F(ButtonBarsTest, EveryPositionRunsItsCommand)
 {
-    // Caption and command of each position; "" where the command's window is not there yet.
+    // Caption and command of each position; "" for the repeat button.
     const QList<std::pair<QString, QString>> html {
         { "REPEAT LAST", "" },
         { "H1", "snippet_h1" },
@@ -209,7 +209,7 @@ TEST_F(ButtonBarsTest, EveryPositionRunsItsCommand)
         { "HEAD", "snippet_head" },
         { "PRE", "snippet_pre" },
         { "BLOCKQUOTE", "snippet_blockquote" },
-        { "LIST ...", "" },
+        { "LIST ...", "a_listDialog" },
         { "A-LEFT", "snippet_alignLeft" },
         { "A-CENTER", "snippet_alignCentre" },
         { "A-RIGHT", "snippet_alignRight" },
@@ -219,7 +219,7 @@ TEST_F(ButtonBarsTest, EveryPositionRunsItsCommand)
         { "B", "snippet_bold" },
         { "I", "snippet_italic" },
         { "U", "snippet_underline" },
-        { "FONT ...", "" },
+        { "FONT ...", "a_fontDialog" },
         { "FRAME", "snippet_frame" },
         { "ROWS", "snippet_framesetRows" },
         { "COLS", "snippet_framesetCols" },
