@@ -117,18 +117,18 @@ QString expandLink(const QString& link, const QString& pageDirectory)
         bool fromLink;
     };
     QList<Name> names;
-    if (!link.startsWith(u'/')) {
-        for (const QString& name : pageDirectory.split(u'/', Qt::SkipEmptyParts))
-            names.append({ name, false });
-    }
-    for (const QString& name : link.split(u'/', Qt::SkipEmptyParts)) {
-        if (name == u".") continue;
-        if (name == u"..") {
-            if (!names.isEmpty()) names.removeLast();
-            continue;
+    auto add = [&names](const QString& path, bool fromLink) {
+        for (const QString& name : path.split(u'/', Qt::SkipEmptyParts)) {
+            if (name == u".") continue;
+            if (name == u"..") {
+                if (!names.isEmpty()) names.removeLast();
+                continue;
+            }
+            names.append({ name, fromLink });
         }
-        names.append({ name, true });
-    }
+    };
+    if (!link.startsWith(u'/')) add(pageDirectory, false);
+    add(link, true);
     QString path;
     for (const Name& name : names)
         path += u'/' + (name.fromLink ? urlDecode(name.text) : name.text);

@@ -1,0 +1,113 @@
+#include "sitetools/RubbishOperationsWindow.h"
+
+#include "platform/CommandBoundary.h"
+#include "platform/Prompter.h"
+#include "sitetools/Orphans.h"
+#include "sitetools/RubbishWindow.h"
+#include "sitetools/SiteParts.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+RubbishOperationsWindow::RubbishOperationsWindow(RubbishWindow& finder, Prompter& prompter)
+    : QDialog(&finder)
+    , m_finder(finder)
+    , m_prompter(prompter)
+    , m_list(new QListWidget(this))
+    , m_selectedName(new QLineEdit(this))
+{
+    setObjectName("rubbishOperationsWindow");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Remove orphans. "));
+    m_list->setObjectName("orphansList");
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_selectedName->setObjectName("selectedNameEdit");
+    m_selectedName->setReadOnly(true);
+    auto* moveAllButton = new QPushButton(QStringLiteral("Move All "), this);
+    moveAllButton->setObjectName("moveAllButton");
+    auto* moveSelectedButton = new QPushButton(QStringLiteral("Move Selected"), this);
+    moveSelectedButton->setObjectName("moveSelectedButton");
+    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
+    closeButton->setObjectName("closeButton");
+    for (QPushButton* button : { moveAllButton, moveSelectedButton, closeButton })
+        button->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(moveAllButton);
+    buttons->addWidget(moveSelectedButton);
+    buttons->addStretch();
+    buttons->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(
+        labelled(QStringLiteral("Select a file in the box below to view its full name"), m_list, this), 1);
+    layout->addWidget(labelled(QStringLiteral("Selected filename"), m_selectedName, this));
+    layout->addLayout(buttons);
+
+    connect(m_list, &QListWidget::itemClicked, this,
+        [this](QListWidgetItem* item) { m_selectedName->setText(item->text()); });
+    connect(moveAllButton, &QPushButton::clicked, this, &RubbishOperationsWindow::moveAll);
+    connect(moveSelectedButton, &QPushButton::clicked, this, &RubbishOperationsWindow::moveSelected);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void RubbishOperationsWindow::start()
+{
+    m_list->addItems(m_finder.orphans());
+    const int row = m_finder.selectedOrphan();
+    if (row >= 0 && row < m_list->count()) {
+        m_list->setCurrentRow(row);
+        m_selectedName->setText(m_list->item(row)->text());
+    }
+    setWindowModality(Qt::ApplicationModal);
+    show();
+}
+
+bool RubbishOperationsWindow::move(const QList<int>& rows)
+{
+    return runCommand(m_prompter, [&] {
+        for (int row : rows)
+            moveToRubbish(m_list->item(row)->text(), m_finder.baseDirectory());
+    });
+}
+
+void RubbishOperationsWindow::moveAll()
+{
+    if (m_prompter.message(
+            QStringLiteral("Shall I move all orphan files"), Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No)
+        != Prompter::Yes)
+        return;
+    QList<int> rows;
+    for (int row = 0; row < m_list->count(); ++row)
+        rows << row;
+    if (!move(rows)) return;
+    m_list->clear();
+    m_finder.setOrphans({});
+}
+
+void RubbishOperationsWindow::moveSelected()
+{
+    QList<int> rows;
+    for (int row = 0; row < m_list->count(); ++row)
+        if (m_list->item(row)->isSelected()) rows << row;
+    if (!move(rows)) return;
+    for (int i = int(rows.size()) - 1; i >= 0; --i)
+        delete m_list->takeItem(rows[i]);
+    QStringList left;
+    for (int row = 0; row < m_list->count(); ++row)
+        left << m_list->item(row)->text();
+    m_finder.setOrphans(left);
+}
+
+void RubbishOperationsWindow::closeEvent(QCloseEvent* event)
+{
+    QStringList left;
+    for (int row = 0; row < m_list->count(); ++row)
+        left << m_list->item(row)->text();
+    m_finder.setOrphans(left);
+    QDialog::closeEvent(event);
+}
