@@ -29,6 +29,12 @@ const QString kExtensions[] = { "htm", "html", "css", "js", "gif", "jpg", "jpeg"
 // by a dot; -1 when none does.
 int extensionBefore(const QString& text, qsizetype end)
 {
+    // Most quotes end other values: a quick look at the last letter and where the dot would be.
+    if (end < 3) return -1;
+    const char16_t last = text[end - 1].unicode() | 0x20;
+    if (last != u'm' && last != u'l' && last != u's' && last != u'f' && last != u'g') return -1;
+    if (text[end - 3] != u'.' && text[end - 4 < 0 ? 0 : end - 4] != u'.' && text[end - 5 < 0 ? 0 : end - 5] != u'.')
+        return -1;
     for (int e = 0; e < int(std::size(kExtensions)); ++e) {
         const QString& ext = kExtensions[e];
         const qsizetype start = end - ext.size();
@@ -63,7 +69,7 @@ private:
     qsizetype m_extra = 0;
 };
 
-bool skipped(const QString& link)
+bool skipped(QStringView link)
 {
     static const QString kSkips[] = { "http", "#", "mailto", "javascript:", "(" };
     return std::any_of(std::begin(kSkips), std::end(kSkips), [&](const QString& s) { return link.contains(s); });
@@ -110,32 +116,37 @@ QString urlDecode(const QString& text)
     return out;
 }
 
-QString expandLink(const QString& link, const QString& pageDirectory)
+QString expandLink(QStringView link, QStringView pageDirectory)
 {
-    struct Name {
-        QString text;
-        bool fromLink;
-    };
-    QList<Name> names;
-    auto add = [&names](const QString& path, bool fromLink) {
-        for (const QString& name : path.split(u'/', Qt::SkipEmptyParts)) {
-            if (name == u".") continue;
+    // The link's names always end the path; only they are decoded, once the path is expanded.
+    QString path;
+    path.reserve(pageDirectory.size() + link.size() + 1);
+    qsizetype linkStart = 0;
+    auto add = [&](QStringView names) {
+        for (qsizetype from = 0; from <= names.size();) {
+            qsizetype end = names.indexOf(u'/', from);
+            if (end < 0) end = names.size();
+            const QStringView name = names.mid(from, end - from);
             if (name == u"..") {
-                if (!names.isEmpty()) names.removeLast();
-                continue;
+                path.truncate(std::max<qsizetype>(path.lastIndexOf(u'/'), 0));
+                linkStart = std::min(linkStart, path.size());
+            } else if (!name.isEmpty() && name != u".") {
+                path += u'/';
+                path += name;
             }
-            names.append({ name, fromLink });
+            from = end + 1;
         }
     };
-    if (!link.startsWith(u'/')) add(pageDirectory, false);
-    add(link, true);
-    QString path;
-    for (const Name& name : names)
-        path += u'/' + (name.fromLink ? urlDecode(name.text) : name.text);
-    return path.isEmpty() ? QStringLiteral("/") : path;
+    if (!link.startsWith(u'/')) add(pageDirectory);
+    linkStart = path.size();
+    add(link);
+    if (path.isEmpty()) return QStringLiteral("/");
+    const QStringView own = QStringView(path).mid(linkStart);
+    if (own.contains(u'%') || own.contains(u'+')) return path.left(linkStart) + urlDecode(own.toString());
+    return path;
 }
 
-bool checkTheFile(const QString& link, const QString& pageDirectory, const SiteIndex& index)
+bool checkTheFile(QStringView link, QStringView pageDirectory, const SiteIndex& index)
 {
     return !link.contains(u':') && index.contains(expandLink(link, pageDirectory));
 }
@@ -158,8 +169,8 @@ LinkCheck findBrokenLinks(const QString& text, const QString& pageDirectory, con
         if (open < 0) continue;
         const int extension = extensionBefore(text, quote);
         if (extension < 0) continue;
-        const QString link = text.mid(open + 1, quote - open - 1);
-        if (verifying) *verifying = link;
+        const QStringView link = QStringView(text).mid(open + 1, quote - open - 1);
+        if (verifying) *verifying = link.toString();
         if (progress && !progress(open + 1, text.size())) {
             check.stopped = true;
             break;
@@ -167,7 +178,7 @@ LinkCheck findBrokenLinks(const QString& text, const QString& pageDirectory, con
         if (skipped(link)) continue;
         ++check.examined;
         if (!checkTheFile(link, pageDirectory, index))
-            broken.push_back({ extension, { link, offsets.offset(open + 1) } });
+            broken.push_back({ extension, { link.toString(), offsets.offset(open + 1) } });
     }
     std::stable_sort(
         broken.begin(), broken.end(), [](const Found& a, const Found& b) { return a.extension < b.extension; });

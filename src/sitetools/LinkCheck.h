@@ -34,11 +34,11 @@ QString urlDecode(const QString& text);
 
 // The link made a full path against the page's directory: "." and ".." resolved, a leading
 // "/" starting at the root; then the link's own part decoded (never the directory's).
-QString expandLink(const QString& link, const QString& pageDirectory);
+QString expandLink(QStringView link, QStringView pageDirectory);
 
 // A link is good when its expanded path is a file of the site, letter case included, and it
 // holds no ":".
-bool checkTheFile(const QString& link, const QString& pageDirectory, const SiteIndex& index);
+bool checkTheFile(QStringView link, QStringView pageDirectory, const SiteIndex& index);
 
 struct LinkCheck {
     QList<FoundLink> broken; // by extension (htm, html, css, js, gif, jpg, jpeg), then text order

@@ -202,11 +202,23 @@ OrphanScan findOrphans(const QString& base, const QStringList& pages, const QStr
     }
     const NameFinder finder(names);
 
-    // References from the current page's directory, made when first needed.
-    QString directory;
-    std::vector<QString> references(count);
-    std::vector<int> madeFor(count, -1);
-    int directoryNumber = -1;
+    // Every candidate's directory part (the path without its name), numbered.
+    QHash<QString, int> directoryIds;
+    std::vector<int> directoryOfCandidate(count, -1);
+    std::vector<int> nameLength(count, 0);
+    for (qsizetype c = 0; c < count; ++c) {
+        const QString& path = everyFile[c];
+        nameLength[c] = int(fileNameOf(path).size());
+        const QString directory = path.left(path.size() - nameLength[c]);
+        directoryOfCandidate[c]
+            = *directoryIds.insert(directory, directoryIds.value(directory, int(directoryIds.size())));
+    }
+    // The part of a reference before the name depends only on the two directories: made once per
+    // directory pair, for the directory of the pages being searched.
+    std::vector<QString> prefixes(directoryIds.size());
+    std::vector<int> prefixMadeFor(directoryIds.size(), -1);
+    QString pageDirectory;
+    int pageDirectoryNumber = -1;
 
     for (qsizetype k = 0; k < pages.size(); ++k) {
         if (progress && !progress(k, pages.size())) {
@@ -216,24 +228,28 @@ OrphanScan findOrphans(const QString& base, const QStringList& pages, const QStr
         const QString page = base + pages[k];
         const QString text = read(page);
         ++scan.pagesSearched;
-        if (directoryOf(page) != directory) {
-            directory = directoryOf(page);
-            ++directoryNumber;
+        if (directoryOf(page) != pageDirectory) {
+            pageDirectory = directoryOf(page);
+            ++pageDirectoryNumber;
         }
-        auto referenceOf = [&](int c) -> const QString& {
-            if (madeFor[c] != directoryNumber) {
-                references[c] = reference(page, everyFile[c]);
-                madeFor[c] = directoryNumber;
+        auto prefixOf = [&](int c) -> const QString& {
+            const int d = directoryOfCandidate[c];
+            if (prefixMadeFor[d] != pageDirectoryNumber) {
+                const QString ref = reference(page, everyFile[c]);
+                prefixes[d] = ref.left(ref.size() - nameLength[c]);
+                prefixMadeFor[d] = pageDirectoryNumber;
             }
-            return references[c];
+            return prefixes[d];
         };
         const QStringView view(text);
         finder.find(text, [&](int id, qsizetype end) {
             std::vector<int>& group = groups[id];
             for (size_t i = 0; i < group.size();) {
-                const QString& ref = referenceOf(group[i]);
-                if (ref.size() <= end && view.mid(end - ref.size(), ref.size()) == ref) {
-                    referenced[group[i]] = true;
+                const int c = group[i];
+                const QString& prefix = prefixOf(c);
+                const qsizetype start = end - nameLength[c] - prefix.size();
+                if (start >= 0 && view.mid(start, prefix.size()) == prefix) {
+                    referenced[c] = true;
                     group[i] = group.back();
                     group.pop_back();
                 } else {
@@ -242,8 +258,9 @@ OrphanScan findOrphans(const QString& base, const QStringList& pages, const QStr
             }
         });
         for (size_t i = 0; i < withoutDot.size();) {
-            if (text.contains(referenceOf(withoutDot[i]))) {
-                referenced[withoutDot[i]] = true;
+            const int c = withoutDot[i];
+            if (text.contains(prefixOf(c) + everyFile[c].right(nameLength[c]))) {
+                referenced[c] = true;
                 withoutDot[i] = withoutDot.back();
                 withoutDot.pop_back();
             } else {
