@@ -290,10 +290,10 @@ QString rubbishDirectory(const QString& base)
     return parent + name + QStringLiteral("Rubbish/");
 }
 
-bool moveToRubbish(const QString& file, const QString& base)
+QString moveToRubbish(const QString& file, const QString& base)
 {
     const QFileInfo info(file);
-    if (!info.exists() && !info.isSymLink()) return false;
+    if (!info.exists() && !info.isSymLink()) return {};
     const QString relative = webby(extractRelativePath(directoryWithSlash(base) + QStringLiteral("index.html"), file));
     const QString rubbish = rubbishDirectory(directoryWithSlash(base));
     const QString relativeDirectory = relative.left(relative.lastIndexOf(u'/') + 1);
@@ -310,5 +310,37 @@ bool moveToRubbish(const QString& file, const QString& base)
         throw FileError(
             QStringLiteral("Cannot move file \"%1\" to \"%2\". %3")
                 .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(destination), source.errorString()));
-    return true;
+    return destination;
+}
+
+QByteArray moveLogText(const QList<RubbishMove>& moves)
+{
+    QByteArray text;
+    for (const RubbishMove& move : moves)
+        text += move.to.toUtf8() + '\t' + move.from.toUtf8() + "\r\n";
+    return text;
+}
+
+QList<RubbishMove> parseMoveLog(const QByteArray& text)
+{
+    QList<RubbishMove> moves;
+    for (QByteArray line : text.split('\n')) {
+        if (line.endsWith('\r')) line.chop(1);
+        const QList<QByteArray> parts = line.split('\t');
+        if (parts.size() == 2) moves.append({ QString::fromUtf8(parts[1]), QString::fromUtf8(parts[0]) });
+    }
+    return moves;
+}
+
+QList<RubbishMove> restoreMoves(const QList<RubbishMove>& moves)
+{
+    QList<RubbishMove> left;
+    for (qsizetype i = moves.size() - 1; i >= 0; --i) {
+        const RubbishMove& move = moves[i];
+        const bool free = !QFileInfo::exists(move.from) && !QFileInfo(move.from).isSymLink();
+        if (!free || !QFileInfo::exists(move.to) || !QDir().mkpath(QFileInfo(move.from).path())
+            || !QFile::rename(move.to, move.from))
+            left.prepend(move);
+    }
+    return left;
 }

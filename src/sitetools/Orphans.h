@@ -38,6 +38,19 @@ QString extractThisDirectory(const QString& base);
 QString rubbishDirectory(const QString& base);
 
 // Moves a file of the site to the same place under the Rubbish directory, making the
-// directories it needs; never overwrites. Returns false when the file is not there any more.
-// Throws FileError "Cannot create " + directory, or with the file layer's message.
-bool moveToRubbish(const QString& file, const QString& base);
+// directories it needs; never overwrites. Returns where it went, or nothing when the file is not
+// there any more. Throws FileError "Cannot create " + directory, or with the file layer's message.
+QString moveToRubbish(const QString& file, const QString& base);
+
+// A file moved aside: where it was and where it went.
+struct RubbishMove {
+    QString from;
+    QString to;
+    bool operator==(const RubbishMove&) const = default;
+};
+// The moves as the log keeps them (one "to<TAB>from" line each, CR LF) and back.
+QByteArray moveLogText(const QList<RubbishMove>& moves);
+QList<RubbishMove> parseMoveLog(const QByteArray& text);
+// Moves files back where their places are free, the last move first, making directories as
+// needed; returns the moves that could not be undone.
+QList<RubbishMove> restoreMoves(const QList<RubbishMove>& moves);

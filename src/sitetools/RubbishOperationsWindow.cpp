@@ -1,12 +1,16 @@
 #include "sitetools/RubbishOperationsWindow.h"
 
+#include "editor/TextFile.h"
+#include "platform/AppDirs.h"
 #include "platform/CommandBoundary.h"
 #include "platform/Prompter.h"
 #include "sitetools/Orphans.h"
 #include "sitetools/RubbishWindow.h"
 #include "sitetools/SiteParts.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +24,8 @@ RubbishOperationsWindow::RubbishOperationsWindow(RubbishWindow& finder, Prompter
     , m_prompter(prompter)
     , m_list(new QListWidget(this))
     , m_selectedName(new QLineEdit(this))
+    , m_rememberMoves(new QCheckBox(QStringLiteral("Remember the moves, so that they can be restored"), this))
+    , m_restoreButton(new QPushButton(QStringLiteral("Restore moved files"), this))
 {
     setObjectName("rubbishOperationsWindow");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -34,7 +40,11 @@ RubbishOperationsWindow::RubbishOperationsWindow(RubbishWindow& finder, Prompter
     moveSelectedButton->setObjectName("moveSelectedButton");
     auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
     closeButton->setObjectName("closeButton");
-    for (QPushButton* button : { moveAllButton, moveSelectedButton, closeButton })
+    m_rememberMoves->setObjectName("rememberMovesBox");
+    m_restoreButton->setObjectName("restoreButton");
+    m_restoreButton->setStatusTip(QStringLiteral("Move the files of the last remembered moves back into the site"));
+    m_restoreButton->setEnabled(QFile::exists(moveLogFile()));
+    for (QPushButton* button : { moveAllButton, moveSelectedButton, closeButton, m_restoreButton })
         button->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;
@@ -47,13 +57,21 @@ RubbishOperationsWindow::RubbishOperationsWindow(RubbishWindow& finder, Prompter
         labelled(QStringLiteral("Select a file in the box below to view its full name"), m_list, this), 1);
     layout->addWidget(labelled(QStringLiteral("Selected filename"), m_selectedName, this));
     layout->addLayout(buttons);
+    auto* restoreRow = new QHBoxLayout;
+    restoreRow->addWidget(m_rememberMoves);
+    restoreRow->addStretch();
+    restoreRow->addWidget(m_restoreButton);
+    layout->addLayout(restoreRow);
 
     connect(m_list, &QListWidget::itemClicked, this,
         [this](QListWidgetItem* item) { m_selectedName->setText(item->text()); });
     connect(moveAllButton, &QPushButton::clicked, this, &RubbishOperationsWindow::moveAll);
     connect(moveSelectedButton, &QPushButton::clicked, this, &RubbishOperationsWindow::moveSelected);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_restoreButton, &QPushButton::clicked, this, &RubbishOperationsWindow::restoreMoved);
 }
+
+QString RubbishOperationsWindow::moveLogFile() { return AppDirs::settingsFile(QStringLiteral("rubbishmoves.plr")); }
 
 void RubbishOperationsWindow::start()
 {
@@ -69,10 +87,20 @@ void RubbishOperationsWindow::start()
 
 bool RubbishOperationsWindow::move(const QList<int>& rows)
 {
-    return runCommand(m_prompter, [&] {
-        for (int row : rows)
-            moveToRubbish(m_list->item(row)->text(), m_finder.baseDirectory());
+    const bool remember = m_rememberMoves->isChecked();
+    const bool moved = runCommand(m_prompter, [&] {
+        for (int row : rows) {
+            const QString from = m_list->item(row)->text();
+            const QString to = moveToRubbish(from, m_finder.baseDirectory());
+            if (remember && !to.isEmpty()) m_moves.append({ from, to });
+        }
     });
+    // This session's moves replace the last session's, also when a move failed half way.
+    if (remember && !m_moves.isEmpty()) {
+        runCommand(m_prompter, [this] { writeBytes(moveLogFile(), moveLogText(m_moves)); });
+        m_restoreButton->setEnabled(true);
+    }
+    return moved;
 }
 
 void RubbishOperationsWindow::moveAll()
@@ -101,6 +129,27 @@ void RubbishOperationsWindow::moveSelected()
     for (int row = 0; row < m_list->count(); ++row)
         left << m_list->item(row)->text();
     m_finder.setOrphans(left);
+}
+
+void RubbishOperationsWindow::restoreMoved()
+{
+    runCommand(m_prompter, [this] {
+        const QList<RubbishMove> moves = parseMoveLog(readBytes(moveLogFile()));
+        const QList<RubbishMove> left = restoreMoves(moves);
+        for (const RubbishMove& move : moves)
+            if (!left.contains(move)) m_list->addItem(move.from);
+        if (left.isEmpty())
+            QFile::remove(moveLogFile());
+        else
+            writeBytes(moveLogFile(), moveLogText(left));
+        m_moves = left;
+        m_restoreButton->setEnabled(!left.isEmpty());
+        QString text = QStringLiteral("Files moved back: ") + QString::number(moves.size() - left.size()) + u'.';
+        if (!left.isEmpty())
+            text += QStringLiteral("\r\nFiles left in the Rubbish directory, their places being taken: ")
+                + QString::number(left.size()) + u'.';
+        m_prompter.message(text, Prompter::Icon::Information, Prompter::Ok);
+    });
 }
 
 void RubbishOperationsWindow::closeEvent(QCloseEvent* event)

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "sitetools/Orphans.h"
+
 #include <QDialog>
 
 class Prompter;
+class QCheckBox;
 class QLineEdit;
+class QPushButton;
 class QListWidget;
 class RubbishWindow;
 
@@ -17,9 +21,16 @@ public:
     void start();
     void moveAll();
     void moveSelected();
+    // Moves the files of the last remembered session back where their places are free.
+    void restoreMoved();
+
+    // Where the moves of the last session are remembered, when the user asks for it.
+    static QString moveLogFile();
 
     QListWidget* orphansList() const { return m_list; }
     QLineEdit* selectedNameEdit() const { return m_selectedName; }
+    QCheckBox* rememberMovesBox() const { return m_rememberMoves; }
+    QPushButton* restoreButton() const { return m_restoreButton; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -32,4 +43,7 @@ private:
     Prompter& m_prompter;
     QListWidget* m_list;
     QLineEdit* m_selectedName;
+    QCheckBox* m_rememberMoves;
+    QPushButton* m_restoreButton;
+    QList<RubbishMove> m_moves; // this session's, when remembered
 };

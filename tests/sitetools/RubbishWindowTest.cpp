@@ -3,6 +3,7 @@
 #include "sitetools/RubbishOperationsWindow.h"
 #include "sitetools/SiteToolCommands.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -232,6 +233,38 @@ TEST_F(RubbishTest, ClosingTheMoveDialogHandsTheListBack)
     operations->close();
     settle();
     EXPECT_EQ(orphans->count(), 3);
+}
+
+TEST_F(RubbishTest, RememberedMovesAreRestored)
+{
+    QFile::remove(RubbishOperationsWindow::moveLogFile());
+    chooseSite();
+    window->start();
+    window->moveAction()->trigger();
+    RubbishOperationsWindow* operations = window->operationsWindow();
+    ASSERT_NE(operations, nullptr);
+    EXPECT_FALSE(operations->rememberMovesBox()->isChecked());
+    EXPECT_FALSE(operations->restoreButton()->isEnabled());
+    operations->rememberMovesBox()->setChecked(true);
+    const QStringList all = texts(operations->orphansList());
+    prompter.expectMessage(
+        "Shall I move all orphan files", Icon::Confirmation, Prompter::Yes | Prompter::No, Prompter::Yes);
+    child<QPushButton>(operations, "moveAllButton")->click();
+    EXPECT_TRUE(operations->restoreButton()->isEnabled());
+    write("b.htm", "taken");
+
+    prompter.expectMessage("Files moved back: 3.\r\nFiles left in the Rubbish directory, their places being taken: 1.",
+        Icon::Information, Prompter::Ok, Prompter::Ok);
+    operations->restoreButton()->click();
+    for (const QString& path : all)
+        EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
+    EXPECT_EQ(read(base + "b.htm"), "taken");
+    EXPECT_TRUE(QFile::exists(top + "siteRubbish/b.htm"));
+    EXPECT_EQ(operations->orphansList()->count(), 3);
+    operations->close();
+    settle();
+    EXPECT_EQ(orphans->count(), 3);
+    QFile::remove(RubbishOperationsWindow::moveLogFile());
 }
 
 // ---- ALT texts

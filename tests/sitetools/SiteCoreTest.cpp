@@ -363,13 +363,13 @@ TEST(Orphans, RubbishDirectory)
 TEST(Orphans, MovingKeepsTheTreeAndNeverOverwrites)
 {
     SiteBuilder site({ { "old.htm", "old" }, { "img/pic.gif", "pic" }, { "img/deep/x.gif", "x" } });
-    EXPECT_TRUE(moveToRubbish(site.path("old.htm"), site.base));
-    EXPECT_TRUE(moveToRubbish(site.path("img/deep/x.gif"), site.base));
     const QString rubbish = site.top + "siteRubbish/";
+    EXPECT_EQ(moveToRubbish(site.path("old.htm"), site.base), rubbish + "old.htm");
+    EXPECT_EQ(moveToRubbish(site.path("img/deep/x.gif"), site.base), rubbish + "img/deep/x.gif");
     EXPECT_FALSE(site.exists("old.htm"));
     EXPECT_TRUE(QFileInfo::exists(rubbish + "old.htm"));
     EXPECT_TRUE(QFileInfo::exists(rubbish + "img/deep/x.gif"));
-    EXPECT_FALSE(moveToRubbish(site.path("gone.gif"), site.base));
+    EXPECT_EQ(moveToRubbish(site.path("gone.gif"), site.base), "");
 
     site.write("old.htm", "new");
     try {
@@ -384,6 +384,23 @@ TEST(Orphans, MovingKeepsTheTreeAndNeverOverwrites)
     QFile kept(rubbish + "old.htm");
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), "old");
+}
+
+TEST(Orphans, MovesAreRestoredWherePlacesAreFree)
+{
+    SiteBuilder site({ { "a.htm", "a" }, { "img/pic.gif", "pic" }, { "b.htm", "b" } });
+    QList<RubbishMove> moves;
+    for (const QString& name : { "a.htm", "img/pic.gif", "b.htm" })
+        moves.append({ site.path(name), moveToRubbish(site.path(name), site.base) });
+    EXPECT_EQ(parseMoveLog(moveLogText(moves)), moves);
+    QDir(site.path("img")).removeRecursively();
+    site.write("b.htm", "new b");
+    const QList<RubbishMove> left = restoreMoves(moves);
+    EXPECT_EQ(left, QList<RubbishMove> { moves[2] });
+    EXPECT_EQ(site.read("a.htm"), "a");
+    EXPECT_EQ(site.read("img/pic.gif"), "pic");
+    EXPECT_EQ(site.read("b.htm"), "new b");
+    EXPECT_TRUE(QFileInfo::exists(moves[2].to));
 }
 
 TEST(Orphans, ARootBaseIsRefused)
