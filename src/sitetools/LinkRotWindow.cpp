@@ -221,8 +221,10 @@ void LinkRotWindow::tell(const QString& text) { m_prompter.message(text, Prompte
 
 void LinkRotWindow::setStatus(const QString& text, bool red)
 {
-    m_statusLabel->setText(text);
-    m_statusLabel->setStyleSheet(red ? QStringLiteral("color: red") : QString());
+    // Set only on a change: a check of a whole site passes here once a page.
+    if (m_statusLabel->text() != text) m_statusLabel->setText(text);
+    const QString style = red ? QStringLiteral("color: red") : QString();
+    if (m_statusLabel->styleSheet() != style) m_statusLabel->setStyleSheet(style);
 }
 
 QString LinkRotWindow::currentFile() const { return m_currentFileEdit->text(); }
@@ -231,8 +233,10 @@ void LinkRotWindow::setCurrentFile(const QString& path) { m_currentFileEdit->set
 
 void LinkRotWindow::updateSaveColour()
 {
-    m_saveRed = m_pane->editor()->isModified();
-    m_saveButton->setStyleSheet(m_saveRed ? QStringLiteral("color: red") : QString());
+    const bool red = m_pane->editor()->isModified();
+    if (red == m_saveRed) return;
+    m_saveRed = red;
+    m_saveButton->setStyleSheet(red ? QStringLiteral("color: red") : QString());
 }
 
 void LinkRotWindow::selectPageRow(int row)
@@ -328,7 +332,7 @@ bool LinkRotWindow::findBrokenOnPage()
         setCurrentFile(m_base + m_site.pages[row]);
         m_cancel->setWindowTitle(currentFile());
         showBrokenLinks({});
-        m_points.start();
+        if (!m_busy) m_points.start();
         const LinkCheck result = check(m_pane->editor()->text(), currentFile());
         showBrokenLinks(result.broken);
         m_pane->editor()->setSelStart(0);
@@ -440,6 +444,7 @@ void LinkRotWindow::checkSite()
         }
     } done { this };
     if (m_base.isEmpty()) tell(QStringLiteral("Please select a base directory first."));
+    m_points.start();
     const int pages = int(m_site.pages.size());
     for (int repeat = 0; repeat < pages; ++repeat) {
         const int row = m_pagesList->currentRow();
@@ -460,7 +465,7 @@ void LinkRotWindow::checkSite()
 
 bool LinkRotWindow::getNextFile()
 {
-    m_checkSiteButton->setText(QStringLiteral("Continue"));
+    if (m_checkSiteButton->text() != u"Continue") m_checkSiteButton->setText(QStringLiteral("Continue"));
     m_cancel->show();
     const int row = m_pagesList->currentRow();
     if (row >= m_site.pages.size() - 1) {
@@ -482,7 +487,6 @@ bool LinkRotWindow::getNextFile()
     if (!QFileInfo(path).isFile()) return true;
     m_cancel->setWindowTitle(path);
     // A page is read for its check and loaded into the pane only when the check stops there.
-    m_points.start();
     const LinkCheck result = check(readPageText(path), path);
     if (result.stopped || !result.broken.isEmpty()) {
         loadIntoPane(path, row + 1);
