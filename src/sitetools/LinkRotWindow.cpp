@@ -72,6 +72,37 @@ LinkRotWindow::LinkRotWindow(const FeatureContext& context, QWidget* parent)
 
 LinkRotWindow::~LinkRotWindow() { m_viewer->removePage(); }
 
+// While a check runs, events are processed: the window's commands wait for it to end (only the
+// cancel window works), and a close asked for meanwhile happens after it.
+LinkRotWindow::Busy::Busy(LinkRotWindow* window)
+    : m_window(window)
+    , m_began(!window->m_busy)
+{
+    if (!m_began) return;
+    window->m_busy = true;
+    window->m_points.start();
+    for (QWidget* part : window->busyParts())
+        part->setEnabled(false);
+}
+
+LinkRotWindow::Busy::~Busy()
+{
+    if (!m_began) return;
+    m_window->m_busy = false;
+    for (QWidget* part : m_window->busyParts())
+        part->setEnabled(true);
+    m_window->m_cancel->hide();
+    if (m_window->m_closeRequested) QTimer::singleShot(0, m_window, &QWidget::close);
+}
+
+QList<QWidget*> LinkRotWindow::busyParts() const
+{
+    QList<QWidget*> parts { menuBar(), m_tabs };
+    for (QToolBar* bar : findChildren<QToolBar*>())
+        parts << bar;
+    return parts;
+}
+
 QWidget* LinkRotWindow::buildCodeTab()
 {
     auto* tab = new QWidget(this);
@@ -326,13 +357,13 @@ void LinkRotWindow::stopCheck()
 
 bool LinkRotWindow::findBrokenOnPage()
 {
+    const Busy busy(this);
     m_cancel->show();
     const int row = m_pagesList->currentRow();
     if (row >= 0) {
         setCurrentFile(m_base + m_site.pages[row]);
         m_cancel->setWindowTitle(currentFile());
         showBrokenLinks({});
-        if (!m_busy) m_points.start();
         const LinkCheck result = check(m_pane->editor()->text(), currentFile());
         showBrokenLinks(result.broken);
         m_pane->editor()->setSelStart(0);
@@ -389,7 +420,13 @@ bool LinkRotWindow::saveNow()
         selectPageRow(m_currentRow);
         return false;
     }
-    if (answer == Prompter::Yes) save();
+    if (answer == Prompter::Yes)
+        save();
+    else {
+        // The changes go when the next page is shown; until then the pane holds no page.
+        m_pane->editor()->setModified(false);
+        m_currentRow = -1;
+    }
     updateSaveColour();
     return true;
 }
@@ -431,20 +468,8 @@ void LinkRotWindow::pickSitePage(int row)
 void LinkRotWindow::checkSite()
 {
     WaitCursor wait;
-    m_busy = true;
-    m_pagesList->setEnabled(false);
-    struct Done {
-        LinkRotWindow* w;
-        ~Done()
-        {
-            w->m_busy = false;
-            w->m_pagesList->setEnabled(true);
-            w->m_cancel->hide();
-            if (w->m_closeRequested) QTimer::singleShot(0, w, &QWidget::close);
-        }
-    } done { this };
     if (m_base.isEmpty()) tell(QStringLiteral("Please select a base directory first."));
-    m_points.start();
+    const Busy busy(this);
     const int pages = int(m_site.pages.size());
     for (int repeat = 0; repeat < pages; ++repeat) {
         const int row = m_pagesList->currentRow();

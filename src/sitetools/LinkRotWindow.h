@@ -65,6 +65,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    class Busy {
+    public:
+        explicit Busy(LinkRotWindow* window);
+        ~Busy();
+
+    private:
+        LinkRotWindow* m_window;
+        bool m_began;
+    };
+    QList<QWidget*> busyParts() const;
     QWidget* buildCodeTab();
     void buildMenus();
     void tell(const QString& text);

@@ -232,15 +232,18 @@ void RubbishWindow::scan()
     }
     m_pane->hide();
     bool stopped = false;
+    const QStringList directories = m_directories;
     const QStringList everyFile = siteFiles(
-        m_directories, [this](qsizetype, qsizetype) { return m_points.pass([] {}); }, &stopped);
+        directories, [this](qsizetype, qsizetype) { return m_points.pass([] {}); }, &stopped);
     if (stopped) return;
     m_gauge->setValue(0);
     m_gauge->show();
-    const OrphanScan result = findOrphans(m_base, m_pages, everyFile, [this](qsizetype k, qsizetype n) {
+    // Copies: the user may load another site while this one is scanned.
+    const QString base = m_base;
+    const QStringList pages = m_pages;
+    const OrphanScan result = findOrphans(base, pages, everyFile, [&](qsizetype k, qsizetype n) {
         if (k > 0) m_gauge->setValue(int((k - 1) * 100 / n));
-        if (!m_points.pass([&] { m_currentFileEdit->setText(m_base + m_pages[k]); })) return false;
-        return true;
+        return m_points.pass([&] { m_currentFileEdit->setText(base + pages[k]); });
     });
     if (result.stopped) {
         tell(QStringLiteral("Action stopped by user."));

@@ -164,6 +164,20 @@ TEST_F(LinkRotTest, LeavingAChangedPageAsksToSave)
     EXPECT_EQ(status->text(), "No broken links found on page");
 }
 
+TEST_F(LinkRotTest, CheckSiteAsksOnceAboutADroppedChange)
+{
+    write("index.htm", "<p>clean</p>");
+    chooseSite();
+    click(pages, 0);
+    window->codePane()->setSelText("X");
+    prompter.expectMessage("File  has changed. Save now?", Icon::Confirmation, YNC, Prompter::No);
+    prompter.expectMessage("Finished Checking.", Icon::Information, Prompter::Ok, Prompter::Ok);
+    window->checkSite();
+    EXPECT_EQ(pane(), "<p>About us</p>\r\n");
+    EXPECT_FALSE(window->codePane()->isModified());
+    EXPECT_EQ(read(base + "about.htm"), "<p>About us</p>\r\n");
+}
+
 TEST_F(LinkRotTest, AMissingPageIsReported)
 {
     chooseSite();
