@@ -1,0 +1,178 @@
+// The site tools over real documentation trees and a generated site of 10,000 pages and 50,000
+// files: the broken-links check of every page (the work of "Check Site" without its stops) and
+// the orphans scan, each beside a baseline that walks the site and reads every page once; the
+// orphans scan also beside the page-by-candidate loop on a tenth of the pages, extrapolated.
+// Each measurement runs in a child process of its own, so that its peak memory is its own.
+// Inputs: bench/sitetools-data installs the trees and generates the site.
+
+#include "sitetools/LinkCheck.h"
+#include "sitetools/Orphans.h"
+#include "sitetools/SiteWalk.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <cstdio>
+
+namespace {
+
+long peakKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+QString siteDirectory()
+{
+    const QString dir = qEnvironmentVariable("PELORIN_BENCH_SITE");
+    return dir.isEmpty() ? QStringLiteral("/tmp/pelorin95-bench-site") : dir;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        std::exit(1);
+    }
+}
+
+// 20 sections of 10 parts; each part holds 50 pages, 195 images, 2 style sheets, 2 scripts and
+// a text file: 10,000 pages and 50,000 files. Pages link within their part, to other parts and
+// sections, to images, and now and then to a file that is not there.
+int generate(const QString& root)
+{
+    QRandomGenerator random(2026);
+    const QByteArray filler = "<p>Hand-written pages keep their links in double quotes, as this one does; some "
+                              "text, a <b>bold</b> word and an &amp; entity fill the lines between them.</p>\r\n";
+    for (int s = 0; s < 20; ++s) {
+        for (int p = 0; p < 10; ++p) {
+            const QString dir = QStringLiteral("%1/sec%2/part%3/").arg(root).arg(s, 2, 10, QLatin1Char('0')).arg(p);
+            QDir().mkpath(dir);
+            for (int i = 0; i < 195; ++i)
+                writeFile(dir + QStringLiteral("img%1.gif").arg(i, 3, 10, QLatin1Char('0')), "GIF89a");
+            for (const char* name : { "site.css", "print.css", "menu.js", "search.js", "notes.txt" })
+                writeFile(dir + QLatin1String(name), "/* */");
+            for (int i = 0; i < 50; ++i) {
+                QByteArray page = "<html><head><title>Page</title>\r\n<link rel=\"stylesheet\" href=\"site.css\">\r\n"
+                                  "<script src=\"menu.js\"></script></head><body>\r\n";
+                for (int k = 0; k < 25; ++k) {
+                    page += filler;
+                    QByteArray link;
+                    switch (k % 8) {
+                    case 0:
+                    case 1:
+                    case 2:
+                        link = QByteArray("page") + QByteArray::number(random.bounded(50)).rightJustified(3, '0')
+                            + ".htm";
+                        break;
+                    case 3:
+                        link = "../part" + QByteArray::number(random.bounded(10)) + "/page"
+                            + QByteArray::number(random.bounded(50)).rightJustified(3, '0') + ".htm";
+                        break;
+                    case 4:
+                        link = "../../sec" + QByteArray::number(random.bounded(20)).rightJustified(2, '0') + "/part"
+                            + QByteArray::number(random.bounded(10)) + "/page000.htm";
+                        break;
+                    case 5:
+                        link = "http://example.com/page.htm";
+                        break;
+                    default:
+                        link = "img" + QByteArray::number(random.bounded(195)).rightJustified(3, '0') + ".gif";
+                        break;
+                    }
+                    if (random.bounded(100) == 0) link = "missing" + QByteArray::number(k) + ".htm";
+                    page += (link.endsWith(".gif") ? "<img src=\"" : "<a href=\"") + link + "\">link</a>\r\n";
+                }
+                page += "<a href=\"#top\">top</a> <a href=\"mailto:me@example.com\">mail</a></body></html>\r\n";
+                writeFile(dir + QStringLiteral("page%1.htm").arg(i, 3, 10, QLatin1Char('0')), page);
+            }
+        }
+    }
+    std::printf("generated %s\n", qPrintable(root));
+    return 0;
+}
+
+// One measurement in this process.
+int run(const QString& mode, const QString& root)
+{
+    const QString base = directoryWithSlash(root);
+    QElapsedTimer timer;
+    timer.start();
+    const bool links = mode == u"links" || mode == u"read-links";
+    const SiteLists site = loadSite(base, links ? PageRule::AnyCase : PageRule::ExactCase);
+    const double loadSeconds = double(timer.nsecsElapsed()) / 1e9;
+    qsizetype examined = 0, broken = 0, orphans = 0, chars = 0;
+    qsizetype pages = site.pages.size();
+    if (mode.startsWith(u"read")) {
+        for (const QString& page : site.pages)
+            chars += readPageText(base + page).size();
+    } else if (mode == u"links") {
+        const SiteIndex index(site.everyFile);
+        for (const QString& page : site.pages) {
+            const QString path = base + page;
+            const LinkCheck check = findBrokenLinks(readPageText(path), path.left(path.lastIndexOf(u'/') + 1), index);
+            examined += check.examined;
+            broken += check.broken.size();
+        }
+    } else if (mode == u"orphans") {
+        orphans = findOrphans(base, site.pages, site.everyFile).orphans.size();
+    } else if (mode == u"naive") {
+        // A tenth of the pages, one candidate at a time.
+        const QStringList tenth = site.pages.mid(0, std::max<qsizetype>(1, site.pages.size() / 10));
+        pages = tenth.size();
+        orphans = findOrphansOneByOne(base, tenth, site.everyFile).orphans.size();
+    }
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    std::printf("  %-10s pages=%lld files=%lld load_s=%.2f total_s=%.2f pages_per_s=%.0f", qPrintable(mode),
+        (long long)pages, (long long)site.everyFile.size(), loadSeconds, seconds, double(pages) / seconds);
+    if (mode == u"links")
+        std::printf(" links=%lld broken=%lld links_per_s=%.0f", (long long)examined, (long long)broken,
+            double(examined) / seconds);
+    if (mode == u"orphans" || mode == u"naive") std::printf(" orphans=%lld", (long long)orphans);
+    if (mode == u"naive")
+        std::printf(
+            " extrapolated_s=%.1f", seconds * double(site.pages.size()) / double(std::max<qsizetype>(pages, 1)));
+    if (mode.startsWith(u"read")) std::printf(" chars=%lld", (long long)chars);
+    std::printf(" peak_mb=%.0f\n", double(peakKilobytes()) / 1024.0);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() == 3 && args[1] == u"--generate") return generate(args[2]);
+    if (args.size() == 4 && args[1] == u"--run") return run(args[2], args[3]);
+
+    const QList<std::pair<QString, QString>> trees {
+        { "postgresql-doc-15", "/usr/share/doc/postgresql-doc-15/html" },
+        { "openjdk-17-doc", "/usr/share/doc/openjdk-17-jre-headless/api" },
+        { "generated site", siteDirectory() },
+    };
+    for (const auto& [name, root] : trees) {
+        if (!QFileInfo(root).isDir()) {
+            std::printf(
+                "%s: %s is missing, skipped (bench/sitetools-data makes it)\n", qPrintable(name), qPrintable(root));
+            continue;
+        }
+        std::printf("%s: %s\n", qPrintable(name), qPrintable(root));
+        std::fflush(stdout);
+        for (const char* mode : { "read-links", "links", "read-orph", "orphans", "naive" }) {
+            QProcess child;
+            child.setProcessChannelMode(QProcess::ForwardedChannels);
+            child.start(QCoreApplication::applicationFilePath(), { "--run", QLatin1String(mode), root });
+            child.waitForFinished(-1);
+        }
+    }
+    return 0;
+}

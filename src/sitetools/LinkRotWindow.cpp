@@ -1,0 +1,648 @@
+#include "sitetools/LinkRotWindow.h"
+
+#include "editor/CodeEditor.h"
+#include "platform/CommandBoundary.h"
+#include "platform/Prompter.h"
+#include "shared/CommandRegistry.h"
+#include "shared/RelativePath.h"
+#include "sitetools/FixWindow.h"
+#include "sitetools/PaneSearch.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kFileChanged = QStringLiteral("File  has changed. Save now?");
+
+QString directoryOf(const QString& path) { return path.left(path.lastIndexOf(u'/') + 1); }
+
+// The hourglass for the length of a command.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+LinkRotWindow::LinkRotWindow(const FeatureContext& context, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowStaysOnTopHint)
+    , m_context(context)
+    , m_prompter(*context.prompter)
+    , m_chooserStart(QDir::currentPath())
+{
+    setObjectName("linkRotWindow");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Link Rot - find broken links"));
+
+    m_cancel = new CancelWindow(QStringLiteral("Current File"), true, this);
+    m_cancel->label()->setText(QStringLiteral("Verifying link to: "));
+    connect(m_cancel, &CancelWindow::cancelled, this, [this] { m_points.stop(); });
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName("pages");
+    m_tabs->addTab(buildCodeTab(), QStringLiteral("Code"));
+    m_viewer = new ViewerTab(context.makeBrowser, m_tabs);
+    m_tabs->addTab(m_viewer, QStringLiteral("Viewer"));
+    connect(m_tabs, &QTabWidget::currentChanged, this, &LinkRotWindow::tabChanged);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(m_tabs, 1);
+    layout->addWidget(makeHintBox(this));
+    setCentralWidget(central);
+    buildMenus();
+    updateSaveColour();
+}
+
+LinkRotWindow::~LinkRotWindow() { m_viewer->removePage(); }
+
+// While a check runs, events are processed: the window's commands wait for it to end (only the
+// cancel window works), and a close asked for meanwhile happens after it.
+LinkRotWindow::Busy::Busy(LinkRotWindow* window)
+    : m_window(window)
+    , m_began(!window->m_busy)
+{
+    if (!m_began) return;
+    window->m_busy = true;
+    window->m_points.start();
+    for (QWidget* part : window->busyParts())
+        part->setEnabled(false);
+}
+
+LinkRotWindow::Busy::~Busy()
+{
+    if (!m_began) return;
+    m_window->m_busy = false;
+    for (QWidget* part : m_window->busyParts())
+        part->setEnabled(true);
+    m_window->m_cancel->hide();
+    if (m_window->m_closeRequested) QTimer::singleShot(0, m_window, &QWidget::close);
+}
+
+QList<QWidget*> LinkRotWindow::busyParts() const
+{
+    QList<QWidget*> parts { menuBar(), m_tabs };
+    for (QToolBar* bar : findChildren<QToolBar*>())
+        parts << bar;
+    return parts;
+}
+
+QWidget* LinkRotWindow::buildCodeTab()
+{
+    auto* tab = new QWidget(this);
+    m_baseDirEdit = new QLineEdit(tab);
+    m_baseDirEdit->setObjectName("baseDirEdit");
+    auto* getDirButton = new QToolButton(tab);
+    getDirButton->setObjectName("getDirButton");
+    getDirButton->setText(QStringLiteral("..."));
+    getDirButton->setStatusTip(QStringLiteral("Get the base directory."));
+    m_currentFileEdit = new QLineEdit(tab);
+    m_currentFileEdit->setObjectName("currentFileEdit");
+    m_currentFileEdit->setReadOnly(true);
+
+    m_pagesList = new PickList("sitePagesList", tab);
+    m_brokenList = new PickList("brokenLinksList", tab);
+    m_brokenList->setContextMenuPolicy(Qt::DefaultContextMenu);
+    m_statusLabel = new QLabel(QStringLiteral("Broken Links"), tab);
+    m_statusLabel->setObjectName("statusLabel");
+    m_statusLabel->setTextFormat(Qt::PlainText);
+    m_checkSiteButton = new QPushButton(QStringLiteral("Check Site"), tab);
+    m_checkSiteButton->setObjectName("checkSiteButton");
+    m_linkProgress = new QProgressBar(tab);
+    m_linkProgress->setObjectName("linkProgress");
+    m_pageProgress = new QProgressBar(tab);
+    m_pageProgress->setObjectName("pageProgress");
+    for (QProgressBar* bar : { m_linkProgress, m_pageProgress }) {
+        bar->setRange(0, 1);
+        bar->setValue(0);
+        bar->setTextVisible(false);
+    }
+    m_pane = new CodePane(QStringLiteral("Arial"), 10, true, tab);
+    m_saveButton = new QToolButton(tab);
+    m_saveButton->setObjectName("saveButton");
+    m_saveButton->setText(QStringLiteral("Save"));
+    m_saveButton->setStatusTip(QStringLiteral("Save the current file."));
+
+    auto* baseRow = new QHBoxLayout;
+    baseRow->addWidget(m_baseDirEdit, 1);
+    baseRow->addWidget(getDirButton);
+    auto* lists = new QWidget(tab);
+    auto* listsLayout = new QVBoxLayout(lists);
+    listsLayout->setContentsMargins(0, 0, 0, 0);
+    listsLayout->addLayout(baseRow);
+    listsLayout->addWidget(labelled(QStringLiteral("Site Files"), m_pagesList, lists), 2);
+    listsLayout->addWidget(m_statusLabel);
+    listsLayout->addWidget(m_brokenList, 1);
+    listsLayout->addWidget(m_checkSiteButton);
+    listsLayout->addWidget(new QLabel(QStringLiteral("Progress:"), lists));
+    listsLayout->addWidget(m_linkProgress);
+    listsLayout->addWidget(m_pageProgress);
+    auto* paneSide = new QWidget(tab);
+    auto* paneLayout = new QVBoxLayout(paneSide);
+    paneLayout->setContentsMargins(0, 0, 0, 0);
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(m_saveButton);
+    fileRow->addWidget(m_currentFileEdit, 1);
+    paneLayout->addLayout(fileRow);
+    paneLayout->addWidget(m_pane, 1);
+    auto* splitter = new QSplitter(tab);
+    splitter->addWidget(lists);
+    splitter->addWidget(paneSide);
+    splitter->setStretchFactor(1, 3);
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(splitter);
+
+    connect(getDirButton, &QToolButton::clicked, this, &LinkRotWindow::getDirectory);
+    connect(m_baseDirEdit, &QLineEdit::returnPressed, this, &LinkRotWindow::loadTargetFiles);
+    connect(
+        m_checkSiteButton, &QPushButton::clicked, this, [this] { runCommand(m_prompter, [this] { checkSite(); }); });
+    connect(m_pagesList, &PickList::picked, this, &LinkRotWindow::pickSitePage);
+    connect(m_brokenList, &PickList::picked, this, &LinkRotWindow::pickBrokenLink);
+    connect(m_saveButton, &QToolButton::clicked, this, &LinkRotWindow::save);
+    CodeEditor* pane = m_pane->editor();
+    connect(pane, &QPlainTextEdit::textChanged, this, [this] { m_changed = true; });
+    connect(pane, &CodeEditor::selectionMoved, this, &LinkRotWindow::updateSaveColour);
+    connect(pane, &CodeEditor::modifiedChanged, this, &LinkRotWindow::updateSaveColour);
+
+    m_brokenMenu = new QMenu(this);
+    m_brokenMenu->setObjectName("brokenLinksMenu");
+    m_fixAction = m_brokenMenu->addAction(QStringLiteral("Fix Broken Links ..."), this, &LinkRotWindow::openFixWindow);
+    m_brokenMenu->addAction(QStringLiteral("&Close"));
+    connect(m_brokenMenu, &QMenu::aboutToShow, this, &LinkRotWindow::prepareBrokenLinksMenu);
+    m_brokenList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_brokenList, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint& at) { m_brokenMenu->popup(m_brokenList->viewport()->mapToGlobal(at)); });
+    return tab;
+}
+
+void LinkRotWindow::buildMenus()
+{
+    auto guarded = [this](void (LinkRotWindow::*command)()) {
+        return [this, command] { runCommand(m_prompter, [&] { (this->*command)(); }); };
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&Open ..."), this, guarded(&LinkRotWindow::openPage));
+    file->addAction(QStringLiteral("&Save"), this, guarded(&LinkRotWindow::save));
+    file->addAction(QStringLiteral("Save &As ..."), this, guarded(&LinkRotWindow::saveAs));
+    file->addSeparator();
+    file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+
+    CodeEditor* pane = m_pane->editor();
+    auto* search = new PaneSearch(*pane, m_prompter, this);
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* popup = new QMenu(pane);
+    for (QMenu* menu : { edit, popup }) {
+        menu->addAction(QStringLiteral("Cu&t"), pane, &CodeEditor::cutToClipboard);
+        menu->addAction(QStringLiteral("&Copy"), pane, &CodeEditor::copyToClipboard);
+        menu->addAction(QStringLiteral("&Paste"), pane, &CodeEditor::pasteFromClipboard);
+        menu->addAction(QStringLiteral("Select &All"), pane, &CodeEditor::selectAll);
+    }
+    popup->addSeparator();
+    popup->addAction(QStringLiteral("Find ..."), search, &PaneSearch::openFind);
+    QAction* replace = popup->addAction(QStringLiteral("Replace .."), search, &PaneSearch::openReplace);
+    replace->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
+    replace->setShortcutContext(Qt::WidgetShortcut);
+    pane->addAction(replace);
+    pane->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(pane, &QWidget::customContextMenuRequested, this,
+        [pane, popup](const QPoint& at) { popup->popup(pane->viewport()->mapToGlobal(at)); });
+
+    QMenu* links = menuBar()->addMenu(QStringLiteral("&Links"));
+    links->addAction(QStringLiteral("Find in &Directories"), this, guarded(&LinkRotWindow::checkSite));
+    QAction* findBroken = links->addAction(QStringLiteral("Find in &Current File"), this,
+        [this] { runCommand(m_prompter, [this] { findBrokenOnPage(); }); });
+    QAction* findAll
+        = links->addAction(QStringLiteral("Find &All links on this page"), this, &LinkRotWindow::findAllLinks);
+    findBroken->setObjectName("findBrokenAction");
+    findBroken->setStatusTip(QStringLiteral("Find broken links on the current page."));
+    findAll->setObjectName("findAllLinksAction");
+    findAll->setStatusTip(QStringLiteral("Find ALL links on the page."));
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->addAction(QStringLiteral("Get &Directory"), this, guarded(&LinkRotWindow::getDirectory));
+    tools->addAction(QStringLiteral("&Load Target Files"), this, guarded(&LinkRotWindow::loadTargetFiles));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&Information ..."), this, [this] {
+        if (m_context.commands) m_context.commands->run(QStringLiteral("a_helpContents"));
+    });
+
+    QToolBar* bar = addToolBar(QStringLiteral("Links"));
+    bar->setObjectName("linksToolBar");
+    bar->addAction(findBroken);
+    bar->addAction(findAll);
+}
+
+void LinkRotWindow::tell(const QString& text) { m_prompter.message(text, Prompter::Icon::None, Prompter::Ok); }
+
+void LinkRotWindow::setStatus(const QString& text, bool red)
+{
+    // Set only on a change: a check of a whole site passes here once a page.
+    if (m_statusLabel->text() != text) m_statusLabel->setText(text);
+    const QString style = red ? QStringLiteral("color: red") : QString();
+    if (m_statusLabel->styleSheet() != style) m_statusLabel->setStyleSheet(style);
+}
+
+QString LinkRotWindow::currentFile() const { return m_currentFileEdit->text(); }
+
+void LinkRotWindow::setCurrentFile(const QString& path) { m_currentFileEdit->setText(path); }
+
+void LinkRotWindow::updateSaveColour()
+{
+    const bool red = m_pane->editor()->isModified();
+    if (red == m_saveRed) return;
+    m_saveRed = red;
+    m_saveButton->setStyleSheet(red ? QStringLiteral("color: red") : QString());
+}
+
+void LinkRotWindow::selectPageRow(int row)
+{
+    m_pagesList->setCurrentRow(row);
+    if (row < 0) m_pagesList->clearSelection();
+}
+
+void LinkRotWindow::getDirectory()
+{
+    const auto chosen = chooseSiteDirectory(m_prompter, m_chooserStart);
+    if (!chosen) return;
+    m_idle = false;
+    m_checkSiteButton->setEnabled(false);
+    struct Idle {
+        LinkRotWindow* w;
+        ~Idle()
+        {
+            w->m_checkSiteButton->setEnabled(true);
+            w->m_idle = true;
+        }
+    } idle { this };
+    if (!QFileInfo(*chosen).isDir()) {
+        tell(QStringLiteral("Please select a VALID directory."));
+        return;
+    }
+    m_chooserStart = *chosen;
+    m_baseDirEdit->setText(siteBaseDirectory(*chosen));
+    setCurrentFile(QString());
+    setStatus(QStringLiteral("Broken links appear here."), false);
+    showBrokenLinks({});
+    m_pagesList->clear();
+    loadTargetFiles();
+}
+
+void LinkRotWindow::loadTargetFiles()
+{
+    if (m_baseDirEdit->text().isEmpty()) {
+        tell(QStringLiteral("Please select a directory first."));
+        return;
+    }
+    // A base typed without its trailing separator would make every full path wrong.
+    m_base = siteBaseDirectory(m_baseDirEdit->text());
+    m_baseDirEdit->setText(m_base);
+    m_checkSiteButton->setText(QStringLiteral("Start"));
+    setStatus(QStringLiteral("Broken links appear here."), false);
+    showBrokenLinks({});
+    m_points.start();
+    m_site = loadSite(m_base, PageRule::AnyCase, [this](qsizetype, qsizetype) { return m_points.pass([] {}) || true; });
+    m_index = SiteIndex(m_site.everyFile);
+    m_pagesList->clear();
+    m_pagesList->addItems(m_site.pages);
+    m_currentRow = -1;
+}
+
+LinkCheck LinkRotWindow::check(const QString& text, const QString& page)
+{
+    QString verifying;
+    const QString caption = page;
+    return findBrokenLinks(
+        text, directoryOf(page), m_index,
+        [&](qsizetype position, qsizetype total) {
+            return m_points.pass([&] {
+                m_cancel->setWindowTitle(caption);
+                m_cancel->label()->setText(QStringLiteral("Verifying link to: ") + verifying);
+                m_linkProgress->setRange(0, int(std::min<qsizetype>(total, INT_MAX)));
+                m_linkProgress->setValue(int(std::min<qsizetype>(position, INT_MAX)));
+            });
+        },
+        &verifying);
+}
+
+void LinkRotWindow::showBrokenLinks(const QList<FoundLink>& links)
+{
+    m_found = links;
+    m_brokenList->clear();
+    for (const FoundLink& link : links)
+        m_brokenList->addItem(link.text);
+}
+
+void LinkRotWindow::stopCheck()
+{
+    m_cancel->hide();
+    m_linkProgress->setValue(0);
+    m_pageProgress->setValue(0);
+}
+
+bool LinkRotWindow::findBrokenOnPage()
+{
+    const Busy busy(this);
+    m_cancel->show();
+    const int row = m_pagesList->currentRow();
+    if (row >= 0) {
+        setCurrentFile(m_base + m_site.pages[row]);
+        m_cancel->setWindowTitle(currentFile());
+        showBrokenLinks({});
+        const LinkCheck result = check(m_pane->editor()->text(), currentFile());
+        showBrokenLinks(result.broken);
+        m_pane->editor()->setSelStart(0);
+        if (result.stopped) {
+            stopCheck();
+            return false;
+        }
+        if (m_found.isEmpty())
+            setStatus(QStringLiteral("No broken links found on page"), false);
+        else
+            setStatus(QStringLiteral("Broken links found on page"), true);
+    }
+    m_changed = false;
+    m_cancel->hide();
+    return true;
+}
+
+void LinkRotWindow::findAllLinks()
+{
+    setStatus(QStringLiteral("All links on this page."), false);
+    showBrokenLinks(::findAllLinks(m_pane->editor()->text()));
+}
+
+void LinkRotWindow::selectBrokenLinkInPane(int row)
+{
+    if (row < 0 || row >= m_found.size()) return;
+    CodeEditor* pane = m_pane->editor();
+    pane->setFocus();
+    pane->setSelStart(int(m_found[row].offset));
+    pane->setSelLength(int(m_found[row].text.size()));
+    pane->scrollInView();
+    m_changed = false;
+}
+
+void LinkRotWindow::pickBrokenLink(int row)
+{
+    runCommand(m_prompter, [&] {
+        if (m_changed) {
+            // The offsets were taken from another text: find the links again first.
+            if (!findBrokenOnPage()) return;
+            m_changed = false;
+        }
+        if (row < m_brokenList->count()) m_brokenList->setCurrentRow(row);
+        selectBrokenLinkInPane(m_brokenList->currentRow());
+    });
+}
+
+bool LinkRotWindow::saveNow()
+{
+    if (!m_pane->editor()->isModified()) return true;
+    const Prompter::Button answer = m_prompter.message(
+        kFileChanged, Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
+    if (answer == Prompter::Cancel) {
+        selectPageRow(m_currentRow);
+        return false;
+    }
+    if (answer == Prompter::Yes)
+        save();
+    else {
+        // The changes go when the next page is shown; until then the pane holds no page.
+        m_pane->editor()->setModified(false);
+        m_currentRow = -1;
+    }
+    updateSaveColour();
+    return true;
+}
+
+void LinkRotWindow::loadIntoPane(const QString& path, int row)
+{
+    CodeEditor* pane = m_pane->editor();
+    pane->loadFromFile(path);
+    pane->setModified(false);
+    m_changed = false;
+    m_currentRow = row;
+    setCurrentFile(path);
+    updateSaveColour();
+}
+
+void LinkRotWindow::pickSitePage(int row)
+{
+    runCommand(m_prompter, [&] {
+        if (!saveNow()) return;
+        showBrokenLinks({});
+        const QString path = m_base + m_site.pages.value(row);
+        if (QFileInfo(path).isFile()) {
+            loadIntoPane(path, row);
+            findBrokenOnPage();
+            m_pane->editor()->setModified(false);
+            m_changed = false;
+            updateSaveColour();
+        } else {
+            tell(QStringLiteral(
+                "This file no longer exists. \r\nPerhaps it was a temporary file.\r\nAnd I just deleted it."));
+            setCurrentFile(QString());
+            m_pane->editor()->clear();
+            m_pane->editor()->setModified(false);
+            m_currentRow = -1;
+        }
+    });
+}
+
+void LinkRotWindow::checkSite()
+{
+    WaitCursor wait;
+    if (m_base.isEmpty()) tell(QStringLiteral("Please select a base directory first."));
+    const Busy busy(this);
+    const int pages = int(m_site.pages.size());
+    for (int repeat = 0; repeat < pages; ++repeat) {
+        const int row = m_pagesList->currentRow();
+        m_cancel->setWindowTitle(row >= 0 ? m_site.pages[row] : QString());
+        m_pageProgress->setRange(0, pages);
+        m_pageProgress->setValue(std::max(row, 0));
+        if (row == 0 && m_currentRow == 0 && !findBrokenOnPage()) return;
+        if (!getNextFile()) return;
+        if (!m_found.isEmpty()) {
+            updateSaveColour();
+            m_brokenList->setCurrentRow(0);
+            m_linkProgress->setValue(0);
+            m_pageProgress->setValue(0);
+            return;
+        }
+    }
+}
+
+bool LinkRotWindow::getNextFile()
+{
+    if (m_checkSiteButton->text() != u"Continue") m_checkSiteButton->setText(QStringLiteral("Continue"));
+    m_cancel->show();
+    const int row = m_pagesList->currentRow();
+    if (row >= m_site.pages.size() - 1) {
+        m_prompter.message(QStringLiteral("Finished Checking."), Prompter::Icon::Information, Prompter::Ok);
+        m_checkSiteButton->setText(QStringLiteral("Check Site"));
+        stopCheck();
+        selectPageRow(0);
+        // The pane must hold the page the list shows before anything checks or saves it.
+        if (m_currentRow != 0 && saveNow() && QFileInfo(m_base + m_site.pages.value(0)).isFile()) {
+            loadIntoPane(m_base + m_site.pages[0], 0);
+            findBrokenOnPage();
+        }
+        return false;
+    }
+    if (!saveNow()) return false;
+    setCurrentFile(QString());
+    selectPageRow(row + 1);
+    const QString path = m_base + m_site.pages[row + 1];
+    if (!QFileInfo(path).isFile()) return true;
+    m_cancel->setWindowTitle(path);
+    // A page is read for its check and loaded into the pane only when the check stops there.
+    const LinkCheck result = check(readPageText(path), path);
+    if (result.stopped || !result.broken.isEmpty()) {
+        loadIntoPane(path, row + 1);
+        showBrokenLinks(result.broken);
+    } else {
+        showBrokenLinks({});
+    }
+    if (result.stopped) {
+        stopCheck();
+        return false;
+    }
+    if (m_found.isEmpty())
+        setStatus(QStringLiteral("No broken links found on page"), false);
+    else
+        setStatus(QStringLiteral("Broken links found on page"), true);
+    updateSaveColour();
+    return true;
+}
+
+void LinkRotWindow::openPage()
+{
+    Prompter::FileDialog dialog;
+    dialog.title = QStringLiteral("Choose a file in your site directory to check for broken links");
+    dialog.filter = QStringLiteral("Internet Files|*.htm*|All Files|*.*");
+    dialog.defaultExtension = QStringLiteral("htm");
+    dialog.initialDir = m_base;
+    dialog.mustExist = true;
+    const auto chosen = m_prompter.openFile(dialog);
+    if (!chosen || !saveNow()) return;
+    const QString entry = webby(extractRelativePath(m_base, *chosen));
+    loadIntoPane(*chosen, -1);
+    setCurrentFile(QString());
+    const int row = int(sortedPosition(m_site.pages, entry));
+    m_site.pages.insert(row, entry);
+    m_pagesList->insertItem(row, entry);
+    selectPageRow(row);
+    m_currentRow = row;
+    findBrokenOnPage();
+}
+
+void LinkRotWindow::save()
+{
+    runCommand(m_prompter, [this] {
+        m_pane->editor()->saveToFile(currentFile());
+        m_pane->editor()->setModified(false);
+        m_changed = false;
+        updateSaveColour();
+    });
+}
+
+void LinkRotWindow::saveAs()
+{
+    Prompter::FileDialog dialog;
+    dialog.title = QStringLiteral("Save File As ...");
+    dialog.filter = QStringLiteral("Internet Files|*.htm*|All Files |*.*");
+    dialog.defaultExtension = QStringLiteral("htm");
+    dialog.initialDir = directoryOf(currentFile());
+    dialog.initialName = fileNameOf(currentFile());
+    dialog.overwritePrompt = true;
+    const auto chosen = m_prompter.saveFile(dialog);
+    if (!chosen) return;
+    m_pane->editor()->saveToFile(*chosen);
+    setCurrentFile(*chosen);
+    m_pane->editor()->setModified(false);
+    m_changed = false;
+    updateSaveColour();
+}
+
+void LinkRotWindow::prepareBrokenLinksMenu()
+{
+    const bool empty = m_brokenList->count() == 0;
+    m_fixAction->setEnabled(!empty && !m_fixWindow);
+    if (empty) tell(QStringLiteral("Please find some broken links first"));
+}
+
+void LinkRotWindow::openFixWindow()
+{
+    if (m_fixWindow || m_found.isEmpty()) return;
+    m_fixAction->setEnabled(false);
+    if (m_changed) {
+        if (!findBrokenOnPage()) return;
+        m_changed = false;
+    }
+    m_fixWindow = new FixWindow(*this, m_prompter);
+    connect(m_fixWindow, &QObject::destroyed, this, [this] { m_fixAction->setEnabled(true); });
+    m_fixWindow->start();
+}
+
+void LinkRotWindow::tabChanged(int index)
+{
+    runCommand(m_prompter, [&] {
+        if (index == 1)
+            m_viewer->showPage(currentFile(), *m_pane->editor());
+        else
+            m_viewer->removePage();
+    });
+}
+
+void LinkRotWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_idle) {
+        event->ignore();
+        return;
+    }
+    if (m_busy) {
+        // The check stops at its next check point; the window closes after it has unwound.
+        m_points.stop();
+        m_closeRequested = true;
+        event->ignore();
+        return;
+    }
+    m_closeRequested = false;
+    if (m_pane->editor()->isModified()) {
+        const Prompter::Button answer = m_prompter.message(
+            kFileChanged, Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
+        if (answer == Prompter::Cancel) {
+            event->ignore();
+            return;
+        }
+        if (answer == Prompter::Yes) {
+            bool saved = runCommand(m_prompter, [this] {
+                m_pane->editor()->saveToFile(currentFile());
+                m_pane->editor()->setModified(false);
+            });
+            if (!saved) {
+                event->ignore();
+                return;
+            }
+        }
+    }
+    m_viewer->removePage();
+    m_cancel->close();
+    QMainWindow::closeEvent(event);
+}

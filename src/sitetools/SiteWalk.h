@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// The progress of a long site operation: called at each check point with how far it got; it
+// returns false to stop the operation there.
+using SiteProgress = std::function<bool(qsizetype position, qsizetype total)>;
+
+// Which names count as site pages: the broken-links finder takes ".htm", ".html" and ".js" in any
+// letter case; the orphans finder only the all-lower and all-upper spellings.
+enum class PageRule { AnyCase, ExactCase };
+
+bool isSitePage(const QString& fileName, PageRule rule);
+
+// A directory path with exactly one trailing '/'.
+QString directoryWithSlash(const QString& dir);
+
+// The directories of a site: the base text as entry 0, then every subdirectory breadth-first,
+// as full paths without a trailing '/', in the order the file system lists them. Hidden
+// directories (names starting with '.') and symbolic links to directories are left out; a
+// directory that cannot be read contributes nothing.
+QStringList siteDirectories(const QString& base, const SiteProgress& progress = {});
+
+// Every file of one directory, hidden files included, as full paths in enumeration order.
+QStringList directoryFiles(const QString& dir);
+
+// Every file of the listed directories, in their order. Stops (returning what it has, with
+// *stopped set) when progress says so.
+QStringList siteFiles(const QStringList& directories, const SiteProgress& progress = {}, bool* stopped = nullptr);
+
+struct SiteLists {
+    QStringList directories;
+    // Site pages relative to the base: sorted ignoring case for AnyCase, walk order for ExactCase.
+    QStringList pages;
+    // Full paths of every file, in walk order.
+    QStringList everyFile;
+};
+
+// Walks the site below base (a directory with a trailing '/') in one pass.
+SiteLists loadSite(const QString& base, PageRule rule, const SiteProgress& progress = {});
+
+// Sorts by the lower-cased text, code unit by code unit, the exact text breaking ties, so the
+// order is the same on every machine.
+void sortIgnoringCase(QStringList& list);
+// Where a text goes in a list kept in that order.
+qsizetype sortedPosition(const QStringList& list, const QString& text);
+
+// A page's text as the code pane would hold it; file errors throw FileError.
+QString readPageText(const QString& path);

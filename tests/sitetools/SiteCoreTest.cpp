@@ -1,0 +1,449 @@
+#include "sitetools/AltText.h"
+#include "sitetools/LinkCheck.h"
+#include "sitetools/Orphans.h"
+#include "sitetools/SiteWalk.h"
+
+#include "platform/FileError.h"
+
+#include "QStringPrinter.h"
+#include "SiteBuilder.h"
+
+#include <QRandomGenerator>
+#include <gmock/gmock.h>
+
+using ::testing::ElementsAre;
+using ::testing::UnorderedElementsAre;
+
+inline void PrintTo(const FoundLink& link, std::ostream* out)
+{
+    *out << '{' << link.text.toStdString() << " @" << link.offset << '}';
+}
+
+namespace {
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+} // namespace
+
+// ---- Site walk
+
+TEST(SiteWalk, BreadthFirstWithoutHiddenDirectories)
+{
+    SiteBuilder site({ { "b/x.txt", "" }, { "a/c/y.htm", "" }, { ".hidden/z.htm", "" }, { "a/.git/w.htm", "" } });
+    const QStringList dirs = siteDirectories(site.base);
+    ASSERT_EQ(dirs.size(), 4);
+    EXPECT_EQ(dirs[0], site.base);
+    EXPECT_THAT((QStringList { dirs[1], dirs[2] }), UnorderedElementsAre(site.base + "a", site.base + "b"));
+    EXPECT_EQ(dirs[3], site.base + "a/c");
+}
+
+TEST(SiteWalk, EmptyBaseGivesOneDirectoryAndItsFiles)
+{
+    SiteBuilder site({ { "readme.txt", "" }, { "pic.gif", "" } });
+    const SiteLists lists = loadSite(site.base, PageRule::AnyCase);
+    EXPECT_EQ(lists.directories, QStringList { site.base });
+    EXPECT_TRUE(lists.pages.isEmpty());
+    EXPECT_EQ(sorted(lists.everyFile), (QStringList { site.path("pic.gif"), site.path("readme.txt") }));
+}
+
+TEST(SiteWalk, PageRulesHiddenFilesAndOrder)
+{
+    SiteBuilder site({ { "b.htm", "" }, { "A.Htm", "" }, { "c.HTML", "" }, { "s.JS", "" }, { ".private.htm", "" },
+        { "x.css", "" }, { "sub/d.html", "" }, { "sub/D.htm", "" }, { ".hidden/e.htm", "" }, { ".html", "" } });
+    const SiteLists any = loadSite(site.base, PageRule::AnyCase);
+    EXPECT_EQ(any.pages,
+        (QStringList { ".html", ".private.htm", "A.Htm", "b.htm", "c.HTML", "s.JS", "sub/D.htm", "sub/d.html" }));
+    EXPECT_EQ(any.everyFile.size(), 10 - 1);
+    EXPECT_FALSE(any.everyFile.contains(site.path(".hidden/e.htm")));
+
+    const SiteLists exact = loadSite(site.base, PageRule::ExactCase);
+    EXPECT_THAT(exact.pages,
+        UnorderedElementsAre("b.htm", "c.HTML", "s.JS", ".private.htm", ".html", "sub/d.html", "sub/D.htm"));
+    // Walk order: the base's pages before the subdirectory's.
+    EXPECT_TRUE(exact.pages.indexOf("sub/d.html") > exact.pages.indexOf("b.htm"));
+}
+
+TEST(SiteWalk, SymbolicLinkToADirectoryIsNotFollowed)
+{
+    SiteBuilder site(SiteBuilder::Files { { "sub/a.htm", "" } });
+    ASSERT_TRUE(QFile::link(site.base, site.path("sub/loop")));
+    ASSERT_TRUE(QFile::link(site.top, site.path("up")));
+    const SiteLists lists = loadSite(site.base, PageRule::AnyCase);
+    EXPECT_EQ(lists.directories, (QStringList { site.base, site.base + "sub" }));
+    EXPECT_EQ(lists.pages, QStringList { "sub/a.htm" });
+}
+
+TEST(SiteWalk, UnreadableDirectoryContributesNothing)
+{
+    SiteBuilder site({ { "locked/a.htm", "" }, { "b.htm", "" } });
+    QFile::setPermissions(site.path("locked"), QFileDevice::Permissions());
+    const bool enforced = !QDir(site.path("locked")).isReadable();
+    const SiteLists lists = loadSite(site.base, PageRule::AnyCase);
+    QFile::setPermissions(
+        site.path("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (!enforced) GTEST_SKIP() << "permissions are not enforced for this user";
+    EXPECT_TRUE(lists.pages.contains("b.htm"));
+    EXPECT_FALSE(lists.pages.contains("locked/a.htm"));
+}
+
+TEST(SiteWalk, SortIgnoringCaseBreaksTiesByExactText)
+{
+    QStringList list { "b", "B", "a", "_x", "A" };
+    sortIgnoringCase(list);
+    EXPECT_EQ(list, (QStringList { "_x", "A", "a", "B", "b" }));
+    EXPECT_EQ(sortedPosition(list, "Ab"), 3);
+}
+
+TEST(SiteWalk, DirectoryWithSlash)
+{
+    EXPECT_EQ(directoryWithSlash("/web/site"), "/web/site/");
+    EXPECT_EQ(directoryWithSlash("/web/site//"), "/web/site/");
+    EXPECT_EQ(directoryWithSlash("/"), "/");
+}
+
+// ---- Links
+
+TEST(LinkCheck, UrlDecode)
+{
+    const QList<std::pair<QString, QString>> cases {
+        { "my%20page.htm", "my page.htm" }, { "a+b.htm", "a b.htm" }, { "a%2Bb.htm", "a+b.htm" },
+        { "100%%.htm", "100%.htm" }, { "50%.htm", "50%.htm" }, // not an escape: kept
+        { "x%4", "x%4" }, { "x%", "x%" }, { "%zz.htm", "%zz.htm" }, { "caf%C3%A9.htm", QString::fromUtf8("café.htm") },
+        { "caf%E9.htm", QString::fromUtf8("café.htm") }, // not UTF-8: one character per escape
+    };
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(urlDecode(in), out) << in.toStdString();
+}
+
+TEST(LinkCheck, ExpandLink)
+{
+    const QString dir = "/web/my+site%41/sub/";
+    const QList<std::pair<QString, QString>> cases {
+        { "page.htm", "/web/my+site%41/sub/page.htm" }, { "./x/../page.htm", "/web/my+site%41/sub/page.htm" },
+        { "../images/logo.gif", "/web/my+site%41/images/logo.gif" }, { "/index.htm", "/index.htm" },
+        { "../../../../../up.htm", "/up.htm" }, { "my%20page.htm", "/web/my+site%41/sub/my page.htm" },
+        { "a\\b.htm", "/web/my+site%41/sub/a\\b.htm" }, // a backslash is part of a name here
+        { "%2E%2E/x.htm", "/web/my+site%41/sub/../x.htm" }, // decoded after expanding
+    };
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(expandLink(in, dir), out) << in.toStdString();
+}
+
+class BrokenLinks : public ::testing::Test {
+protected:
+    SiteBuilder site { { { "index.htm", "" }, { "about.htm", "" }, { "my page.htm", "" }, { "a+b.htm", "" },
+        { "Upper.HTM", "" }, { "images/logo.gif", "" }, { "sub/page.htm", "" }, { "style.css", "" } } };
+    void SetUp() override { site.write("../outside.htm", ""); }
+    LinkCheck check(const QString& text, const QString& dir = {})
+    {
+        const SiteIndex index(loadSite(site.base, PageRule::AnyCase).everyFile);
+        return findBrokenLinks(text, dir.isEmpty() ? site.base : site.base + dir, index);
+    }
+    QStringList broken(const QString& text, const QString& dir = {})
+    {
+        QStringList links;
+        for (const FoundLink& link : check(text, dir).broken)
+            links << link.text;
+        return links;
+    }
+};
+
+TEST_F(BrokenLinks, WhichLinksAreBroken)
+{
+    const QList<std::pair<QString, bool>> cases {
+        { "about.htm", false },
+        { "About.htm", true }, // case kept
+        { "Index.htm", true },
+        { "upper.htm", true },
+        { "Upper.HTM", false }, // capital extension examined too
+        { "images/logo.gif", false },
+        { "missing.htm", true },
+        { "my%20page.htm", false },
+        { "a+b.htm", true }, // "+" is a space
+        { "a%2Bb.htm", false },
+        { "../outside.htm", true }, // above the base
+        { "C:\\site\\about.htm", true }, // the ":" rule
+        { "file:///about.htm", true },
+        { "style.css", false },
+        { "/about.htm", true },
+    };
+    for (const auto& [link, isBroken] : cases)
+        EXPECT_EQ(broken("<a href=\"" + link + "\">").size(), isBroken ? 1 : 0) << link.toStdString();
+}
+
+TEST_F(BrokenLinks, LinksThatAreNotExamined)
+{
+    const QStringList ignored { "<a href=\"missing.htm#top\">", "<a href='missing.htm'>", "<a href=missing.htm>",
+        "<a href=\"missing.php\">", "<a href=\"missing.htm?x=1\">", "<a href=\"http://x/missing.htm\">",
+        "<a href=\"mailto:me@missing.htm\">", "<a href=\"javascript:go('missing.htm')\">", "\"open(x.htm\"",
+        "\"#missing.htm\"", "missing.htm\"", "" };
+    for (const QString& text : ignored)
+        EXPECT_TRUE(broken(text).isEmpty()) << text.toStdString();
+}
+
+TEST_F(BrokenLinks, FromASubdirectory)
+{
+    EXPECT_TRUE(broken("<img src=\"../images/logo.gif\"><a href=\"../index.htm\">", "sub/").isEmpty());
+    EXPECT_EQ(broken("<a href=\"page.htm\"> <a href=\"../sub/Page.htm\">", "sub/"), QStringList { "../sub/Page.htm" });
+}
+
+TEST_F(BrokenLinks, OrderOffsetsAndEscapedMarkup)
+{
+    // Extensions in their order, each in text order; offsets count line breaks as two.
+    const QString text = "<img src=\"x.gif\">\r\n<a href=\"b.htm\">\n&lt;a href=\"c.HTML\"&gt; \"d.htm\"";
+    const LinkCheck result = check(text);
+    EXPECT_THAT(result.broken,
+        ElementsAre(FoundLink { "b.htm", 28 }, FoundLink { "d.htm", 62 }, FoundLink { "c.HTML", 49 },
+            FoundLink { "x.gif", 10 }));
+    EXPECT_EQ(result.examined, 4);
+}
+
+TEST_F(BrokenLinks, ProgressStopsTheCheckKeepingWhatWasFound)
+{
+    const QString text = "\"a.htm\" \"b.htm\" \"c.htm\"";
+    QStringList seen;
+    QString verifying;
+    const SiteIndex index;
+    const LinkCheck result = findBrokenLinks(
+        text, site.base, index,
+        [&](qsizetype, qsizetype) {
+            seen << verifying;
+            return seen.size() < 2;
+        },
+        &verifying);
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(seen, (QStringList { "a.htm", "b.htm" }));
+    EXPECT_THAT(result.broken, ElementsAre(FoundLink { "a.htm", 1 }));
+}
+
+TEST(LinkCheck, AllLinksInOneQuotingStyle)
+{
+    EXPECT_THAT(findAllLinks("<A HREF=\"a.htm\">\r\n<a href='b.htm'><a href=\"mailto:x\">"),
+        ElementsAre(FoundLink { "a.htm", 9 }, FoundLink { "mailto:x", 43 }));
+    EXPECT_THAT(findAllLinks("<a href='b.htm'>"), ElementsAre(FoundLink { "b.htm", 9 }));
+    EXPECT_TRUE(findAllLinks("<a name=x>").isEmpty());
+    EXPECT_THAT(findAllLinks("<a href=\"a\"><a href=\"b"), ElementsAre(FoundLink { "a", 9 }));
+}
+
+TEST(LinkCheck, FixKey)
+{
+    const QList<std::pair<QString, QString>> cases {
+        { "pages/About.html", "ABOUT.HTM" },
+        { "img/Logo.jpeg", "LOGO.JP" },
+        { "Logo.jpg", "LOGO.JP" },
+        { "old\\pic.gif", "PIC.GIF" },
+        { "a/b\\c/my%20news.htm", "MY NEWS.HTM" },
+        { "NEWS.HTM", "NEWS.HTM" },
+    };
+    for (const auto& [link, key] : cases)
+        EXPECT_EQ(fixKey(link), key) << link.toStdString();
+}
+
+TEST(LinkCheck, FixSuggestions)
+{
+    const QStringList every { "/s/About.htm", "/s/images/pic.gif", "/s/OLDNEWS.HTM", "/s/news.html", "/s/sub/x.htm" };
+    EXPECT_EQ(fixSuggestions("about.html", every, "/s/index.htm"), QStringList { "About.htm" });
+    EXPECT_EQ(fixSuggestions("old/pic.gif", every, "/s/sub/x.htm"), QStringList { "../images/pic.gif" });
+    EXPECT_EQ(fixSuggestions("news.htm", every, "/s/index.htm"), (QStringList { "OLDNEWS.HTM", "news.html" }));
+    EXPECT_TRUE(fixSuggestions("none.htm", every, "/s/index.htm").isEmpty());
+}
+
+// ---- Orphans
+
+namespace {
+
+QStringList names(const SiteBuilder& site, const QStringList& paths)
+{
+    QStringList relative;
+    for (const QString& path : paths)
+        relative << path.mid(site.base.size());
+    relative.sort();
+    return relative;
+}
+
+QStringList orphansOf(const SiteBuilder& site)
+{
+    const SiteLists lists = loadSite(site.base, PageRule::ExactCase);
+    const OrphanScan fast = findOrphans(site.base, lists.pages, lists.everyFile);
+    const OrphanScan slow = findOrphansOneByOne(site.base, lists.pages, lists.everyFile);
+    EXPECT_EQ(fast.orphans, slow.orphans);
+    return names(site, fast.orphans);
+}
+
+} // namespace
+
+TEST(Orphans, Table)
+{
+    struct Case {
+        const char* name;
+        QList<std::pair<QString, QByteArray>> files;
+        QStringList orphans;
+    };
+    const QList<Case> cases {
+        { "nothing links to the start page",
+            { { "index.htm", "<a href=\"a.htm\">" }, { "a.htm", "" }, { "b.htm", "" }, { "pic.gif", "" } },
+            { "b.htm", "index.htm", "pic.gif" } },
+        { "letter case counts", { { "index.htm", "<img src=\"images/Logo.gif\">" }, { "images/logo.gif", "" } },
+            { "images/logo.gif", "index.htm" } },
+        { "style sheets and scripts in exact case",
+            { { "a.htm", "" }, { "x.Css", "" }, { "y.css", "" }, { "Z.CSS", "" }, { "s.js", "" } },
+            { "a.htm", "x.Css" } },
+        { "a link up from a subdirectory",
+            { { "sub/p.htm", "<img src=\"../pic.gif\"> <a href=\"p.htm\">" }, { "pic.gif", "" } }, {} },
+        { "a plain substring counts",
+            { { "a.htm", "mylogo.gif sub/x.gif /sub/y.gif" }, { "logo.gif", "" }, { "sub/x.gif", "" },
+                { "sub/y.gif", "" } },
+            { "a.htm" } },
+        { "a site without pages reports everything", { { "x.css", "" }, { "pic.gif", "" } }, { "pic.gif", "x.css" } },
+        { "names without a dot and a file named .html",
+            { { "index.htm", "README sub/Makefile .html" }, { "README", "" }, { "sub/Makefile", "" }, { ".html", "" },
+                { "LICENSE", "" } },
+            { "LICENSE", "index.htm" } },
+        { "a reference from the page's own directory only",
+            { { "a/p.htm", "b/q.gif ../b/r.gif" }, { "a/b/q.gif", "" }, { "b/q.gif", "" }, { "b/r.gif", "" } },
+            { "a/p.htm", "b/q.gif" } },
+    };
+    for (const Case& c : cases) {
+        SiteBuilder site(c.files);
+        EXPECT_EQ(orphansOf(site), c.orphans) << c.name;
+    }
+}
+
+TEST(Orphans, FastScanAgreesWithOneByOneOnRandomSites)
+{
+    QRandomGenerator random(13);
+    const QStringList dirs { "", "a/", "b/", "a/c/", "A/" };
+    const QStringList files { "x.gif", "y.htm", "X.gif", "xx.gif", "z.css", "n", "a.b.js", "y.html" };
+    for (int round = 0; round < 20; ++round) {
+        SiteBuilder site;
+        QStringList all;
+        for (const QString& d : dirs)
+            for (const QString& f : files)
+                if (random.bounded(2)) all << d + f;
+        for (const QString& name : all) {
+            QByteArray text;
+            for (int i = 0; i < 6; ++i) {
+                const QString target = all[random.bounded(int(all.size()))];
+                text += (random.bounded(3) == 0 ? "../" : "") + target.mid(random.bounded(3) == 0 ? 2 : 0).toUtf8()
+                    + " ";
+            }
+            site.write(name, text);
+        }
+        const SiteLists lists = loadSite(site.base, PageRule::ExactCase);
+        EXPECT_EQ(findOrphans(site.base, lists.pages, lists.everyFile).orphans,
+            findOrphansOneByOne(site.base, lists.pages, lists.everyFile).orphans)
+            << "round " << round;
+    }
+}
+
+TEST(Orphans, ScanStopsAndUnreadablePagesThrow)
+{
+    SiteBuilder site({ { "a.htm", "" }, { "b.htm", "" } });
+    const SiteLists lists = loadSite(site.base, PageRule::ExactCase);
+    const OrphanScan stopped
+        = findOrphans(site.base, lists.pages, lists.everyFile, [](qsizetype k, qsizetype) { return k < 1; });
+    EXPECT_TRUE(stopped.stopped);
+    EXPECT_TRUE(stopped.orphans.isEmpty());
+    QFile::remove(site.path("b.htm"));
+    EXPECT_THROW(findOrphans(site.base, lists.pages, lists.everyFile), FileError);
+}
+
+TEST(Orphans, RubbishDirectory)
+{
+    EXPECT_EQ(extractThisDirectory("/web/mysite/"), "mysite");
+    EXPECT_EQ(rubbishDirectory("/web/mysite/"), "/web/mysiteRubbish/");
+    EXPECT_EQ(rubbishDirectory("/mysite/"), "/mysiteRubbish/");
+    EXPECT_EQ(rubbishDirectory("/"), "");
+}
+
+TEST(Orphans, MovingKeepsTheTreeAndNeverOverwrites)
+{
+    SiteBuilder site({ { "old.htm", "old" }, { "img/pic.gif", "pic" }, { "img/deep/x.gif", "x" } });
+    const QString rubbish = site.top + "siteRubbish/";
+    EXPECT_EQ(moveToRubbish(site.path("old.htm"), site.base), rubbish + "old.htm");
+    EXPECT_EQ(moveToRubbish(site.path("img/deep/x.gif"), site.base), rubbish + "img/deep/x.gif");
+    EXPECT_FALSE(site.exists("old.htm"));
+    EXPECT_TRUE(QFileInfo::exists(rubbish + "old.htm"));
+    EXPECT_TRUE(QFileInfo::exists(rubbish + "img/deep/x.gif"));
+    EXPECT_EQ(moveToRubbish(site.path("gone.gif"), site.base), "");
+
+    site.write("old.htm", "new");
+    try {
+        moveToRubbish(site.path("old.htm"), site.base);
+        FAIL() << "overwrote";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.message(),
+            "Cannot move file \"" + site.path("old.htm") + "\" to \"" + rubbish
+                + "old.htm\". A file of that name is already there.");
+    }
+    EXPECT_EQ(site.read("old.htm"), "new");
+    QFile kept(rubbish + "old.htm");
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "old");
+}
+
+TEST(Orphans, MovesAreRestoredWherePlacesAreFree)
+{
+    SiteBuilder site({ { "a.htm", "a" }, { "img/pic.gif", "pic" }, { "b.htm", "b" } });
+    QList<RubbishMove> moves;
+    for (const QString& name : { "a.htm", "img/pic.gif", "b.htm" })
+        moves.append({ site.path(name), moveToRubbish(site.path(name), site.base) });
+    EXPECT_EQ(parseMoveLog(moveLogText(moves)), moves);
+    QDir(site.path("img")).removeRecursively();
+    site.write("b.htm", "new b");
+    const QList<RubbishMove> left = restoreMoves(moves);
+    EXPECT_EQ(left, QList<RubbishMove> { moves[2] });
+    EXPECT_EQ(site.read("a.htm"), "a");
+    EXPECT_EQ(site.read("img/pic.gif"), "pic");
+    EXPECT_EQ(site.read("b.htm"), "new b");
+    EXPECT_TRUE(QFileInfo::exists(moves[2].to));
+}
+
+TEST(Orphans, ARootBaseIsRefused)
+{
+    try {
+        moveToRubbish("/etc/hostname", "/");
+        FAIL() << "moved";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.message(), "Cannot create /Rubbish/etc/");
+    }
+}
+
+TEST(Orphans, ADirectoryThatCannotBeMadeIsReported)
+{
+    SiteBuilder site(SiteBuilder::Files { { "img/pic.gif", "" } });
+    site.write("../siteRubbish/img", "a file where the directory should be");
+    try {
+        moveToRubbish(site.path("img/pic.gif"), site.base);
+        FAIL() << "moved";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.message(), "Cannot create " + site.top + "siteRubbish/img/");
+    }
+    EXPECT_TRUE(site.exists("img/pic.gif"));
+}
+
+// ---- ALT texts
+
+TEST(AltText, Table)
+{
+    struct Case {
+        QString text;
+        QList<FoundLink> found;
+    };
+    const QList<Case> cases {
+        { "<img alt=\"Logo\"><img alt=\"\">\r\n<img ALT=\" \">", { { "Logo", 10 }, { "", 26 }, { " ", 40 } } },
+        { "<img alt=\"a\"><img alt='b'>", { { "a", 10 } } },
+        { "<img alt='b'>", { { "b", 10 } } },
+        { "<img src=x>", {} },
+        { "<img alt=\"a\"><img alt=\"b>", { { "a", 10 } } },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(findAltTexts(c.text), c.found) << c.text.toStdString();
+    EXPECT_EQ(altTextEntry(""), "Empty ALT text");
+    EXPECT_EQ(altTextEntry(" "), "Empty ALT text");
+    EXPECT_EQ(altTextEntry("  "), "  ");
+}
