@@ -26,6 +26,7 @@
 #include "shared/FeatureContext.h"
 #include "shared/RelativePath.h"
 #include "shared/TempPages.h"
+#include "sitetools/SiteToolCommands.h"
 #include "tools/SpellCheckDialog.h"
 #include "tools/ToolCommands.h"
 #include "wizards/WizardCommands.h"
@@ -282,6 +283,7 @@ void MainWindow::registerCommands()
     m_commands->adopt(m_snippets->promptButtonAction());
     registerToolCommands(context);
     registerWizardCommands(context);
+    registerSiteToolCommands(context);
     m_buttonBars = new ButtonBars(*this);
     // What is not there yet shows, disabled.
     for (const MenuTables::Placeholder& p : MenuTables::placeholders())
