@@ -1,5 +1,7 @@
 #include "sitetools/SiteParts.h"
 
+#include "shared/TempPages.h"
+#include "editor/TextFile.h"
 #include "editor/CodeEditor.h"
 #include "platform/BrowserView.h"
 #include "platform/HintRouter.h"
@@ -134,9 +136,12 @@ ViewerTab::ViewerTab(const std::function<BrowserView*(QWidget*)>& makeBrowser, Q
 void ViewerTab::showPage(const QString& currentFile, const CodeEditor& pane)
 {
     const QString directory = currentFile.left(currentFile.lastIndexOf(u'/') + 1);
+    // Marked as ours, so a user's own 1view.htm is never overwritten or deleted.
     const QString temporary
-        = (directory.isEmpty() ? QDir::currentPath() + u'/' : directory) + QStringLiteral("1view.htm");
-    pane.saveToFile(temporary);
+        = TempPages::pathFor(directory.isEmpty() ? QDir::currentPath() : directory, QStringLiteral("1view.htm"));
+    QStringList lines = pane.lines();
+    lines.prepend(TempPages::markerLine(temporary));
+    writeTextFile(temporary, lines, pane.textFormat());
     m_written = temporary;
     m_browser->navigate(temporary);
     m_addressEdit->setText(pane.isModified() ? QStringLiteral("Temp view of ") + currentFile : currentFile);
@@ -144,7 +149,7 @@ void ViewerTab::showPage(const QString& currentFile, const CodeEditor& pane)
 
 void ViewerTab::removePage()
 {
-    if (!m_written.isEmpty() && QFileInfo::exists(m_written)) QFile::remove(m_written);
+    if (!m_written.isEmpty()) TempPages::removeIfOwn(m_written);
     m_written.clear();
 }
 

@@ -1,5 +1,6 @@
 #include "wizards/StyleSheetWindow.h"
 
+#include "shared/TempPages.h"
 #include "editor/TextFile.h"
 #include "platform/BrowserView.h"
 #include "platform/CommandBoundary.h"
@@ -408,11 +409,18 @@ void StyleSheetWindow::preview()
 {
     PreviewFiles& files = previewFiles();
     files.directory = isSaved() ? QFileInfo(m_fileNameEdit->text()).absolutePath() : QDir::currentPath();
-    files.sheet = withTrailingSeparator(files.directory) + kPreviewSheetName;
-    files.page = withTrailingSeparator(files.directory) + kPreviewPageName;
+    // Marked as ours, so a user's own files of these names are never overwritten or deleted.
+    files.sheet = TempPages::pathFor(files.directory, kPreviewSheetName);
+    files.page = TempPages::pathFor(files.directory, kPreviewPageName);
     const bool written = runCommand(prompter(), [&] {
-        m_sheetEdit->saveToFile(files.sheet);
-        writeTextFile(files.page, styleSheetSamplePage().split(QStringLiteral("\r\n")), TextFormat {});
+        QStringList sheet = m_sheetEdit->lines();
+        sheet.prepend(TempPages::markerLine(files.sheet));
+        writeTextFile(files.sheet, sheet, m_sheetEdit->textFormat());
+        QStringList page = styleSheetSamplePage()
+                               .replace(kPreviewSheetName, QFileInfo(files.sheet).fileName())
+                               .split(QStringLiteral("\r\n"));
+        page.prepend(TempPages::markerLine(files.page));
+        writeTextFile(files.page, page, TextFormat {});
     });
     if (written && m_browser) m_browser->navigate(webby(files.page));
 }
@@ -425,7 +433,7 @@ void StyleSheetWindow::sheetTabChanged(int index)
     }
     const PreviewFiles& files = previewFiles();
     for (const QString& path : { files.sheet, files.page })
-        if (!path.isEmpty() && QFile::exists(path)) QFile::remove(path);
+        if (!path.isEmpty()) TempPages::removeIfOwn(path);
 }
 
 void StyleSheetWindow::closeEvent(QCloseEvent* event)

@@ -272,7 +272,9 @@ TEST_F(LinkRotTest, ViewerTabShowsThePaneThroughATemporaryPage)
     window->codePane()->setSelText("<b>edited</b>");
     auto* tabs = child<QTabWidget>(window, "pages");
     tabs->setCurrentIndex(1);
-    EXPECT_TRUE(read(base + "1view.htm").startsWith("<b>edited</b><p>"));
+    // After the line that marks the page as the program's own.
+    EXPECT_TRUE(read(base + "1view.htm").startsWith("<!-- Pelorin95 temporary page"));
+    EXPECT_TRUE(read(base + "1view.htm").contains("-->\r\n<b>edited</b><p>"));
     EXPECT_EQ(child<QLineEdit>(window, "viewerAddressEdit")->text(), "Temp view of " + base + "index.htm");
     auto* browser = window->findChild<FakeBrowserView*>();
     ASSERT_NE(browser, nullptr);

@@ -97,7 +97,7 @@ TEST_F(RubbishTest, FindsTheOrphansOfASite)
     EXPECT_EQ(child<QLineEdit>(window, "currentFileEdit")->text(), base + "images/logo.gif");
     QTest::keyClick(window, Qt::Key_F9);
     EXPECT_EQ(child<QTabWidget>(window, "pages")->currentIndex(), 1);
-    EXPECT_EQ(QString::fromLatin1(read(base + "images/1view.htm")), tag);
+    EXPECT_TRUE(QString::fromLatin1(read(base + "images/1view.htm")).endsWith("-->\r\n" + tag));
     child<QTabWidget>(window, "pages")->setCurrentIndex(0);
     EXPECT_FALSE(QFile::exists(base + "images/1view.htm"));
 
