@@ -23,8 +23,8 @@ int main(int argc, char** argv)
     parser.setApplicationDescription(QStringLiteral("An editor for hand-written web pages."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption settingsDir(QStringLiteral("settings-dir"),
-        QStringLiteral("Keep the settings files in <dir>."), QStringLiteral("dir"));
+    const QCommandLineOption settingsDir(
+        QStringLiteral("settings-dir"), QStringLiteral("Keep the settings files in <dir>."), QStringLiteral("dir"));
     parser.addOption(settingsDir);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The file to open."), QStringLiteral("[file]"));
     parser.process(app);
@@ -45,7 +45,8 @@ int main(int argc, char** argv)
             QStringList rest;
             for (const QString& file : files.mid(1))
                 rest << QDir::toNativeSeparators(file);
-            prompter.message(QStringLiteral("Only one file is opened at a time. Not opened: ") + rest.join(QStringLiteral(", ")),
+            prompter.message(
+                QStringLiteral("Only one file is opened at a time. Not opened: ") + rest.join(QStringLiteral(", ")),
                 Prompter::Icon::Information, Prompter::Ok);
         });
     }

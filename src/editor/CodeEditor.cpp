@@ -692,8 +692,8 @@ void CodeEditor::cutToClipboard()
         updateBlockHighlight();
         const int left = std::min(block.anchorCol, block.caretCol);
         const int right = std::max(block.anchorCol, block.caretCol);
-        for (int line = std::max(block.anchorLine, block.caretLine); line >= std::min(block.anchorLine, block.caretLine);
-             --line) {
+        for (int line = std::max(block.anchorLine, block.caretLine);
+             line >= std::min(block.anchorLine, block.caretLine); --line) {
             const QTextBlock b = document()->findBlockByNumber(line);
             const int length = b.length() - 1;
             if (left < length) replaceRange(b.position() + left, b.position() + std::min(right, length), QString());
@@ -868,7 +868,8 @@ void CodeEditor::keyPressEvent(QKeyEvent* e)
         copyToClipboard();
         return;
     }
-    if (m_block.active && (e == QKeySequence::Cut || (e->key() == Qt::Key_Delete && e->modifiers() == Qt::ShiftModifier))) {
+    if (m_block.active
+        && (e == QKeySequence::Cut || (e->key() == Qt::Key_Delete && e->modifiers() == Qt::ShiftModifier))) {
         cutToClipboard();
         return;
     }
@@ -922,8 +923,9 @@ void CodeEditor::keyPressEvent(QKeyEvent* e)
         ensureCursorVisible();
     } else if (e == QKeySequence::DeleteEndOfLine || e == QKeySequence::DeleteCompleteLine
         || e == QKeySequence::DeleteStartOfWord || e == QKeySequence::DeleteEndOfWord
-        || e == QKeySequence::InsertLineSeparator || (mods & Qt::ControlModifier && e->key() >= Qt::Key_A
-            && e->key() <= Qt::Key_Z && e != QKeySequence::SelectAll)) {
+        || e == QKeySequence::InsertLineSeparator
+        || (mods & Qt::ControlModifier && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z
+            && e != QKeySequence::SelectAll)) {
         // The text widget's own bindings (Ctrl+K deletes to the end of the line, Ctrl+U the
         // line): the editor keeps only the keys its commands give a meaning.
         e->ignore();

@@ -4,10 +4,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringEncoder>
-#include <optional>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
+#include <optional>
 
 namespace {
 // 0x80..0x9F of Windows-1252; 0 marks the five unassigned bytes, which map to C1 controls.
@@ -253,8 +253,8 @@ QByteArray encodeText(const QStringList& paragraphs, const TextFormat& format)
         bytes.reserve(text.size());
         qsizetype run = 0;
         for (qsizetype i = 0; i <= text.size(); ++i) {
-            const bool kept = i < text.size() && text[i].unicode() >= kEscapeBase + 0x80
-                && text[i].unicode() <= kEscapeBase + 0xFF;
+            const bool kept
+                = i < text.size() && text[i].unicode() >= kEscapeBase + 0x80 && text[i].unicode() <= kEscapeBase + 0xFF;
             if (!kept && i < text.size()) continue;
             bytes += QStringView(text).mid(run, i - run).toUtf8();
             if (kept) bytes += char(text[i].unicode() - kEscapeBase);
@@ -268,8 +268,7 @@ QByteArray encodeText(const QStringList& paragraphs, const TextFormat& format)
 QByteArray readBytes(const QString& path)
 {
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        throw FileError::cannotOpen(path, QStringLiteral("It is not a regular file."));
+    if (info.exists() && !info.isFile()) throw FileError::cannotOpen(path, QStringLiteral("It is not a regular file."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) throw FileError::cannotOpen(path, file.errorString());
     return file.readAll();

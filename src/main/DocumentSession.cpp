@@ -117,7 +117,8 @@ void DocumentSession::loadAsked(const QString& name)
     // Read before the name changes, so a failed read leaves the document as it was.
     m_editor.loadFromFile(name);
     if (m_editor.textFormat().nulAt >= 0)
-        m_prompter.message(QDir::toNativeSeparators(name) + QStringLiteral(" holds a NUL byte: only the text before it is shown."),
+        m_prompter.message(
+            QDir::toNativeSeparators(name) + QStringLiteral(" holds a NUL byte: only the text before it is shown."),
             Prompter::Icon::Warning, Prompter::Ok);
     const QFileInfo info(name);
     QDir::setCurrent(info.absolutePath());
@@ -143,8 +144,8 @@ bool DocumentSession::mayWrite(const QString& target)
         if (answer != Prompter::Yes) return false;
     }
     if (!fitsEncoding(m_editor.lines(), format)) {
-        const auto answer = m_prompter.message(QDir::toNativeSeparators(target)
-                + QStringLiteral(" cannot be saved in Windows-1252. Save as UTF-8?"),
+        const auto answer = m_prompter.message(
+            QDir::toNativeSeparators(target) + QStringLiteral(" cannot be saved in Windows-1252. Save as UTF-8?"),
             Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No);
         if (answer != Prompter::Yes) return false;
         format.encoding = TextFormat::Encoding::Utf8;

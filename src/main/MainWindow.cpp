@@ -38,11 +38,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
@@ -110,7 +112,7 @@ void MainWindow::createLayout()
     auto* top = new QHBoxLayout;
     m_toolBar1 = new QToolBar(QStringLiteral("Tool bar 1"));
     m_toolBar1->setObjectName(QStringLiteral("toolBar1"));
-    m_toolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_toolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     top->addWidget(m_toolBar1);
     m_lineNumberEdit = new QLineEdit(QStringLiteral("10"));
     m_lineNumberEdit->setObjectName(QStringLiteral("lineNumberEdit"));
@@ -132,7 +134,7 @@ void MainWindow::createLayout()
     top->addStretch(1);
     m_toolBar2 = new QToolBar(QStringLiteral("Tool bar 2"));
     m_toolBar2->setObjectName(QStringLiteral("toolBar2"));
-    m_toolBar2->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_toolBar2->setToolButtonStyle(Qt::ToolButtonIconOnly);
     top->addWidget(m_toolBar2);
     column->addLayout(top);
     // The file name gets a row of its own, so long paths stay readable.
@@ -316,6 +318,32 @@ QMenu* MainWindow::buildMenu(const MenuTable& table)
     return root;
 }
 
+namespace {
+// The icon of a tool bar command: the desktop theme's, else a small drawn one, so the bars look
+// alike without a theme. The caption stays the tool tip and the hint says what it does.
+QIcon toolBarIcon(const QString& themeName, const QString& caption)
+{
+    const QIcon themed = QIcon::fromTheme(themeName);
+    if (!themed.isNull()) return themed;
+    QPixmap pixmap(24, 24);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QColor(60, 90, 140));
+    painter.setBrush(QColor(225, 235, 250));
+    painter.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 4, 4);
+    QFont font = painter.font();
+    font.setPixelSize(11);
+    font.setBold(true);
+    painter.setFont(font);
+    QString letters;
+    for (const QString& word : QString(caption).remove(u'&').split(u' ', Qt::SkipEmptyParts))
+        if (letters.size() < 2 && word.front().isLetter()) letters += word.front().toUpper();
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, letters);
+    return QIcon(pixmap);
+}
+} // namespace
+
 void MainWindow::fillBar(QWidget* bar, const QStringList& names)
 {
     m_commands->missing(names, bar->objectName());
@@ -325,6 +353,8 @@ void MainWindow::fillBar(QWidget* bar, const QStringList& names)
             separator->setSeparator(true);
             bar->addAction(separator);
         } else if (QAction* a = m_commands->action(name)) {
+            const QString icon = MenuTables::toolBarIcon(name);
+            if (!icon.isEmpty() && a->icon().isNull()) a->setIcon(toolBarIcon(icon, a->text()));
             bar->addAction(a);
         }
     }

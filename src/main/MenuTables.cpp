@@ -1,5 +1,7 @@
 #include "main/MenuTables.h"
 
+#include <QHash>
+
 namespace MenuTables {
 
 const QList<MenuTable>& fullMenuBar()
@@ -47,6 +49,28 @@ const QStringList& toolBar2()
     static const QStringList names { "a_cut", "a_copy", "a_paste", "a_selectAll", "-", "a_undo", "a_redo", "-",
         "a_find", "a_replace", "-", "a_checkSpelling" };
     return names;
+}
+
+QString toolBarIcon(const QString& command)
+{
+    static const QHash<QString, QString> icons {
+        { "a_open", "document-open" },
+        { "a_save", "document-save" },
+        { "a_openInDefaultBrowser", "internet-web-browser" },
+        { "a_sendEmail", "mail-send" },
+        { "a_colourize", "format-text-color" },
+        { "a_gotoLine", "go-jump" },
+        { "a_cut", "edit-cut" },
+        { "a_copy", "edit-copy" },
+        { "a_paste", "edit-paste" },
+        { "a_selectAll", "edit-select-all" },
+        { "a_undo", "edit-undo" },
+        { "a_redo", "edit-redo" },
+        { "a_find", "edit-find" },
+        { "a_replace", "edit-find-replace" },
+        { "a_checkSpelling", "tools-check-spelling" },
+    };
+    return icons.value(command);
 }
 
 const QStringList& colourMenu()

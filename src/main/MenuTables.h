@@ -19,6 +19,8 @@ const QList<MenuTable>& fullMenuBar();
 const QList<MenuTable>& previewMenuBar();
 const QStringList& toolBar1();
 const QStringList& toolBar2();
+// The freedesktop icon name of a tool bar command; empty when it has none.
+QString toolBarIcon(const QString& command);
 // The right-click menu of "Colour the tags" on tool bar 1.
 const QStringList& colourMenu();
 

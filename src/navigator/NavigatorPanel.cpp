@@ -1,11 +1,11 @@
 #include "navigator/NavigatorPanel.h"
 
-#include "shared/PageTitle.h"
-#include "shared/RelativePath.h"
 #include "platform/CommandBoundary.h"
 #include "platform/FileError.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
+#include "shared/PageTitle.h"
+#include "shared/RelativePath.h"
 
 #include <QApplication>
 #include <QDir>

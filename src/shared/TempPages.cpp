@@ -9,8 +9,9 @@ namespace TempPages {
 QString markerLine(const QString& fileName)
 {
     static const QString text = QStringLiteral("Pelorin95 temporary page: deleted when you return to the editor");
-    return fileName.endsWith(QLatin1String(".css"), Qt::CaseInsensitive) ? QStringLiteral("/* ") + text + QStringLiteral(" */")
-                                                                         : QStringLiteral("<!-- ") + text + QStringLiteral(" -->");
+    return fileName.endsWith(QLatin1String(".css"), Qt::CaseInsensitive)
+        ? QStringLiteral("/* ") + text + QStringLiteral(" */")
+        : QStringLiteral("<!-- ") + text + QStringLiteral(" -->");
 }
 
 bool isOwn(const QString& path)

@@ -1,11 +1,11 @@
 #include "sitetools/SiteParts.h"
 
-#include "shared/TempPages.h"
-#include "editor/TextFile.h"
 #include "editor/CodeEditor.h"
+#include "editor/TextFile.h"
 #include "platform/BrowserView.h"
 #include "platform/HintRouter.h"
 #include "platform/Prompter.h"
+#include "shared/TempPages.h"
 #include "sitetools/SiteWalk.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "wizards/StyleSheetWindow.h"
 
-#include "shared/TempPages.h"
 #include "editor/TextFile.h"
 #include "platform/BrowserView.h"
 #include "platform/CommandBoundary.h"
 #include "shared/RelativePath.h"
+#include "shared/TempPages.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

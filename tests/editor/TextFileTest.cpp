@@ -1,8 +1,8 @@
 #include "editor/TextFile.h"
+#include "platform/FileError.h"
+#include <QDir>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <QDir>
-#include "platform/FileError.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -171,13 +171,16 @@ TEST_P(RoundTripTest, KeepsTheBytes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Encodings, RoundTripTest,
-    ::testing::Values(RoundTrip { "Utf16Le", QByteArray("\xFF\xFE" "a\0\r\0\n\0\xE9\0", 10), "a\n\u00E9",
-                          TextFormat::Encoding::Utf16Le, false },
+    ::testing::Values(RoundTrip { "Utf16Le",
+                          QByteArray("\xFF\xFE"
+                                     "a\0\r\0\n\0\xE9\0",
+                              10),
+                          "a\n\u00E9", TextFormat::Encoding::Utf16Le, false },
         RoundTrip { "Utf16Be", QByteArray("\xFE\xFF\0a\0\xE9", 6), "a\u00E9", TextFormat::Encoding::Utf16Be, false },
         RoundTrip { "StrayByteInUtf8", "caf\xC3\xA9 \x96 na\xC3\xAFve", QString::fromUtf8("café \uF796 naïve"),
             TextFormat::Encoding::Utf8, true },
-        RoundTrip { "Windows1252", "caf\xE9 \x96", QString::fromUtf8("café –"), TextFormat::Encoding::Windows1252,
-            false }),
+        RoundTrip {
+            "Windows1252", "caf\xE9 \x96", QString::fromUtf8("café –"), TextFormat::Encoding::Windows1252, false }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TextFileReadTest, ANulByteIsRecordedWhereItStandsAndDescribed)

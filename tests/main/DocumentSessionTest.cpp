@@ -1,13 +1,14 @@
-#include "editor/TextFile.h"
 #include "main/DocumentSession.h"
+#include "editor/TextFile.h"
 #include "support/MainWindowFixture.h"
 #include "support/QStringPrinter.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QClipboard>
-#include <QToolButton>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 #include <sys/stat.h>
 
 namespace {
@@ -118,8 +119,8 @@ TEST_F(DocumentSessionTest, AReadOnlySettingsDirectoryNeverStopsADocumentCommand
     start();
     // A directory where the recent list should be makes every write of it fail, even as root.
     QDir(settings.path()).mkdir(DocumentSession::kRecentList);
-    prompter.expectMessage("Cannot create file \"" + settingsFile(DocumentSession::kRecentList)
-            + "\". Filename refers to a directory",
+    prompter.expectMessage(
+        "Cannot create file \"" + settingsFile(DocumentSession::kRecentList) + "\". Filename refers to a directory",
         Icon::Error, Prompter::Ok, Prompter::Ok);
     window->openTheFile(a);
     EXPECT_EQ(editor().text(), "A");
@@ -229,6 +230,36 @@ TEST_F(StatusTest, TheLinePanelFollowsCtrlEndWithWordWrap)
     const QString shown = window->statusText(0);
     EXPECT_EQ(shown, QString("Line:%1").arg(editor().selLine() + 1));
     EXPECT_NE(shown, "Line:2");
+    discard();
+}
+} // namespace
+
+namespace {
+using ToolBarsTest = MainWindowFixture;
+
+// At 1024x768 both tool bars show every button (nothing in an overflow menu), each with an
+// icon and its caption as tool tip; a right click on "Colour the tags" still offers its menu.
+TEST_F(ToolBarsTest, EveryButtonIsShownAt1024By768)
+{
+    start({}, false);
+    window->resize(1024, 768);
+    window->show();
+    QApplication::processEvents();
+    for (const char* bar : { "toolBar1", "toolBar2" }) {
+        auto* toolBar = window->findChild<QToolBar*>(bar);
+        ASSERT_NE(toolBar, nullptr);
+        for (QAction* a : toolBar->actions()) {
+            if (a->isSeparator()) continue;
+            SCOPED_TRACE(a->objectName().toStdString());
+            QWidget* button = toolBar->widgetForAction(a);
+            ASSERT_NE(button, nullptr);
+            EXPECT_TRUE(button->isVisible());
+            EXPECT_FALSE(a->icon().isNull());
+            EXPECT_TRUE(QString(a->text()).remove('&').startsWith(a->toolTip())) << a->toolTip().toStdString();
+        }
+        auto* more = toolBar->findChild<QToolButton*>("qt_toolbar_ext_button");
+        EXPECT_TRUE(!more || !more->isVisible()) << bar;
+    }
     discard();
 }
 } // namespace

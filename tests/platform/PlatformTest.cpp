@@ -131,8 +131,8 @@ TEST(QtPrompter, MessagesArePlainTextWithTheDefaultAsked)
         defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
         box->reject();
     });
-    const auto answer = prompter.message("Couldn't find the <head> tag.", Prompter::Icon::Warning,
-        Prompter::Yes | Prompter::No | Prompter::DefaultNo);
+    const auto answer = prompter.message(
+        "Couldn't find the <head> tag.", Prompter::Icon::Warning, Prompter::Yes | Prompter::No | Prompter::DefaultNo);
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(shown, "Couldn't find the <head> tag.");
     EXPECT_EQ(defaultButton.remove('&'), "No");
