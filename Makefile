@@ -1,11 +1,17 @@
 # Two commands: `make run` and `make test`.
+SANITIZE ?=
+ifeq ($(SANITIZE),1)
+BUILD ?= build-sanitize
+CMAKE_FLAGS += -DPELORIN_SANITIZE=ON -DPELORIN_BUILD_BENCH=OFF
+endif
 BUILD ?= build
+FUZZ_TIME ?= 20
 PREFIX ?= /usr/local
 ARGS ?=
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test bench install clean
+.PHONY: deps configure build run test bench fuzz install uninstall clean
 
 deps:
 	bash scripts/install-deps
@@ -27,6 +33,14 @@ bench: build
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# Every fuzz target for FUZZ_TIME seconds; the crashers they find go to tests/fuzz/regressions.
+fuzz:
+	bash scripts/install-deps --fuzz
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DPELORIN_FUZZ=ON -DPELORIN_BUILD_BENCH=OFF
+	cmake --build build-fuzz -j $(JOBS) --target pelorin_fuzzers
+	bash tests/fuzz/run build-fuzz $(FUZZ_TIME)
 
 clean:
 	rm -rf $(BUILD)
