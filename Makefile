@@ -11,7 +11,7 @@ ARGS ?=
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test bench fuzz install uninstall clean
+.PHONY: deps configure build run test bench fuzz install uninstall package clean
 
 deps:
 	bash scripts/install-deps
@@ -33,6 +33,17 @@ bench: build
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+	-update-desktop-database -q $(PREFIX)/share/applications 2>/dev/null
+
+# Removes what the last make install put in place.
+uninstall:
+	@test -f $(BUILD)/install_manifest.txt || { echo "Nothing installed from $(BUILD)"; exit 1; }
+	xargs -d '\n' rm -f < $(BUILD)/install_manifest.txt
+	-update-desktop-database -q $(PREFIX)/share/applications 2>/dev/null
+
+# A .deb through CPack: build/pelorin95_<version>_<arch>.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # Every fuzz target for FUZZ_TIME seconds; the crashers they find go to tests/fuzz/regressions.
 fuzz:
