@@ -78,7 +78,9 @@ const char* const kTail[] = {
     "",
     "}",
     "//Netscape likes a refresh, but Microsoft doesn't",
-    "if (navigator.appName.indexOf(\"Netscape\")>-1)",
+    // Only the old browser that needed the refresh has layers: every browser of today calls itself
+    // "Netscape", and reloading there wipes the results the moment they appear.
+    "if (document.layers)",
     "history.go(0)",
     "}",
     "//-->",

@@ -216,7 +216,7 @@ document.F187.MySelect.options[0]=new Option('Sorry! Couldn\'t find anything:','
 
 }
 //Netscape likes a refresh, but Microsoft doesn't
-if (navigator.appName.indexOf("Netscape")>-1)
+if (document.layers)
 history.go(0)
 }
 //-->
