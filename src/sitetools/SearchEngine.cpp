@@ -221,7 +221,11 @@ PageEntry readPage(const QString& path)
 QString projectText(const Project& project)
 {
     QStringList lines { QString::number(project.files.size()) };
-    lines << project.files << project.titles << project.keywords;
+    lines << project.files;
+    // One line an entry: a title edited over two lines would shift every line after it.
+    for (const QStringList* list : { &project.titles, &project.keywords })
+        for (const QString& entry : *list)
+            lines << removeInnerReturns(entry);
     return lines.join(kBreak) + kBreak;
 }
 

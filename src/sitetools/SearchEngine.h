@@ -44,7 +44,7 @@ struct Project {
 };
 
 // The project file: the number of files, then the paths, the titles and the keywords, one a
-// line, CR LF after each.
+// line, CR LF after each; a line break inside a title or keywords entry is written as a space.
 QString projectText(const Project& project);
 // Lines missing at the end are read as empty entries. A first line that is not a number of
 // files (or a number larger than the file could hold) throws FileError naming the file.

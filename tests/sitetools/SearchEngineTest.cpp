@@ -74,8 +74,8 @@ TEST(SearchEngine, ReadsTitleAndKeywordsOfAPageFile)
 TEST(SearchEngine, ProjectFileRoundTrip)
 {
     const Project project { { "/site/a.htm", "/site/sub/b.htm" }, { "A PAGE", "B\r\nPAGE" }, { "ONE", "" } };
-    // A title edited over two lines keeps its break in the list; the file then holds it as it is.
-    EXPECT_EQ(projectText(project), "2\r\n/site/a.htm\r\n/site/sub/b.htm\r\nA PAGE\r\nB\r\nPAGE\r\nONE\r\n\r\n");
+    // A title edited over two lines is written on one, so the file keeps its line positions.
+    EXPECT_EQ(projectText(project), "2\r\n/site/a.htm\r\n/site/sub/b.htm\r\nA PAGE\r\nB  PAGE\r\nONE\r\n\r\n");
 
     const Project plain { { "/site/a.htm", "/site/a.htm" }, { "A", "A" }, { "K", "EnterKeywords" } };
     QTemporaryDir dir;
