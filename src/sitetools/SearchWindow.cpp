@@ -801,9 +801,10 @@ void SearchWindow::openHtmlDocument()
 
 void SearchWindow::activate()
 {
+    // The start page first: a hidden left panel would take no share of the width.
+    m_pageControl->setCurrentIndex(StartTab);
     const int width = m_splitter->width();
     m_splitter->setSizes({ width / 3, width - width / 3 });
-    m_pageControl->setCurrentIndex(StartTab);
     m_currentFileEdit->clear();
     m_hintBox->clear();
     setDirectory(QDir::currentPath());

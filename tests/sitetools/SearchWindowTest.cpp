@@ -27,6 +27,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -439,6 +440,12 @@ TEST_F(SearchWindowTest, ThePreviewIsWrittenIntoTheProjectDirectoryAndRemovedOnC
     EXPECT_EQ(menuTitles(), QStringList { "&File" });
     EXPECT_EQ(browser()->navigations, QStringList { view });
 
+    // Choosing the viewer tab shows the selected project file.
+    window->pageControl()->setCurrentIndex(SearchWindow::StartTab);
+    window->pageControl()->setCurrentIndex(SearchWindow::ViewerTab);
+    EXPECT_EQ(browser()->navigations.last(), site + "/apples.htm");
+    EXPECT_FALSE(window->leftPanel()->isVisible());
+
     // "Preview Current File" shows the project file.
     window->pageControl()->setCurrentIndex(SearchWindow::StartTab);
     action("previewCurrentFileAction")->trigger();
@@ -656,6 +663,8 @@ TEST_F(SearchWindowTest, ComingBackFromTheMainWindowShowsTheStartPageButAReturni
     EXPECT_EQ(window->pageControl()->currentIndex(), SearchWindow::StartTab);
     EXPECT_EQ(window->currentFileEdit()->text(), "");
     EXPECT_EQ(window->directory(), site + "/sub");
+    const QList<int> sizes = window->findChild<QSplitter*>("splitter")->sizes();
+    EXPECT_NEAR(sizes[1], 2 * sizes[0], 8) << "the page control takes two thirds of the width";
     // The project was not saved: closing still asks.
     EXPECT_TRUE(window->isProjectChanged());
 }
