@@ -26,6 +26,7 @@
 #include "shared/FeatureContext.h"
 #include "shared/RelativePath.h"
 #include "shared/TempPages.h"
+#include "sitetools/SearchCommands.h"
 #include "sitetools/SiteToolCommands.h"
 #include "tools/SpellCheckDialog.h"
 #include "tools/ToolCommands.h"
@@ -286,6 +287,7 @@ void MainWindow::registerCommands()
     registerToolCommands(context);
     registerWizardCommands(context);
     registerSiteToolCommands(context);
+    registerSearchCommands(context);
     m_buttonBars = new ButtonBars(*this);
     // What is not there yet shows, disabled.
     for (const MenuTables::Placeholder& p : MenuTables::placeholders())

@@ -1,0 +1,878 @@
+#include "sitetools/SearchWindow.h"
+
+#include "editor/CodeEditor.h"
+#include "editor/TextFile.h"
+#include "platform/BrowserView.h"
+#include "platform/CommandBoundary.h"
+#include "platform/HintRouter.h"
+#include "shared/RelativePath.h"
+#include "shared/TempPages.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+const QString SearchWindow::kSaveNow = QStringLiteral("Project File  has changed. Save now?");
+const QString SearchWindow::kNoFiles = QStringLiteral("Please select some files for the search");
+const QString SearchWindow::kNoDirectory
+    = QStringLiteral("Please select a directory where you will put your search page");
+const QString SearchWindow::kChooseDirectory = QStringLiteral("Choose the directory for your search page");
+const QString SearchWindow::kViewName = QStringLiteral("1view.htm");
+
+namespace {
+
+const QString kInternetSave = QStringLiteral("Internet Files|*.htm*;*.shtml;*.asp");
+const QString kProjectFiles = QStringLiteral("Project Files|*.prj");
+const QString kInternetOpen = QStringLiteral("Internet Files|*.htm;*.html");
+// The dialogs show the first filter chosen.
+const QString kSaveCodeFilter = kInternetSave + u'|' + kProjectFiles + QStringLiteral("|All Files |*.*");
+const QString kSaveProjectFilter = kProjectFiles + u'|' + kInternetSave + QStringLiteral("|All Files |*.*");
+const QString kOpenHtmlFilter = kInternetOpen + u'|' + kProjectFiles + QStringLiteral("|All Files|*.*");
+const QString kOpenProjectFilter = kProjectFiles + u'|' + kInternetOpen + QStringLiteral("|All Files|*.*");
+
+constexpr int kPathRole = Qt::UserRole;
+
+// A mask's name filters; "*.*" means every file, as it did where the masks come from.
+QStringList nameFilters(const QString& mask) { return { mask == QLatin1String("*.*") ? QStringLiteral("*") : mask }; }
+
+// Dragging files out of the file list carries their full paths.
+class DraggableFileList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+    QString directory;
+
+protected:
+    QMimeData* mimeData(const QList<QListWidgetItem*>& items) const override
+    {
+        QList<QUrl> urls;
+        for (const QListWidgetItem* item : items)
+            urls << QUrl::fromLocalFile(QDir(directory).filePath(item->text()));
+        auto* data = new QMimeData;
+        data->setUrls(urls);
+        return data;
+    }
+};
+
+QStringList localFiles(const QMimeData* data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls()) return paths;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile()) paths << url.toLocalFile();
+    return paths;
+}
+
+QStringList texts(const QListWidget* list)
+{
+    QStringList result;
+    for (int i = 0; i < list->count(); ++i)
+        result << list->item(i)->text();
+    return result;
+}
+
+QLabel* plainLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QPushButton* button(const QString& caption, const char* name, const QString& hint, QWidget* parent)
+{
+    auto* result = new QPushButton(caption, parent);
+    result->setObjectName(QLatin1String(name));
+    result->setStatusTip(hint);
+    return result;
+}
+
+// The wait cursor for as long as a computation runs, whichever way it ends.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+SearchWindow::SearchWindow(
+    Prompter& prompter, const std::function<BrowserView*(QWidget*)>& makeBrowser, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_prompter(prompter)
+    , m_menuBar(new QMenuBar(this))
+    , m_splitter(new QSplitter(this))
+    , m_pageControl(new QTabWidget(this))
+    , m_projectFilesList(new QListWidget(this))
+    , m_titlesList(new QListWidget(this))
+    , m_keywordsList(new QListWidget(this))
+    , m_currentFileEdit(new QLineEdit(this))
+    , m_projectDirEdit(new QLineEdit(this))
+    , m_titleMemo(new QPlainTextEdit(this))
+    , m_keywordsMemo(new QPlainTextEdit(this))
+    , m_hintBox(new QPlainTextEdit(this))
+    , m_codePane(new CodeEditor(this))
+    , m_browser(makeBrowser(this))
+    , m_driveBox(new QComboBox(this))
+    , m_directoryList(new QListWidget(this))
+    , m_fileList(new DraggableFileList(this))
+    , m_fileTypeBox(new QComboBox(this))
+    , m_gauge(new QProgressBar(this))
+    , m_fileListMenu(new QMenu(this))
+    , m_projectListMenu(new QMenu(this))
+    , m_codePaneMenu(new QMenu(this))
+{
+    setObjectName("searchWindow");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Search Engine Generator"));
+    resize(900, 640);
+
+    m_saveDialog.defaultExtension = QStringLiteral("htm");
+    m_saveDialog.overwritePrompt = true;
+    m_openDialog.mustExist = true;
+
+    m_hintBox->setObjectName("hintBox");
+    m_hintBox->setReadOnly(true);
+    m_hintBox->setMaximumHeight(m_hintBox->fontMetrics().height() * 3);
+    m_gauge->setObjectName("gauge");
+    m_gauge->setRange(0, 100);
+    m_gauge->hide();
+    m_codePane->setObjectName("codePane");
+    m_codePane->setWordWrap(false);
+    m_codePane->setStatusTip(QStringLiteral("The search page: edit it here, preview it and save it"));
+    m_browser->setObjectName("browser");
+
+    m_leftPanel = buildLeftPanel();
+    m_pageControl->setObjectName("pageControl");
+    m_pageControl->addTab(buildStartPage(), QStringLiteral("Start Page"));
+    m_pageControl->addTab(m_browser, QStringLiteral("Viewer"));
+    m_pageControl->addTab(m_codePane, QStringLiteral("Create Search Page"));
+    m_splitter->setObjectName("splitter");
+    m_splitter->addWidget(m_leftPanel);
+    m_splitter->addWidget(m_pageControl);
+    m_splitter->setStretchFactor(1, 2);
+
+    buildMenus();
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(m_menuBar);
+    layout->addWidget(m_splitter, 1);
+    layout->addWidget(m_gauge);
+    layout->addWidget(m_hintBox);
+    useMenuBar(StartTab);
+
+    if (HintRouter* router = HintRouter::instance()) router->registerWindow(this, m_hintBox);
+    connect(m_pageControl, &QTabWidget::currentChanged, this, &SearchWindow::tabChanged);
+    setDirectory(QDir::currentPath());
+}
+
+SearchWindow::~SearchWindow() = default;
+
+QWidget* SearchWindow::buildLeftPanel()
+{
+    auto* panel = new QWidget(this);
+    panel->setObjectName("leftPanel");
+    m_currentFileEdit->setObjectName("currentFileEdit");
+    m_currentFileEdit->setReadOnly(true);
+    m_currentFileEdit->setStatusTip(QStringLiteral("The project file selected"));
+    m_titleMemo->setObjectName("titleMemo");
+    m_titleMemo->setStatusTip(QStringLiteral("Edit the title, then press Change to keep it"));
+    m_keywordsMemo->setObjectName("keywordsMemo");
+    m_keywordsMemo->setStatusTip(QStringLiteral("Edit the keywords, then press Change to keep them"));
+    auto* changeTitle = button(QStringLiteral("Change"), "changeTitleButton",
+        QStringLiteral("Store the edited title in the project (the page is not changed)"), panel);
+    auto* changeKeywords = button(QStringLiteral("Change"), "changeKeywordsButton",
+        QStringLiteral("Store the edited keywords in the project (the page is not changed)"), panel);
+    connect(changeTitle, &QPushButton::clicked, this, &SearchWindow::changeTitle);
+    connect(changeKeywords, &QPushButton::clicked, this, &SearchWindow::changeKeywords);
+
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(plainLabel(QStringLiteral("Current File Name"), panel));
+    layout->addWidget(m_currentFileEdit);
+    layout->addWidget(plainLabel(QStringLiteral("Title"), panel));
+    layout->addWidget(m_titleMemo, 1);
+    layout->addWidget(changeTitle, 0, Qt::AlignRight);
+    layout->addWidget(plainLabel(QStringLiteral("Keywords"), panel));
+    layout->addWidget(m_keywordsMemo, 1);
+    layout->addWidget(changeKeywords, 0, Qt::AlignRight);
+    return panel;
+}
+
+QWidget* SearchWindow::buildStartPage()
+{
+    auto* page = new QWidget(this);
+    page->setObjectName("startPage");
+
+    m_projectDirEdit->setObjectName("projectDirEdit");
+    m_projectDirEdit->setStatusTip(QStringLiteral("The directory of the search page: its addresses start here"));
+    auto* getDir = button(QStringLiteral("Get DIR"), "getDirButton",
+        QStringLiteral("Choose the directory where you will put your search page"), page);
+    auto* newProject
+        = button(QStringLiteral("New Project"), "newProjectButton", QStringLiteral("Start an empty project"), page);
+    auto* remove = button(QStringLiteral("Remove Selected >"), "removeButton",
+        QStringLiteral("Remove the selected file from the project"), page);
+    auto* addSelected = button(QStringLiteral("<< Selected"), "addSelectedButton",
+        QStringLiteral("Add the selected files to the project"), page);
+    auto* addAll = button(
+        QStringLiteral("<< All "), "addAllButton", QStringLiteral("Add all the listed files to the project"), page);
+
+    const struct {
+        QListWidget* list;
+        const char* name;
+        const char* hint;
+    } lists[] = {
+        { m_projectFilesList, "projectFilesList", "The pages of the search: drop files here, Delete removes one" },
+        { m_titlesList, "titlesList", "The titles the search looks in" },
+        { m_keywordsList, "keywordsList", "The keywords the search looks in" },
+    };
+    for (const auto& entry : lists) {
+        entry.list->setObjectName(QLatin1String(entry.name));
+        entry.list->setStatusTip(QLatin1String(entry.hint));
+        entry.list->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(entry.list, &QListWidget::customContextMenuRequested, this,
+            [this, list = entry.list](const QPoint& at) { m_projectListMenu->popup(list->mapToGlobal(at)); });
+        connect(entry.list, &QListWidget::currentRowChanged, this, &SearchWindow::selectRow);
+        connect(entry.list, &QListWidget::itemClicked, this,
+            [this, list = entry.list](QListWidgetItem* item) { showEntry(list->row(item)); });
+    }
+    m_projectFilesList->setAcceptDrops(true);
+    m_projectFilesList->viewport()->installEventFilter(this);
+    m_projectFilesList->installEventFilter(this);
+
+    m_driveBox->setObjectName("driveBox");
+    m_driveBox->setStatusTip(QStringLiteral("The root of the file system or your home directory"));
+    for (const QString& place : { QDir::rootPath(), QDir::homePath() })
+        m_driveBox->addItem(QDir::toNativeSeparators(place), place);
+    m_directoryList->setObjectName("directoryList");
+    m_directoryList->setStatusTip(QStringLiteral("Double-click a directory to open it"));
+    m_fileList->setObjectName("fileList");
+    m_fileList->setStatusTip(QStringLiteral("Select files and add them to the project, or drag them onto it"));
+    m_fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_fileList->setDragEnabled(true);
+    m_fileList->setDragDropMode(QAbstractItemView::DragOnly);
+    m_fileList->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_fileTypeBox->setObjectName("fileTypeBox");
+    m_fileTypeBox->setStatusTip(QStringLiteral("Which files the list shows"));
+    m_fileTypeBox->addItem(QStringLiteral("Internet Files"), QStringLiteral("*.*htm*"));
+    m_fileTypeBox->addItem(QStringLiteral("All Files"), QStringLiteral("*.*"));
+
+    connect(getDir, &QPushButton::clicked, this, &SearchWindow::getDir);
+    connect(newProject, &QPushButton::clicked, this, &SearchWindow::newProject);
+    connect(remove, &QPushButton::clicked, this, &SearchWindow::removeSelected);
+    connect(addSelected, &QPushButton::clicked, this, &SearchWindow::addSelectedFiles);
+    connect(addAll, &QPushButton::clicked, this, &SearchWindow::addAllFiles);
+    connect(m_driveBox, &QComboBox::activated, this,
+        [this](int index) { setDirectory(m_driveBox->itemData(index).toString()); });
+    connect(m_directoryList, &QListWidget::itemActivated, this,
+        [this](QListWidgetItem* item) { setDirectory(item->data(kPathRole).toString()); });
+    connect(m_fileTypeBox, &QComboBox::activated, this, [this] { fillFileList(); });
+    connect(m_fileList, &QListWidget::customContextMenuRequested, this,
+        [this](const QPoint& at) { m_fileListMenu->popup(m_fileList->mapToGlobal(at)); });
+
+    auto* dirRow = new QHBoxLayout;
+    dirRow->addWidget(plainLabel(QStringLiteral("Project Directory"), page));
+    dirRow->addWidget(m_projectDirEdit, 1);
+    dirRow->addWidget(getDir);
+    dirRow->addWidget(newProject);
+
+    auto* project = new QGridLayout;
+    project->addWidget(plainLabel(QStringLiteral("Project Files"), page), 0, 0);
+    project->addWidget(plainLabel(QStringLiteral("Titles of Files"), page), 0, 1);
+    project->addWidget(plainLabel(QStringLiteral("Keywords of Files"), page), 0, 2);
+    project->addWidget(m_projectFilesList, 1, 0);
+    project->addWidget(m_titlesList, 1, 1);
+    project->addWidget(m_keywordsList, 1, 2);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(remove);
+    buttons->addWidget(addSelected);
+    buttons->addWidget(addAll);
+    buttons->addStretch();
+
+    auto* browser = new QGridLayout;
+    browser->addWidget(plainLabel(QStringLiteral("Drives:"), page), 0, 0);
+    browser->addWidget(m_driveBox, 1, 0);
+    browser->addWidget(plainLabel(QStringLiteral("Directories"), page), 2, 0);
+    browser->addWidget(m_directoryList, 3, 0);
+    browser->addWidget(plainLabel(QStringLiteral("Select File Type:"), page), 0, 1);
+    browser->addWidget(m_fileTypeBox, 1, 1);
+    browser->addWidget(plainLabel(QStringLiteral("Files in Current Directory"), page), 2, 1);
+    browser->addWidget(m_fileList, 3, 1);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(plainLabel(QStringLiteral("Changes affect code only - not files"), page));
+    layout->addLayout(dirRow);
+    layout->addLayout(project, 1);
+    layout->addLayout(buttons);
+    layout->addLayout(browser, 1);
+    return page;
+}
+
+void SearchWindow::buildMenus()
+{
+    m_menuBar->setObjectName("menuBar");
+    const auto menu = [this](Tab tab, const QString& title, const char* name) {
+        auto* result = new QMenu(title, this);
+        result->setObjectName(QLatin1String(name));
+        m_tabMenus[tab] << result;
+        return result;
+    };
+    const auto item = [](QMenu* menu, const QString& caption, const char* name, const QString& hint, auto handler) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setStatusTip(hint);
+        QObject::connect(action, &QAction::triggered, menu, handler);
+        return action;
+    };
+
+    QMenu* file = menu(StartTab, QStringLiteral("&File"), "startFileMenu");
+    item(file, QStringLiteral("Open Project ..."), "openProjectAction", QStringLiteral("Open a project file"),
+        [this] { openProject(); });
+    item(file, QStringLiteral("Save Project As ..."), "saveProjectAsAction", QStringLiteral("Save the project file"),
+        [this] { saveProjectAs(); });
+    item(file, QStringLiteral("Close"), "closeAction", QStringLiteral("Close the search engine generator"),
+        [this] { close(); });
+    QMenu* tools = menu(StartTab, QStringLiteral("Tools"), "startToolsMenu");
+    item(tools, QStringLiteral("Create Search"), "createSearchAction", QStringLiteral("Generate the search page"),
+        [this] { m_pageControl->setCurrentIndex(CreateTab); });
+    tools->addSeparator();
+    QMenu* view = menu(StartTab, QStringLiteral("View"), "startViewMenu");
+    item(view, QStringLiteral("Preview Current File"), "previewCurrentFileAction",
+        QStringLiteral("Show the selected project file in the viewer"), [this] { previewCurrentFile(); });
+    QMenu* help = menu(StartTab, QStringLiteral("&Help"), "startHelpMenu");
+    // The help files are not part of this program yet.
+    item(help, QStringLiteral("&Contents ..."), "contentsAction", QStringLiteral("Help on the search engine generator"),
+        [] {})
+        ->setEnabled(false);
+
+    QMenu* viewerFile = menu(ViewerTab, QStringLiteral("&File"), "viewerFileMenu");
+    item(viewerFile, QStringLiteral("E&xit"), "viewerExitAction", QStringLiteral("Close the search engine generator"),
+        [this] { close(); });
+
+    QMenu* createFile = menu(CreateTab, QStringLiteral("&File"), "createFileMenu");
+    item(createFile, QStringLiteral("&Open HTML Document..."), "openHtmlAction",
+        QStringLiteral("Load an HTML file into the code pane"), [this] { openHtmlDocument(); });
+    item(createFile, QStringLiteral("&Save Search Engine Code ..."), "saveSearchCodeAction",
+        QStringLiteral("Save the search page"), [this] { saveSearchCode(); });
+    createFile->addSeparator();
+    item(createFile, QStringLiteral("E&xit"), "createExitAction", QStringLiteral("Close the search engine generator"),
+        [this] { close(); });
+    QMenu* edit = menu(CreateTab, QStringLiteral("&Edit"), "createEditMenu");
+    QAction* cut = item(edit, QStringLiteral("Cu&t"), "cutAction", QStringLiteral("Cut the selection to the clipboard"),
+        [this] { m_codePane->cutToClipboard(); });
+    QAction* copy = item(edit, QStringLiteral("&Copy"), "copyAction",
+        QStringLiteral("Copy the selection to the clipboard"), [this] { m_codePane->copyToClipboard(); });
+    QAction* paste = item(edit, QStringLiteral("&Paste"), "pasteAction", QStringLiteral("Paste from the clipboard"),
+        [this] { m_codePane->pasteFromClipboard(); });
+    edit->addSeparator();
+    QAction* selectAll = item(edit, QStringLiteral("Select &All"), "selectAllAction",
+        QStringLiteral("Select the whole search page"), [this] { m_codePane->selectAll(); });
+    cut->setShortcut(QKeySequence::Cut);
+    copy->setShortcut(QKeySequence::Copy);
+    paste->setShortcut(QKeySequence::Paste);
+    selectAll->setShortcut(QKeySequence::SelectAll);
+    QMenu* createView = menu(CreateTab, QStringLiteral("View"), "createViewMenu");
+    QAction* previewSearch = item(createView, QStringLiteral("Preview Search Engine"), "previewSearchEngineAction",
+        QStringLiteral("Show the search page in the viewer"), [this] { previewSearchEngine(); });
+
+    // The popups.
+    QAction* addSelectedFiles = item(m_fileListMenu, QStringLiteral("Add Selected Files"), "addSelectedFilesAction",
+        QStringLiteral("Add the selected files to the project"), [this] { this->addSelectedFiles(); });
+    QAction* addAllFiles = item(m_fileListMenu, QStringLiteral("Add All Files"), "addAllFilesAction",
+        QStringLiteral("Add all the listed files to the project"), [this] { this->addAllFiles(); });
+    connect(m_fileListMenu, &QMenu::aboutToShow, this, [this, addSelectedFiles, addAllFiles] {
+        addAllFiles->setEnabled(m_fileList->count() > 0);
+        addSelectedFiles->setEnabled(!m_fileList->selectedItems().isEmpty());
+    });
+    m_fileListMenu->setObjectName("fileListMenu");
+
+    m_projectListMenu->setObjectName("projectListMenu");
+    item(m_projectListMenu, QStringLiteral("New Project"), "newProjectAction", QStringLiteral("Start an empty project"),
+        [this] { newProject(); });
+    item(m_projectListMenu, QStringLiteral("Remove Item"), "removeItemAction",
+        QStringLiteral("Remove the selected file from the project"), [this] { removeSelected(); });
+    item(m_projectListMenu, QStringLiteral("Preview File"), "previewFileAction",
+        QStringLiteral("Show the selected project file in the viewer"), [this] { previewCurrentFile(); });
+    item(m_projectListMenu, QStringLiteral("Refresh Project"), "refreshProjectAction",
+        QStringLiteral("Read the titles and keywords of all project files again (changes to titles are lost)"),
+        [this] { refreshProject(); });
+
+    m_codePaneMenu->setObjectName("codePaneMenu");
+    m_codePaneMenu->addAction(cut);
+    m_codePaneMenu->addAction(copy);
+    m_codePaneMenu->addAction(paste);
+    item(m_codePaneMenu, QStringLiteral("Sellect &All"), "popupSelectAllAction",
+        QStringLiteral("Select the whole search page"), [this] { m_codePane->selectAll(); });
+    item(m_codePaneMenu, QStringLiteral("&Save Search Engine Code ..."), "popupSaveSearchCodeAction",
+        QStringLiteral("Save the search page"), [this] { saveSearchCodeAs1Search(); });
+    m_codePaneMenu->addAction(previewSearch);
+    m_codePane->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_codePane, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint& at) { m_codePaneMenu->popup(m_codePane->mapToGlobal(at)); });
+}
+
+void SearchWindow::useMenuBar(Tab tab)
+{
+    m_menuBar->clear();
+    for (QMenu* menu : m_tabMenus[tab])
+        m_menuBar->addMenu(menu);
+}
+
+SearchEngine::Project SearchWindow::project() const
+{
+    return { texts(m_projectFilesList), texts(m_titlesList), texts(m_keywordsList) };
+}
+
+QString SearchWindow::projectDirectory() const { return QDir::fromNativeSeparators(m_projectDirEdit->text()); }
+
+void SearchWindow::setProjectDirectory(const QString& dir)
+{
+    m_projectDirEdit->setText(dir.isEmpty() ? QString() : QDir::toNativeSeparators(withTrailingSeparator(dir)));
+}
+
+// ---- the file browser ---------------------------------------------------------------------
+
+void SearchWindow::setDirectory(const QString& dir)
+{
+    QString target = QDir::cleanPath(QDir(QDir::fromNativeSeparators(dir)).absolutePath());
+    while (!QFileInfo(target).isDir() && !QDir(target).isRoot())
+        target = QFileInfo(target).path();
+    m_directory = target;
+    // Names the user adds are resolved against the directory shown.
+    QDir::setCurrent(target);
+
+    m_directoryList->clear();
+    QStringList chain;
+    for (QDir up(target);;) {
+        chain.prepend(up.absolutePath());
+        if (up.isRoot() || !up.cdUp()) break;
+    }
+    int depth = 0;
+    const auto add = [this](const QString& path, int indent) {
+        const QString name = QDir(path).isRoot() ? QDir::toNativeSeparators(path) : QFileInfo(path).fileName();
+        auto* item = new QListWidgetItem(QString(indent * 2, u' ') + name, m_directoryList);
+        item->setData(kPathRole, path);
+        return item;
+    };
+    for (const QString& path : chain)
+        m_directoryList->setCurrentItem(add(path, depth++));
+    for (const QString& name : QDir(target).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
+        add(QDir(target).filePath(name), depth);
+
+    const QString home = QDir::homePath();
+    m_driveBox->setCurrentIndex(target == home || target.startsWith(home + u'/') ? 1 : 0);
+    fillFileList();
+}
+
+void SearchWindow::fillFileList()
+{
+    static_cast<DraggableFileList*>(m_fileList)->directory = m_directory;
+    m_fileList->clear();
+    m_fileList->addItems(QDir(m_directory)
+                             .entryList(nameFilters(m_fileTypeBox->currentData().toString()), QDir::Files,
+                                 QDir::Name | QDir::IgnoreCase));
+}
+
+// ---- the project --------------------------------------------------------------------------
+
+void SearchWindow::addSelectedFiles()
+{
+    QList<int> rows;
+    for (const QListWidgetItem* item : m_fileList->selectedItems())
+        rows << m_fileList->row(item);
+    std::sort(rows.begin(), rows.end());
+    QStringList paths;
+    for (int row : rows)
+        paths << QDir(m_directory).filePath(m_fileList->item(row)->text());
+    addFiles(paths);
+}
+
+void SearchWindow::addAllFiles()
+{
+    QStringList paths;
+    for (int row = 0; row < m_fileList->count(); ++row)
+        paths << QDir(m_directory).filePath(m_fileList->item(row)->text());
+    addFiles(paths);
+}
+
+void SearchWindow::addFiles(const QStringList& paths)
+{
+    if (paths.isEmpty()) return;
+    WaitCursor wait;
+    runCommand(m_prompter, [&] {
+        m_gauge->show();
+        struct HideGauge {
+            QProgressBar* gauge;
+            ~HideGauge() { gauge->hide(); }
+        } hide { m_gauge };
+        // Entry by entry, so a page that cannot be read leaves the lists aligned.
+        for (int i = 0; i < paths.size(); ++i) {
+            m_gauge->setValue(i * 100 / int(paths.size()));
+            const QString path = QFileInfo(paths[i]).absoluteFilePath();
+            const SearchEngine::PageEntry entry = SearchEngine::readPage(path);
+            m_projectFilesList->addItem(QDir::toNativeSeparators(path));
+            m_titlesList->addItem(entry.title);
+            m_keywordsList->addItem(entry.keywords);
+            m_projectChanged = true;
+        }
+    });
+}
+
+void SearchWindow::refreshProject()
+{
+    WaitCursor wait;
+    runCommand(m_prompter, [&] {
+        const QStringList files = texts(m_projectFilesList);
+        QStringList titles, keywords;
+        for (const QString& file : files) {
+            const SearchEngine::PageEntry entry = SearchEngine::readPage(QDir::fromNativeSeparators(file));
+            titles << entry.title;
+            keywords << entry.keywords;
+        }
+        const int row = m_projectFilesList->currentRow();
+        m_titlesList->clear();
+        m_titlesList->addItems(titles);
+        m_keywordsList->clear();
+        m_keywordsList->addItems(keywords);
+        m_projectChanged = m_projectChanged || !files.isEmpty();
+        selectRow(row);
+        showEntry(row);
+    });
+}
+
+void SearchWindow::selectRow(int row)
+{
+    for (QListWidget* list : { m_projectFilesList, m_titlesList, m_keywordsList }) {
+        const QSignalBlocker quiet(list);
+        list->setCurrentRow(row);
+    }
+    showEntry(row);
+}
+
+void SearchWindow::showEntry(int row)
+{
+    if (row < 0 || row >= m_projectFilesList->count()) return;
+    m_currentFileEdit->setText(m_projectFilesList->item(row)->text());
+    m_titleMemo->setPlainText(m_titlesList->item(row)->text());
+    m_keywordsMemo->setPlainText(m_keywordsList->item(row)->text());
+    if (m_projectDirEdit->text().isEmpty()) setProjectDirectory(QDir::currentPath());
+}
+
+void SearchWindow::removeSelected()
+{
+    const int row = m_projectFilesList->currentRow();
+    if (row < 0) return;
+    for (QListWidget* list : { m_projectFilesList, m_titlesList, m_keywordsList }) {
+        const QSignalBlocker quiet(list);
+        delete list->takeItem(row);
+    }
+    m_projectChanged = true;
+    if (m_projectFilesList->count() == 0) {
+        selectRow(-1);
+        return;
+    }
+    selectRow(row == 0 ? 0 : row - 1);
+}
+
+void SearchWindow::newProject()
+{
+    for (QListWidget* list : { m_projectFilesList, m_titlesList, m_keywordsList }) {
+        const QSignalBlocker quiet(list);
+        list->clear();
+    }
+    m_projectDirEdit->clear();
+    m_currentFileEdit->clear();
+    m_titleMemo->clear();
+    m_keywordsMemo->clear();
+}
+
+void SearchWindow::getDir()
+{
+    const std::optional<QString> dir = m_prompter.chooseDirectory(kChooseDirectory, QDir::currentPath());
+    if (dir) {
+        setProjectDirectory(*dir);
+        setDirectory(*dir);
+    } else if (!QFileInfo(projectDirectory()).isDir()) {
+        setProjectDirectory(QDir::currentPath());
+    }
+}
+
+void SearchWindow::changeTitle()
+{
+    const int row = m_projectFilesList->currentRow();
+    if (row < 0) return;
+    // A line break typed into the memo stays in the list as CR LF; the page gets it as spaces.
+    m_titlesList->item(row)->setText(
+        SearchEngine::upperAscii(m_titleMemo->toPlainText().replace(u'\n', QLatin1String("\r\n"))));
+    m_projectChanged = true;
+}
+
+void SearchWindow::changeKeywords()
+{
+    const int row = m_projectFilesList->currentRow();
+    if (row < 0) return;
+    m_keywordsList->item(row)->setText(
+        SearchEngine::upperAscii(m_keywordsMemo->toPlainText().replace(u'\n', QLatin1String("\r\n"))));
+    m_projectChanged = true;
+}
+
+void SearchWindow::setProject(const SearchEngine::Project& project)
+{
+    newProject();
+    m_projectFilesList->addItems(project.files);
+    m_titlesList->addItems(project.titles);
+    m_keywordsList->addItems(project.keywords);
+}
+
+// ---- tabs, generating and viewing ---------------------------------------------------------
+
+void SearchWindow::tabChanged(int index)
+{
+    switch (index) {
+    case StartTab:
+        m_leftPanel->show();
+        useMenuBar(StartTab);
+        showEntry(m_projectFilesList->currentRow());
+        break;
+    case ViewerTab:
+        m_leftPanel->hide();
+        useMenuBar(ViewerTab);
+        if (!m_showingInViewer && m_projectFilesList->currentRow() >= 0)
+            m_browser->navigate(QDir::fromNativeSeparators(m_projectFilesList->currentItem()->text()));
+        break;
+    case CreateTab:
+        m_leftPanel->hide();
+        generate();
+        break;
+    }
+}
+
+bool SearchWindow::generate()
+{
+    if (m_projectFilesList->count() == 0) {
+        m_prompter.message(kNoFiles, Prompter::Icon::None, Prompter::Ok);
+        m_pageControl->setCurrentIndex(StartTab);
+        return false;
+    }
+    if (!QFileInfo(projectDirectory()).isDir()) {
+        m_prompter.message(kNoDirectory, Prompter::Icon::Information, Prompter::Ok);
+        m_pageControl->setCurrentIndex(StartTab);
+        getDir();
+        return false;
+    }
+    useMenuBar(CreateTab);
+    m_codePane->setText(SearchEngine::searchPage(project(), projectDirectory()));
+    // The page is new text: saved as UTF-8 with CR LF, whatever file the pane held before.
+    m_codePane->setTextFormat(TextFormat());
+    return true;
+}
+
+void SearchWindow::showInViewer(const QString& path)
+{
+    m_showingInViewer = true;
+    m_pageControl->setCurrentIndex(ViewerTab);
+    m_showingInViewer = false;
+    if (!path.isEmpty()) m_browser->navigate(path);
+}
+
+void SearchWindow::previewCurrentFile()
+{
+    const int row = m_projectFilesList->currentRow();
+    showInViewer(row < 0 ? QString() : QDir::fromNativeSeparators(m_projectFilesList->item(row)->text()));
+}
+
+void SearchWindow::previewSearchEngine()
+{
+    runCommand(m_prompter, [this] {
+        // Beside where the page will be saved, so its relative addresses work; a file of that name
+        // that is not one of ours is left alone.
+        const QString path = TempPages::pathFor(projectDirectory(), kViewName);
+        QStringList lines = m_codePane->toPlainText().split(u'\n');
+        lines.prepend(TempPages::markerLine(path));
+        writeBytes(path, encodeText(lines, m_codePane->textFormat()));
+        if (!m_viewPages.contains(path)) m_viewPages << path;
+        showInViewer(path);
+    });
+}
+
+// ---- files --------------------------------------------------------------------------------
+
+bool SearchWindow::saveWith(Prompter::FileDialog& dialog, const std::function<void(const QString&)>& write)
+{
+    bool saved = false;
+    runCommand(m_prompter, [&] {
+        const std::optional<QString> path = m_prompter.saveFile(dialog);
+        if (!path) return;
+        dialog.initialName = QFileInfo(*path).fileName();
+        write(*path);
+        saved = true;
+    });
+    return saved;
+}
+
+bool SearchWindow::saveProjectAs()
+{
+    const SearchEngine::Project current = project();
+    if (QFileInfo(projectDirectory()).isDir()) m_saveDialog.initialDir = projectDirectory();
+    m_saveDialog.title = QStringLiteral("Save project file");
+    m_saveDialog.defaultExtension = QStringLiteral("prj");
+    m_saveDialog.filter = kSaveProjectFilter;
+    return saveWith(m_saveDialog, [&](const QString& path) {
+        SearchEngine::writeProject(path, current);
+        m_projectChanged = false;
+    });
+}
+
+void SearchWindow::openProject()
+{
+    runCommand(m_prompter, [this] {
+        if (QFileInfo(projectDirectory()).isDir()) m_openDialog.initialDir = projectDirectory();
+        m_openDialog.title = QStringLiteral("Open project file");
+        m_openDialog.filter = kOpenProjectFilter;
+        m_openDialog.initialName.clear();
+        const std::optional<QString> path = m_prompter.openFile(m_openDialog);
+        if (!path) return;
+        // A file that is no project leaves the project as it was.
+        const SearchEngine::Project opened = SearchEngine::readProject(*path);
+        setProject(opened);
+        const QString dir = QFileInfo(*path).absolutePath();
+        setProjectDirectory(dir);
+        setDirectory(dir);
+        m_projectChanged = false;
+        m_codePane->setModified(false);
+    });
+}
+
+void SearchWindow::saveSearchCode()
+{
+    m_saveDialog.initialDir = projectDirectory();
+    m_saveDialog.title = QStringLiteral("Save search code (HTML)");
+    m_saveDialog.defaultExtension = QStringLiteral("htm");
+    m_saveDialog.filter = kSaveCodeFilter;
+    saveWith(m_saveDialog, [this](const QString& path) {
+        if (m_pageControl->currentIndex() == CreateTab) m_codePane->saveToFile(path);
+        m_codePane->setModified(false);
+    });
+}
+
+void SearchWindow::saveSearchCodeAs1Search()
+{
+    m_saveDialog.initialDir = projectDirectory();
+    m_saveDialog.title = QStringLiteral("Save search engine file");
+    m_saveDialog.filter = kSaveCodeFilter;
+    if (m_saveDialog.initialName.isEmpty()) m_saveDialog.initialName = QStringLiteral("1search.htm");
+    saveWith(m_saveDialog, [this](const QString& path) {
+        if (m_pageControl->currentIndex() != CreateTab) return;
+        m_codePane->saveToFile(path);
+        m_codePane->setModified(false);
+    });
+}
+
+void SearchWindow::openHtmlDocument()
+{
+    runCommand(m_prompter, [this] {
+        m_openDialog.initialDir = projectDirectory();
+        m_openDialog.title = QStringLiteral("Open HTML File");
+        m_openDialog.filter = kOpenHtmlFilter;
+        m_openDialog.initialName.clear();
+        const std::optional<QString> path = m_prompter.openFile(m_openDialog);
+        if (path && m_pageControl->currentIndex() == CreateTab) m_codePane->loadFromFile(*path);
+        m_codePane->setModified(false);
+    });
+}
+
+// ---- window events ------------------------------------------------------------------------
+
+void SearchWindow::activate()
+{
+    // The start page first: a hidden left panel would take no share of the width.
+    m_pageControl->setCurrentIndex(StartTab);
+    const int width = m_splitter->width();
+    m_splitter->setSizes({ width / 3, width - width / 3 });
+    m_currentFileEdit->clear();
+    m_hintBox->clear();
+    setDirectory(QDir::currentPath());
+}
+
+void SearchWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange) {
+        if (!isActiveWindow()) {
+            m_leftFor = QApplication::activeWindow();
+        } else {
+            // Coming back from another window of the program, not from a dialog this window asked.
+            const bool comeback = m_leftFor && m_leftFor != this && !qobject_cast<QDialog*>(m_leftFor.data());
+            if (!m_activatedOnce || comeback) activate();
+            m_activatedOnce = true;
+            m_leftFor = nullptr;
+        }
+    }
+    QWidget::changeEvent(event);
+}
+
+bool SearchWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_projectFilesList && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        removeSelected();
+        return true;
+    }
+    if (watched == m_projectFilesList->viewport()) {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (localFiles(drag->mimeData()).isEmpty()) return false;
+            drag->setDropAction(Qt::CopyAction);
+            drag->accept();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const QStringList paths = localFiles(drop->mimeData());
+            if (paths.isEmpty()) return false;
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+            addFiles(paths);
+            return true;
+        }
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SearchWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_projectChanged) {
+        const Prompter::Button answer = m_prompter.message(
+            kSaveNow, Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
+        if (answer != Prompter::No) {
+            // Yes saves and stays: the user closes again once the project is safe.
+            event->ignore();
+            if (answer == Prompter::Yes) saveProjectAs();
+            return;
+        }
+    }
+    m_browser->stop();
+    for (const QString& path : m_viewPages)
+        TempPages::removeIfOwn(path);
+    QWidget::closeEvent(event);
+}
