@@ -1,3 +1,4 @@
+#include "app/ScriptRunner.h"
 #include "main/MainWindow.h"
 #include "platform/AppDirs.h"
 #include "platform/BrowserView.h"
@@ -8,6 +9,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
+#include <memory>
 #include <QScreen>
 #include <QTimer>
 
@@ -34,18 +37,28 @@ int main(int argc, char** argv)
     HintRouter hints;
     QtPrompter prompter;
     DesktopShell shell;
-    MainWindow window({ &prompter, &shell, {}, {} }, files.mid(0, 1));
+    // A script (end-to-end tests, screenshots) answers the questions itself.
+    std::unique_ptr<ScriptRunner> script;
+    const QString scriptFile = qEnvironmentVariable("PELORIN95_SCRIPT");
+    if (!scriptFile.isEmpty()) {
+        QFile file(scriptFile);
+        if (file.open(QIODevice::ReadOnly))
+            script = std::make_unique<ScriptRunner>(QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')));
+    }
+    Prompter* asker = script ? static_cast<Prompter*>(script.get()) : &prompter;
+    MainWindow window({ asker, &shell, {}, {} }, files.mid(0, 1));
     prompter.setParent(&window);
     // Maximized; the geometry also covers a desktop without a window manager to maximize it.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) window.setGeometry(screen->availableGeometry());
     window.showMaximized();
+    if (script) script->start(window);
     if (files.size() > 1) {
         // One document at a time: say which files were left, rather than ignore them.
-        QTimer::singleShot(0, &window, [&prompter, files] {
+        QTimer::singleShot(0, &window, [asker, files] {
             QStringList rest;
             for (const QString& file : files.mid(1))
                 rest << QDir::toNativeSeparators(file);
-            prompter.message(
+            asker->message(
                 QStringLiteral("Only one file is opened at a time. Not opened: ") + rest.join(QStringLiteral(", ")),
                 Prompter::Icon::Information, Prompter::Ok);
         });

@@ -272,7 +272,10 @@ void MainWindow::registerCommands()
     context.commands = m_commands;
     context.wizard = &m_wizard;
     context.valuePrompt = m_services.valuePrompt ? m_services.valuePrompt : m_instantCode->asker();
-    context.makeBrowser = m_services.makeBrowser;
+    // The desktop's browser unless the caller gave another (tests give a fake).
+    context.makeBrowser = m_services.makeBrowser
+        ? m_services.makeBrowser
+        : std::function<BrowserView*(QWidget*)>([](QWidget* parent) { return new WebBrowserView(parent); });
     context.documentFileName = [this] { return m_session->fileName(); };
     context.warnToSave = [this] { warnToSave(); };
     context.saveIfModified = [this] { return saveIfModified(); };

@@ -5,7 +5,9 @@
 #include "navigator/ExternalApps.h"
 #include "navigator/ImageSize.h"
 #include "shared/SettingsFiles.h"
+#include "platform/FileError.h"
 #include "sitetools/LinkCheck.h"
+#include "sitetools/SearchEngine.h"
 #include "tools/FunctionFinder.h"
 #include "tools/HtmlConversion.h"
 #include "tools/ReferenceData.h"
@@ -97,6 +99,15 @@ const QList<FuzzTarget>& fuzzTargets()
                 const QStringList topics = text.left(4000).split(u'\n');
                 (void)ReferenceData::findTopic(topics, QStringLiteral("mouse"), -1);
                 (void)ReferenceData::lookUpWord(text.left(200));
+            } },
+        { "project",
+            [](const QByteArray& data) {
+                // A refused file throws FileError; anything else must come back whole.
+                try {
+                    const SearchEngine::Project project = SearchEngine::parseProject(textOf(data), QStringLiteral("x.prj"));
+                    (void)SearchEngine::searchPage(project, QStringLiteral("/site"));
+                } catch (const FileError&) {
+                }
             } },
         { "settings",
             [](const QByteArray& data) {

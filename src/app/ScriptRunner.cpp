@@ -1,0 +1,107 @@
+#include "app/ScriptRunner.h"
+
+#include "editor/CodeEditor.h"
+#include "main/MainWindow.h"
+#include "shared/CommandRegistry.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+#include <cstdio>
+
+namespace {
+void say(const QString& line)
+{
+    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
+    std::fflush(stdout);
+}
+
+QWidget* findWindow(const QString& className)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && QLatin1String(w->metaObject()->className()) == className) return w;
+    return nullptr;
+}
+} // namespace
+
+ScriptRunner::ScriptRunner(const QStringList& steps, QObject* parent)
+    : QObject(parent)
+    , m_steps(steps)
+{
+}
+
+void ScriptRunner::start(MainWindow& window)
+{
+    m_window = &window;
+    QTimer::singleShot(100, this, &ScriptRunner::next);
+}
+
+void ScriptRunner::next()
+{
+    if (m_steps.isEmpty()) return;
+    const QString step = m_steps.takeFirst().trimmed();
+    const QString verb = step.section(QLatin1Char(' '), 0, 0);
+    const QString rest = step.section(QLatin1Char(' '), 1);
+    if (!step.isEmpty() && !step.startsWith(QLatin1Char('#'))) say(QStringLiteral("step: ") + step);
+    if (verb == QLatin1String("run")) {
+        if (!m_window->commands().run(rest)) say(QStringLiteral("no command: ") + rest);
+    } else if (verb == QLatin1String("type")) {
+        m_window->editor()->setSelText(QString(rest).replace(QLatin1String("\\n"), QLatin1String("\n")));
+    } else if (verb == QLatin1String("file")) {
+        m_files.push_back(rest);
+    } else if (verb == QLatin1String("expect-window")) {
+        say((findWindow(rest) ? QStringLiteral("open: ") : QStringLiteral("not open: ")) + rest);
+    } else if (verb == QLatin1String("close-window")) {
+        if (QWidget* w = findWindow(rest)) w->close();
+    } else if (verb == QLatin1String("screenshot")) {
+        QWidget* w = QApplication::activeWindow() ? QApplication::activeWindow() : m_window;
+        if (!w->grab().save(rest)) say(QStringLiteral("screenshot failed: ") + rest);
+    } else if (verb == QLatin1String("quit")) {
+        m_window->close();
+        if (m_window->isVisible()) say(QStringLiteral("still open"));
+    }
+    // Each step gets the event loop before the next, so windows can show and pages load.
+    QTimer::singleShot(200, this, &ScriptRunner::next);
+}
+
+Prompter::Button ScriptRunner::message(const QString& text, Icon, Buttons buttons, const QString&)
+{
+    say(QStringLiteral("message: ") + QString(text).replace(QLatin1String("\r\n"), QLatin1String(" ")));
+    if (buttons & Yes) return Yes;
+    if (buttons & Ok) return Ok;
+    return No;
+}
+
+std::optional<QString> ScriptRunner::takeFile(const QString& what)
+{
+    say(what);
+    if (m_files.empty()) return std::nullopt;
+    const QString file = m_files.front();
+    m_files.pop_front();
+    return file;
+}
+
+std::optional<QString> ScriptRunner::openFile(const FileDialog& dialog)
+{
+    return takeFile(QStringLiteral("open dialog: ") + dialog.title);
+}
+
+std::optional<QString> ScriptRunner::saveFile(const FileDialog& dialog)
+{
+    return takeFile(QStringLiteral("save dialog: ") + dialog.title);
+}
+
+std::optional<QString> ScriptRunner::chooseDirectory(const QString& title, const QString&)
+{
+    return takeFile(QStringLiteral("directory dialog: ") + title);
+}
+
+std::optional<QColor> ScriptRunner::chooseColor(const QColor&) { return std::nullopt; }
+
+std::optional<QString> ScriptRunner::inputText(const QString& caption, const QString&, const QString& value)
+{
+    say(QStringLiteral("input: ") + caption);
+    return value;
+}
