@@ -96,7 +96,10 @@ std::optional<QString> decodeUtf8KeepingStrays(const QByteArray& bytes)
     qsizetype run = 0; // start of the valid run not yet converted
     qsizetype i = 0;
     const auto flush = [&](qsizetype end) {
-        if (end > run) text += QString::fromUtf8(bytes.constData() + run, end - run);
+        // A U+FEFF inside the text is a character, not a mark to drop.
+        if (end > run)
+            text += QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)
+                        .decode(QByteArrayView(bytes.constData() + run, end - run));
     };
     while (i < bytes.size()) {
         const int length = utf8SequenceAt(bytes, i);
@@ -156,7 +159,8 @@ QString decodeToText(QByteArray bytes, TextFormat* format)
     if (utf16Le || bytes.startsWith("\xFE\xFF")) {
         format->encoding = utf16Le ? TextFormat::Encoding::Utf16Le : TextFormat::Encoding::Utf16Be;
         format->byteOrderMark = true;
-        QStringDecoder decoder(utf16Le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        QStringDecoder decoder(
+            utf16Le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE, QStringDecoder::Flag::ConvertInitialBom);
         text = decoder.decode(QByteArrayView(bytes.constData() + 2, bytes.size() - 2));
     } else {
         const qsizetype nul = bytes.indexOf('\0');
@@ -168,7 +172,9 @@ QString decodeToText(QByteArray bytes, TextFormat* format)
             format->byteOrderMark = true;
             bytes.remove(0, 3);
         }
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        // The file's own mark is gone already; a second one is text and stays.
+        QStringDecoder decoder(
+            QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
         text = decoder.decode(bytes);
         if (decoder.hasError()) {
             if (auto kept = decodeUtf8KeepingStrays(bytes)) {
