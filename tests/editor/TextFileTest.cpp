@@ -179,6 +179,8 @@ INSTANTIATE_TEST_SUITE_P(Encodings, RoundTripTest,
         RoundTrip { "Utf16Be", QByteArray("\xFE\xFF\0a\0\xE9", 6), "a\u00E9", TextFormat::Encoding::Utf16Be, false },
         RoundTrip { "StrayByteInUtf8", "caf\xC3\xA9 \x96 na\xC3\xAFve", QString::fromUtf8("café \uF796 naïve"),
             TextFormat::Encoding::Utf8, true },
+        RoundTrip { "StrayByteBeforeAZeroWidthNoBreakSpace", "\xEF\xEF\xBB\xBF", QString::fromUtf8("\uF7EF\uFEFF"),
+            TextFormat::Encoding::Utf8, true },
         RoundTrip {
             "Windows1252", "caf\xE9 \x96", QString::fromUtf8("café –"), TextFormat::Encoding::Windows1252, false }),
     [](const auto& info) { return std::string(info.param.name); });
