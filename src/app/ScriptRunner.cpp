@@ -4,6 +4,7 @@
 #include "main/MainWindow.h"
 #include "shared/CommandRegistry.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -55,9 +56,23 @@ void ScriptRunner::next()
         say((findWindow(rest) ? QStringLiteral("open: ") : QStringLiteral("not open: ")) + rest);
     } else if (verb == QLatin1String("close-window")) {
         if (QWidget* w = findWindow(rest)) w->close();
+    } else if (verb == QLatin1String("click")) {
+        // "click CLASS BUTTON": a button of that window, by its object name.
+        QWidget* w = findWindow(rest.section(QLatin1Char(' '), 0, 0));
+        auto* button = w ? w->findChild<QAbstractButton*>(rest.section(QLatin1Char(' '), 1)) : nullptr;
+        if (button)
+            button->click();
+        else
+            say(QStringLiteral("no button: ") + rest);
+    } else if (verb == QLatin1String("resize")) {
+        // "resize CLASS WIDTH HEIGHT"
+        if (QWidget* w = findWindow(rest.section(QLatin1Char(' '), 0, 0)))
+            w->resize(rest.section(QLatin1Char(' '), 1, 1).toInt(), rest.section(QLatin1Char(' '), 2, 2).toInt());
     } else if (verb == QLatin1String("screenshot")) {
-        QWidget* w = QApplication::activeWindow() ? QApplication::activeWindow() : m_window;
-        if (!w->grab().save(rest)) say(QStringLiteral("screenshot failed: ") + rest);
+        // "screenshot PATH [CLASS]": that window, else the main one.
+        const QString file = rest.section(QLatin1Char(' '), 0, 0);
+        QWidget* w = findWindow(rest.section(QLatin1Char(' '), 1));
+        if (!(w ? w : m_window)->grab().save(file)) say(QStringLiteral("screenshot failed: ") + file);
     } else if (verb == QLatin1String("quit")) {
         m_window->close();
         if (m_window->isVisible()) say(QStringLiteral("still open"));

@@ -15,7 +15,9 @@ class MainWindow;
 //   file PATH             the answer of the next file or directory dialog
 //   expect-window CLASS   reports whether a window of that class is open
 //   close-window CLASS    closes it
-//   screenshot PATH       saves a picture of the active window (or the main one)
+//   click CLASS BUTTON    clicks a button of that window, by its object name
+//   resize CLASS W H      resizes that window
+//   screenshot PATH [CLASS]  saves a picture of that window (or of the main one)
 //   quit                  closes the main window (its questions answered Yes / OK)
 class ScriptRunner : public QObject, public Prompter {
     Q_OBJECT
