@@ -104,3 +104,60 @@ TEST(CommandRegistryTest, OpenOnceCommandComesBackOnEveryWayOfClosing)
 }
 
 } // namespace
+
+#include <QMenuBar>
+
+namespace {
+// The full menu bar, entry by entry with its accelerator ("-" a separator, "> X" a submenu's
+// entries). Features added after these entries (at the end of a menu, after a separator) may
+// follow.
+TEST_F(CommandRegistryWindowTest, TheFullMenuBarMatchesTheCommandMap)
+{
+    MainWindow& w = start({}, false);
+    const QList<QPair<QString, QStringList>> expected {
+        { "&File",
+            { "&New", "New &HTML File", "&Open File ...", "&Save File ...", "Save &As ...", "&Close", "-", "&Font ...",
+                "-", "E&xit" } },
+        { "&Edit", { "Cu&t", "&Copy", "&Paste", "Select &all", "-", "&Undo", "&Redo", "-", "Word Wrap" } },
+        { "Fi&nd", { "&Find text ...", "&Replace text", "Matching Brace" } },
+        { "&View",
+            { "&Directories", "&HTML Buttons", "&JavaScript Buttons", "-", "&Browsers ...", "-", "Hide &Buttons" } },
+        { "&Tools",
+            { "&Jotter", "Create &Search ...", "Insert &TOC", "&Sort Selection > &Ascending, &Descending", "-",
+                "Make HTML &Viewable ...", "Convert to &text ...", "-", "Find &Broken Links in Site ...",
+                "Find &Orphans in Site ...", "Find image &ALT text ...", "-", "Function &Navigator",
+                "St&yle Sheets" } },
+        { "Wizards",
+            { "&Table Wizard ...", "&Alert Wizard ...", "&Function Wizard ...", "&Window Wizard ...",
+                "&Dummy Link Wizard ...", "Do&c Write Wizard ...", "&Form Wizard ...", "A&rray Wizard ...",
+                "&Cookie Message Wizard", "-", "Wizard Function &Link ..." } },
+        { "&Data", { "JS &Reference..." } },
+        { "&Help", { "Contents ...", "Useful Links ...", "Brief Help", "&About..." } },
+    };
+    const QList<QAction*> menus = w.menuBar()->actions();
+    ASSERT_EQ(menus.size(), expected.size());
+    for (int m = 0; m < menus.size(); ++m) {
+        EXPECT_EQ(menus[m]->text(), expected[m].first);
+        QStringList entries;
+        for (QAction* a : menus[m]->menu()->actions()) {
+            if (a->isSeparator()) {
+                entries << "-";
+            } else if (a->menu()) {
+                QStringList inner;
+                for (QAction* i : a->menu()->actions())
+                    inner << i->text();
+                entries << a->text() + " > " + inner.join(", ");
+            } else {
+                entries << a->text();
+                // Nothing that has a command is a disabled stand-in.
+                EXPECT_FALSE(w.commands().isPlaceholder(a->objectName())) << a->objectName().toStdString();
+            }
+        }
+        const QStringList& want = expected[m].second;
+        EXPECT_EQ(entries.mid(0, want.size()), want) << expected[m].first.toStdString();
+        // Whatever follows starts after a separator (the recent files, later features).
+        if (entries.size() > want.size()) EXPECT_EQ(entries[want.size()], "-") << expected[m].first.toStdString();
+    }
+    discard();
+}
+} // namespace
