@@ -33,12 +33,14 @@ bench: build
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+	cp $(BUILD)/install_manifest.txt $(BUILD)/installed-files.txt
 	-update-desktop-database -q $(PREFIX)/share/applications 2>/dev/null
 
 # Removes what the last make install put in place.
 uninstall:
-	@test -f $(BUILD)/install_manifest.txt || { echo "Nothing installed from $(BUILD)"; exit 1; }
-	xargs -d '\n' rm -f < $(BUILD)/install_manifest.txt
+	@test -f $(BUILD)/installed-files.txt || { echo "Nothing installed from $(BUILD)"; exit 1; }
+	xargs -d '\n' rm -f < $(BUILD)/installed-files.txt
+	rm -f $(BUILD)/installed-files.txt
 	-update-desktop-database -q $(PREFIX)/share/applications 2>/dev/null
 
 # A .deb through CPack: build/pelorin95_<version>_<arch>.deb
