@@ -263,3 +263,35 @@ TEST_F(ToolBarsTest, EveryButtonIsShownAt1024By768)
     discard();
 }
 } // namespace
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+using FullDiskTest = MainWindowFixture;
+
+// A save that hits a full disk shows the file layer's message; the old file and the text stay.
+TEST_F(FullDiskTest, ASaveOnAFullDiskKeepsTheOldFileAndTheText)
+{
+    const QString name = workFile("page.htm");
+    writeFile(name, "old page");
+    start();
+    window->openTheFile(name);
+    editor().setText(QString(300 * 1024, 'x'));
+    rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = old;
+    limited.rlim_cur = 64 * 1024;
+    setrlimit(RLIMIT_FSIZE, &limited);
+    prompter.expectMessage("Cannot create file \"" + name + "\". File too large", Prompter::Icon::Error,
+        Prompter::Ok, Prompter::Ok);
+    trigger("a_save");
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(readFile(name), "old page");
+    EXPECT_TRUE(editor().isModified());
+    EXPECT_EQ(QDir(work.path()).entryList(QDir::Files), QStringList { "page.htm" });
+    discard();
+}
+} // namespace
