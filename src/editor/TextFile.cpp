@@ -103,6 +103,12 @@ std::optional<QString> decodeUtf8KeepingStrays(const QByteArray& bytes)
     };
     while (i < bytes.size()) {
         const int length = utf8SequenceAt(bytes, i);
+        if (length == 3) {
+            // A real character of the range that holds kept bytes: they could not be told apart.
+            const auto at = [&](qsizetype k) { return unsigned(static_cast<unsigned char>(bytes[k])); };
+            const unsigned code = ((at(i) & 0x0F) << 12) | ((at(i + 1) & 0x3F) << 6) | (at(i + 2) & 0x3F);
+            if (code >= unsigned(kEscapeBase + 0x80) && code <= unsigned(kEscapeBase + 0xFF)) return std::nullopt;
+        }
         if (length > 0) {
             multiByte = multiByte || length > 1;
             i += length;

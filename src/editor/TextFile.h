@@ -32,8 +32,8 @@ struct TextFileContent {
 
 // Decodes bytes: UTF-16 when a UTF-16 byte-order mark starts them; otherwise reading stops at the
 // first NUL, and the bytes are UTF-8 (with or without a byte-order mark) when they are valid
-// UTF-8 or hold at least one valid multi-byte sequence (stray invalid bytes are kept), else
-// Windows-1252. CR, LF, CR LF and LF CR each end a paragraph;
+// UTF-8 or hold at least one valid multi-byte sequence (stray invalid bytes are kept, unless the
+// text holds a character of the range that keeps them), else Windows-1252. CR, LF, CR LF and LF CR each end a paragraph;
 // the style of the first break is the file's style.
 TextFileContent decodeText(QByteArray bytes);
 // The same as one text with each break as a single LF.
