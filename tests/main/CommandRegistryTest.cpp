@@ -106,6 +106,8 @@ TEST(CommandRegistryTest, OpenOnceCommandComesBackOnEveryWayOfClosing)
 } // namespace
 
 #include <QMenuBar>
+#include <QScopeGuard>
+#include <QApplication>
 
 namespace {
 // The full menu bar, entry by entry with its accelerator ("-" a separator, "> X" a submenu's
@@ -157,6 +159,71 @@ TEST_F(CommandRegistryWindowTest, TheFullMenuBarMatchesTheCommandMap)
         EXPECT_EQ(entries.mid(0, want.size()), want) << expected[m].first.toStdString();
         // Whatever follows starts after a separator (the recent files, later features).
         if (entries.size() > want.size()) EXPECT_EQ(entries[want.size()], "-") << expected[m].first.toStdString();
+    }
+    discard();
+}
+} // namespace
+
+namespace {
+// Every launcher: the window it opens, its caption, the main window as its owner, and its menu
+// entries disabled while it is open and enabled again when it closes.
+TEST_F(CommandRegistryWindowTest, EveryLauncherOpensItsWindowOnceOwnedByTheMainWindow)
+{
+    struct Launcher {
+        const char* command;
+        const char* windowClass;
+        const char* caption; // the start of it
+        QStringList disabled;
+    };
+    const QList<Launcher> launchers {
+        { "a_fontDialog", "FontDialog", "Select a Font or Size", { "a_fontDialog" } },
+        { "a_listDialog", "ListDialog", "Make a List", { "a_listDialog" } },
+        { "a_tableDialog", "TableDialog", "New Table", { "a_tableDialog", "a_tableWizard" } },
+        { "a_tableWizard", "TableDialog", "New Table", { "a_tableDialog", "a_tableWizard" } },
+        { "a_tableDataDialog", "TableDataDialog", "Table Data Wizard", { "a_tableDataDialog" } },
+        { "a_alertWizard", "AlertDialog", "Alert Dialogue", { "a_alertWizard" } },
+        { "a_functionWizard", "FunctionDialog", "Function Dialogue", { "a_functionWizard" } },
+        { "a_windowWizard", "WindowDialog", "Windows Dialogue", { "a_windowWizard" } },
+        { "a_dummyLinkWizard", "DummyLinkDialog", "Links Dialogue", { "a_dummyLinkWizard" } },
+        { "a_docWriteWizard", "DocWriteDialog", "Document Write Wizard", { "a_docWriteWizard" } },
+        { "a_formWizard", "FormDialog", "Form Dialogue", { "a_formWizard" } },
+        { "a_arrayWizard", "ArrayDialog", "Make Array Wizard", { "a_arrayWizard" } },
+        { "a_cookieWizard", "CookieDialog", "Cookie Code to Recognise Your Visitors", { "a_cookieWizard" } },
+        { "a_wizardFunctionLink", "FunctionLinkDialog", "Link to Function", { "a_wizardFunctionLink" } },
+        { "a_jotter", "JotterWindow", "Jotter", { "a_jotter" } },
+        { "a_createSearch", "SearchWindow", "Search Engine Generator", { "a_createSearch" } },
+        { "a_makeViewable", "ConvertHtmlWindow", "Make HTML Viewable", { "a_makeViewable" } },
+        { "a_convertToText", "ConvertToTextWindow", "Convert HTML to text", { "a_convertToText" } },
+        { "a_findBrokenLinks", "LinkRotWindow", "Link Rot - find broken links", { "a_findBrokenLinks" } },
+        { "a_findOrphans", "RubbishWindow", "Dorvane's Find Orphans - (Rubbish)", { "a_findOrphans" } },
+        { "a_findAltText", "AltTextWindow", "Find image ALT text", { "a_findAltText" } },
+        { "a_functionNavigator", "FunctionNavigatorWindow", "Function Navigator", { "a_functionNavigator" } },
+        { "a_styleSheets", "StyleSheetWindow", "Dorvane's Style Sheet Maker", { "a_styleSheets" } },
+        { "a_jsReference", "ReferenceWindow", "JavaScript Data", { "a_jsReference" } },
+        { "a_browsers", "ApplicationsWindow", "Open Application ", { "a_browsers" } },
+        { "a_fileOperations", "FileHandlingWindow", "File Handling", { "a_fileOperations" } },
+        { "a_font", "EditorFontDialog", "Editor Font", { "a_font" } },
+    };
+    AppDirs::setDataDir(PELORIN_DATA_SOURCE); // the reference data the JavaScript window reads
+    const auto restore = qScopeGuard([] { AppDirs::setDataDir(QString()); });
+    MainWindow& w = start();
+    for (const Launcher& l : launchers) {
+        SCOPED_TRACE(l.command);
+        ASSERT_TRUE(w.commands().run(l.command));
+        QWidget* opened = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && QLatin1String(top->metaObject()->className()) == l.windowClass) opened = top;
+        ASSERT_NE(opened, nullptr);
+        EXPECT_TRUE(opened->windowTitle().startsWith(l.caption)) << opened->windowTitle().toStdString();
+        EXPECT_EQ(opened->parentWidget(), &w);
+        for (const QString& name : l.disabled)
+            EXPECT_FALSE(w.commands().action(name)->isEnabled()) << name.toStdString();
+        opened->close();
+        QApplication::processEvents();
+        if (opened->isVisible()) opened->hide(); // a window that asks before closing
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (const QString& name : l.disabled)
+            EXPECT_TRUE(w.commands().action(name)->isEnabled()) << name.toStdString();
     }
     discard();
 }
