@@ -20,7 +20,6 @@ class MainWindow;
 //   screenshot PATH [CLASS]  saves a picture of that window (or of the main one)
 //   quit                  closes the main window (its questions answered Yes / OK)
 class ScriptRunner : public QObject, public Prompter {
-    Q_OBJECT
 public:
     ScriptRunner(const QStringList& steps, QObject* parent = nullptr);
     void start(MainWindow& window);
