@@ -106,6 +106,7 @@ TEST(CommandRegistryTest, OpenOnceCommandComesBackOnEveryWayOfClosing)
 } // namespace
 
 #include <QMenuBar>
+#include <QPointer>
 #include <QScopeGuard>
 #include <QApplication>
 
@@ -218,9 +219,10 @@ TEST_F(CommandRegistryWindowTest, EveryLauncherOpensItsWindowOnceOwnedByTheMainW
         EXPECT_EQ(opened->parentWidget(), &w);
         for (const QString& name : l.disabled)
             EXPECT_FALSE(w.commands().action(name)->isEnabled()) << name.toStdString();
+        QPointer<QWidget> guard(opened);
         opened->close();
         QApplication::processEvents();
-        if (opened->isVisible()) opened->hide(); // a window that asks before closing
+        if (guard && guard->isVisible()) guard->hide(); // a window that asks before closing
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (const QString& name : l.disabled)
             EXPECT_TRUE(w.commands().action(name)->isEnabled()) << name.toStdString();
