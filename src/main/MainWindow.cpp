@@ -1,5 +1,6 @@
 #include "main/MainWindow.h"
 
+#include "docwatch/DocWatchCommands.h"
 #include "editor/CodeEditor.h"
 #include "editor/SyntaxColourer.h"
 #include "main/ButtonBars.h"
@@ -275,6 +276,15 @@ void MainWindow::registerCommands()
     context.saveIfModified = [this] { return saveIfModified(); };
     context.save = [this] { return save(); };
     context.saveBeforeBrowsing = [this] { return saveBeforeBrowsing(); };
+    context.document = new DocumentSignals(this);
+    connect(m_session, &DocumentSession::fileNameChanged, context.document, &DocumentSignals::fileNameChanged);
+    connect(m_session, &DocumentSession::written, context.document, &DocumentSignals::written);
+    context.loadFile = [this](const QString& name) {
+        if (name.isEmpty())
+            m_session->startUnnamed(QString(), false);
+        else
+            m_session->loadAsked(name);
+    };
 
     registerMainCommands(*this);
     registerNavigatorCommands(context, *m_navigator, *m_linkCommands, [this] { return currentFileField(); });
@@ -285,6 +295,7 @@ void MainWindow::registerCommands()
     registerWizardCommands(context);
     registerSiteToolCommands(context);
     m_buttonBars = new ButtonBars(*this);
+    registerDocWatch(context);
     // What is not there yet shows, disabled.
     for (const MenuTables::Placeholder& p : MenuTables::placeholders())
         m_commands->addPlaceholder(QLatin1String(p.name), QString::fromUtf8(p.caption));
