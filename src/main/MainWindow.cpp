@@ -3,6 +3,7 @@
 #include "docwatch/DocWatchCommands.h"
 #include "editor/CodeEditor.h"
 #include "editor/SyntaxColourer.h"
+#include "livepreview/LivePreviewCommands.h"
 #include "main/ButtonBars.h"
 #include "main/DocumentSession.h"
 #include "main/EditingAids.h"
@@ -296,6 +297,7 @@ void MainWindow::registerCommands()
     registerSiteToolCommands(context);
     m_buttonBars = new ButtonBars(*this);
     registerDocWatch(context);
+    registerLivePreviewCommands(context);
     // What is not there yet shows, disabled.
     for (const MenuTables::Placeholder& p : MenuTables::placeholders())
         m_commands->addPlaceholder(QLatin1String(p.name), QString::fromUtf8(p.caption));
