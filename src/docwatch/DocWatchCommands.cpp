@@ -1,5 +1,6 @@
 #include "docwatch/DocWatchCommands.h"
 
+#include "docwatch/CrashRecovery.h"
 #include "docwatch/DocumentWatch.h"
 #include "shared/FeatureContext.h"
 
@@ -7,6 +8,7 @@
 
 void registerDocWatch(const FeatureContext& context)
 {
+    new CrashRecovery(context, context.window);
     auto* watch = new DocumentWatch(context, context.window);
     if (!context.document) return;
     QObject::connect(context.document, &DocumentSignals::fileNameChanged, watch, &DocumentWatch::track);
