@@ -1,6 +1,7 @@
 #include "livepreview/LivePreviewCommands.h"
 
 #include "editor/CodeEditor.h"
+#include "livepreview/LivePreviewPane.h"
 #include "livepreview/ViewOptions.h"
 #include "platform/AppDirs.h"
 #include "shared/CommandRegistry.h"
@@ -35,8 +36,14 @@ QWidget* registerLivePreviewCommands(const FeatureContext& context)
     auto options = std::make_shared<ViewOptions>();
     commands.runGuarded([&] { *options = ViewOptions::read(AppDirs::settingsFile(ViewOptions::kFileName)); });
     CodeEditor* editor = context.editor;
+    // Owned by the main window until it places the pane beside the editor.
+    auto* pane = new LivePreviewPane(*editor, context.documentFileName, context.window);
+    if (context.document)
+        QObject::connect(context.document, &DocumentSignals::written, pane, &LivePreviewPane::documentWritten);
+    addCheckEntry(commands, options, "a_livePreview", "Live &Preview", "Shows the page beside the editor as you type.",
+        &ViewOptions::livePreview, [pane](bool on) { pane->setVisible(on); });
     addCheckEntry(commands, options, "a_lineNumbers", "&Line Numbers",
         "Shows or hides the paragraph numbers at the left of the editor.", &ViewOptions::lineNumbers,
         [editor](bool on) { editor->setLineNumbers(on); });
-    return nullptr;
+    return pane;
 }

@@ -174,7 +174,11 @@ void MainWindow::createLayout()
     m_colourer = new SyntaxColourer(this);
     m_colourer->attach(m_editor);
     m_editor->setRichTextExporter([this](int from, int to) { return m_colourer->rtfForRange(from, to); });
-    m_tabs->addTab(m_editor, QStringLiteral("HTML"));
+    m_besideEditor = new QSplitter(Qt::Horizontal);
+    m_besideEditor->addWidget(m_editor);
+    m_underEditor = new QSplitter(Qt::Vertical);
+    m_underEditor->addWidget(m_besideEditor);
+    m_tabs->addTab(m_underEditor, QStringLiteral("HTML"));
     m_browser = m_services.makeBrowser ? m_services.makeBrowser(nullptr) : new WebBrowserView;
     m_browser->setObjectName(QStringLiteral("previewBrowser"));
     m_tabs->addTab(m_browser, QStringLiteral("Preview"));
@@ -297,7 +301,7 @@ void MainWindow::registerCommands()
     registerSiteToolCommands(context);
     m_buttonBars = new ButtonBars(*this);
     registerDocWatch(context);
-    registerLivePreviewCommands(context);
+    m_besideEditor->addWidget(registerLivePreviewCommands(context));
     // What is not there yet shows, disabled.
     for (const MenuTables::Placeholder& p : MenuTables::placeholders())
         m_commands->addPlaceholder(QLatin1String(p.name), QString::fromUtf8(p.caption));
