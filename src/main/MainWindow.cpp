@@ -3,6 +3,7 @@
 #include "docwatch/DocWatchCommands.h"
 #include "editor/CodeEditor.h"
 #include "editor/SyntaxColourer.h"
+#include "htmlcheck/HtmlCheckCommands.h"
 #include "livepreview/LivePreviewCommands.h"
 #include "main/ButtonBars.h"
 #include "main/DocumentSession.h"
@@ -302,6 +303,7 @@ void MainWindow::registerCommands()
     m_buttonBars = new ButtonBars(*this);
     registerDocWatch(context);
     m_besideEditor->addWidget(registerLivePreviewCommands(context));
+    m_underEditor->addWidget(registerHtmlCheckCommands(context));
     // What is not there yet shows, disabled.
     for (const MenuTables::Placeholder& p : MenuTables::placeholders())
         m_commands->addPlaceholder(QLatin1String(p.name), QString::fromUtf8(p.caption));
