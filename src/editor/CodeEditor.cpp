@@ -1102,8 +1102,13 @@ void CodeEditor::setLineNumbers(bool on)
             m_gutter->update(0, rect.y(), m_gutter->width(), rect.height());
     });
     m_gutterConnections << connect(this, &QPlainTextEdit::blockCountChanged, this, &CodeEditor::placeGutter);
-    m_gutterConnections << connect(
-        this, &QPlainTextEdit::cursorPositionChanged, m_gutter, qOverload<>(&QWidget::update));
+    // The mark moves only when the caret changes paragraph; typing in one repaints no numbers.
+    m_gutterConnections << connect(this, &QPlainTextEdit::cursorPositionChanged, m_gutter, [this] {
+        const int current = cursor().blockNumber();
+        if (current == m_gutterCurrent) return;
+        m_gutterCurrent = current;
+        m_gutter->update();
+    });
     placeGutter();
     m_gutter->show();
 }
