@@ -1060,6 +1060,119 @@ void CodeEditor::paintEvent(QPaintEvent* e)
 void CodeEditor::changeEvent(QEvent* e)
 {
     QPlainTextEdit::changeEvent(e);
-    if (e->type() == QEvent::FontChange) // tab stops every 8 columns of the current font
+    if (e->type() == QEvent::FontChange) { // tab stops every 8 columns of the current font
         setTabStopDistance(fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 8);
+        if (m_gutter) placeGutter();
+    }
+}
+
+// ---- line numbers -------------------------------------------------------------------------
+
+class LineNumberGutter : public QWidget {
+public:
+    explicit LineNumberGutter(CodeEditor* editor)
+        : QWidget(editor)
+        , m_editor(editor)
+    {
+        setObjectName(QStringLiteral("lineNumberGutter"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent* e) override { m_editor->paintGutter(e); }
+
+private:
+    CodeEditor* m_editor;
+};
+
+void CodeEditor::setLineNumbers(bool on)
+{
+    if (on == lineNumbers()) return;
+    if (!on) {
+        for (const auto& c : std::as_const(m_gutterConnections))
+            disconnect(c);
+        m_gutterConnections.clear();
+        delete m_gutter;
+        m_gutter = nullptr;
+        setViewportMargins(0, 0, 0, 0);
+        return;
+    }
+    m_gutter = new LineNumberGutter(this);
+    m_gutterConnections << connect(this, &QPlainTextEdit::updateRequest, m_gutter, [this](const QRect& rect, int dy) {
+        if (dy)
+            m_gutter->scroll(0, dy);
+        else
+            m_gutter->update(0, rect.y(), m_gutter->width(), rect.height());
+    });
+    m_gutterConnections << connect(this, &QPlainTextEdit::blockCountChanged, this, &CodeEditor::placeGutter);
+    // The mark moves only when the caret changes paragraph; typing in one repaints no numbers.
+    m_gutterConnections << connect(this, &QPlainTextEdit::cursorPositionChanged, m_gutter, [this] {
+        const int current = cursor().blockNumber();
+        if (current == m_gutterCurrent) return;
+        m_gutterCurrent = current;
+        m_gutter->update();
+    });
+    placeGutter();
+    m_gutter->show();
+}
+
+int CodeEditor::gutterWidth() const
+{
+    // Room for the largest number, at least three digits, so typing rarely widens it.
+    const int digits = std::max(3, int(QString::number(document()->blockCount()).size()));
+    return 10 + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
+}
+
+void CodeEditor::placeGutter()
+{
+    const int width = gutterWidth();
+    if (viewportMargins().left() != width) setViewportMargins(width, 0, 0, 0);
+    const QRect area = contentsRect();
+    m_gutter->setGeometry(area.left(), area.top(), width, area.height());
+    m_gutter->update();
+}
+
+void CodeEditor::resizeEvent(QResizeEvent* e)
+{
+    QPlainTextEdit::resizeEvent(e);
+    if (m_gutter) placeGutter();
+}
+
+QList<CodeEditor::GutterLine> CodeEditor::gutterLines(int fromY, int toY) const
+{
+    QList<GutterLine> lines;
+    const int current = cursor().blockNumber();
+    QTextBlock block = firstVisibleBlock();
+    qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+    while (block.isValid() && top <= toY) {
+        const qreal bottom = top + blockBoundingRect(block).height();
+        if (block.isVisible() && bottom >= fromY) {
+            // The first display line's own top: the first paragraph starts below the margin.
+            const QTextLine first = block.layout() ? block.layout()->lineAt(0) : QTextLine();
+            const qreal y = top + (first.isValid() ? first.y() : 0);
+            lines.append({ block.blockNumber() + 1, qRound(y), block.blockNumber() == current });
+        }
+        block = block.next();
+        top = bottom;
+    }
+    return lines;
+}
+
+void CodeEditor::paintGutter(QPaintEvent* e)
+{
+    QPainter painter(m_gutter);
+    const QPalette pal = palette();
+    painter.fillRect(e->rect(), pal.color(QPalette::Window));
+    const int lineHeight = fontMetrics().height();
+    const int right = m_gutter->width() - 5;
+    // Gutter coordinates match the viewport's vertically: both start at the contents' top.
+    for (const GutterLine& line : gutterLines(e->rect().top(), e->rect().bottom())) {
+        const QRect box(0, line.top, right, lineHeight);
+        if (line.current) {
+            painter.fillRect(QRect(0, box.top(), m_gutter->width(), lineHeight), pal.color(QPalette::Highlight));
+            painter.setPen(pal.color(QPalette::HighlightedText));
+        } else {
+            painter.setPen(pal.color(QPalette::PlaceholderText));
+        }
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, QString::number(line.number));
+    }
 }

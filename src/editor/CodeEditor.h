@@ -94,6 +94,20 @@ public:
     // beside the plain text.
     void setRichTextExporter(std::function<QString(int from, int to)> exporter) { m_richText = std::move(exporter); }
 
+    // The gutter of paragraph numbers at the left edge, off by default. While it is off the
+    // editor has no margin and no handler of its own for it.
+    void setLineNumbers(bool on);
+    bool lineNumbers() const { return m_gutter != nullptr; }
+    QWidget* lineNumberGutter() const { return m_gutter; }
+    // What the gutter shows: a number on each paragraph's first display line in view.
+    struct GutterLine {
+        int number = 0; // 1-based paragraph number
+        int top = 0; // in viewport coordinates
+        bool current = false; // the caret's paragraph
+    };
+    QList<GutterLine> gutterLines(int fromY, int toY) const;
+    int gutterWidth() const;
+
     bool isOverwrite() const { return overwriteMode(); }
     bool hasBlockSelection() const { return m_block.active; }
 
@@ -128,6 +142,7 @@ protected:
     void changeEvent(QEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     struct Step {
@@ -164,6 +179,9 @@ private:
     void placeCursor(const QTextCursor& c);
     void deferCursor(int anchor, int position);
     void flushCursor();
+    void placeGutter();
+    void paintGutter(QPaintEvent* e);
+    friend class LineNumberGutter;
 
     std::deque<Step> m_undo;
     std::deque<Step> m_redo;
@@ -179,4 +197,7 @@ private:
     bool m_flushScheduled = false;
     int m_pendingAnchor = 0;
     int m_pendingPosition = 0;
+    QWidget* m_gutter = nullptr;
+    int m_gutterCurrent = -1; // the paragraph the gutter marks
+    QList<QMetaObject::Connection> m_gutterConnections;
 };

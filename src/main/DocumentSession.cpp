@@ -202,6 +202,7 @@ void DocumentSession::fileWritten(const QString& name)
     addToRecent(name);
     QDir::setCurrent(QFileInfo(name).absolutePath());
     m_editor.setModified(false);
+    emit written(QFileInfo(name).absoluteFilePath());
 }
 
 bool DocumentSession::startUnnamed(const QString& text, bool keepSaveName)

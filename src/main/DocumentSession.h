@@ -64,6 +64,8 @@ signals:
     void opened(const QString& name);
     // The document was written to `name` under the Save As dialog.
     void savedAs(const QString& name);
+    // The document was written to its file `name` (Save or Save As).
+    void written(const QString& name);
     // The document became a new, never-saved one.
     void startedUnnamed();
     // The Open or Save dialog was closed (the directory may have changed).

@@ -1,7 +1,10 @@
 #include "main/MainWindow.h"
 
+#include "docwatch/DocWatchCommands.h"
 #include "editor/CodeEditor.h"
 #include "editor/SyntaxColourer.h"
+#include "htmlcheck/HtmlCheckCommands.h"
+#include "livepreview/LivePreviewCommands.h"
 #include "main/ButtonBars.h"
 #include "main/DocumentSession.h"
 #include "main/EditingAids.h"
@@ -175,7 +178,11 @@ void MainWindow::createLayout()
     m_colourer = new SyntaxColourer(this);
     m_colourer->attach(m_editor);
     m_editor->setRichTextExporter([this](int from, int to) { return m_colourer->rtfForRange(from, to); });
-    m_tabs->addTab(m_editor, QStringLiteral("HTML"));
+    m_besideEditor = new QSplitter(Qt::Horizontal);
+    m_besideEditor->addWidget(m_editor);
+    m_underEditor = new QSplitter(Qt::Vertical);
+    m_underEditor->addWidget(m_besideEditor);
+    m_tabs->addTab(m_underEditor, QStringLiteral("HTML"));
     m_browser = m_services.makeBrowser ? m_services.makeBrowser(nullptr) : new WebBrowserView;
     m_browser->setObjectName(QStringLiteral("previewBrowser"));
     m_tabs->addTab(m_browser, QStringLiteral("Preview"));
@@ -281,6 +288,15 @@ void MainWindow::registerCommands()
     context.saveIfModified = [this] { return saveIfModified(); };
     context.save = [this] { return save(); };
     context.saveBeforeBrowsing = [this] { return saveBeforeBrowsing(); };
+    context.document = new DocumentSignals(this);
+    connect(m_session, &DocumentSession::fileNameChanged, context.document, &DocumentSignals::fileNameChanged);
+    connect(m_session, &DocumentSession::written, context.document, &DocumentSignals::written);
+    context.loadFile = [this](const QString& name) {
+        if (name.isEmpty())
+            m_session->startUnnamed(QString(), false);
+        else
+            m_session->loadAsked(name);
+    };
 
     registerMainCommands(*this);
     registerNavigatorCommands(context, *m_navigator, *m_linkCommands, [this] { return currentFileField(); });
@@ -292,6 +308,9 @@ void MainWindow::registerCommands()
     registerSiteToolCommands(context);
     registerSearchCommands(context);
     m_buttonBars = new ButtonBars(*this);
+    registerDocWatch(context);
+    m_besideEditor->addWidget(registerLivePreviewCommands(context));
+    m_underEditor->addWidget(registerHtmlCheckCommands(context));
     // What is not there yet shows, disabled.
     for (const MenuTables::Placeholder& p : MenuTables::placeholders())
         m_commands->addPlaceholder(QLatin1String(p.name), QString::fromUtf8(p.caption));

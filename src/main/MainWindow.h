@@ -169,6 +169,9 @@ private:
     // Widgets.
     CodeEditor* m_editor = nullptr;
     QTabWidget* m_tabs = nullptr;
+    // The "HTML" tab: the editor with panes beside it and under it.
+    QSplitter* m_besideEditor = nullptr;
+    QSplitter* m_underEditor = nullptr;
     BrowserView* m_browser = nullptr;
     QLineEdit* m_currentFileEdit = nullptr;
     QLineEdit* m_lineNumberEdit = nullptr;

@@ -2,6 +2,7 @@
 
 #include "editor/TagInsertion.h"
 
+#include <QObject>
 #include <QString>
 #include <functional>
 
@@ -12,6 +13,19 @@ class Prompter;
 class QWidget;
 class Shell;
 struct WizardState;
+
+// What the features hear about the document's file. The main window forwards the document
+// session's signals here, so features need not know the session.
+class DocumentSignals : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+signals:
+    // The document's full name changed: loaded, saved under a new name, or closed (empty).
+    void fileNameChanged(const QString& name);
+    // The program wrote the document to its file (Save or Save As).
+    void written(const QString& name);
+};
 
 // What a feature folder (navigator, site tools, wizards, tools) is given to register its commands
 // and open its windows. The main window fills it; tests fill it with fakes.
@@ -34,4 +48,9 @@ struct FeatureContext {
     std::function<bool()> save;
     // The question before another program shows the saved file; false when cancelled.
     std::function<bool()> saveBeforeBrowsing;
+    // The document's file events; nullptr in tests that do not need them.
+    DocumentSignals* document = nullptr;
+    // Loads a file as the document without the save-changes question (the caller asked it); an
+    // empty name starts a new, never-saved document. Errors throw FileError.
+    std::function<void(const QString& name)> loadFile;
 };
