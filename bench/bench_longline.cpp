@@ -307,15 +307,15 @@ int main(int argc, char** argv)
 
     QTemporaryDir dir;
     QTemporaryDir settings;
-    std::printf("Minified files, one line each; each case in its own process (stopped after %d s).\n",
-        kChildTimeoutMs / 1000);
+    std::printf(
+        "Minified files, one line each; each case in its own process (stopped after %d s).\n", kChildTimeoutMs / 1000);
     std::printf("targets: keystroke p99 < 16 ms at 1 MB, < 50 ms at 5 MB; no CPU while idle; open within 2x bare\n");
     for (const char* kind : { "script", "page" }) {
         for (const qint64 kb : { 100, 1024, 5 * 1024 }) {
             const QString path = dir.filePath(QStringLiteral("min-%1-%2.%3")
-                    .arg(QLatin1String(kind))
-                    .arg(kb)
-                    .arg(QLatin1String(kind[0] == 's' ? "js" : "htm")));
+                                                  .arg(QLatin1String(kind))
+                                                  .arg(kb)
+                                                  .arg(QLatin1String(kind[0] == 's' ? "js" : "htm")));
             QFile file(path);
             file.open(QIODevice::WriteOnly);
             file.write(kind[0] == 's' ? minifiedScript(kb * 1024) : minifiedPage(kb * 1024));
@@ -324,8 +324,8 @@ int main(int argc, char** argv)
                 std::printf("%-6s %5lld KB %-6s ", kind, static_cast<long long>(kb), side);
                 std::fflush(stdout);
                 const ChildResult r = runChild({ QStringLiteral("side"), QLatin1String(side), path }, settings);
-                std::printf("%s%s", r.output.constData(),
-                    r.timedOut ? " STOPPED: still busy when the time was up\n" : "");
+                std::printf(
+                    "%s%s", r.output.constData(), r.timedOut ? " STOPPED: still busy when the time was up\n" : "");
                 std::fflush(stdout);
             }
         }
@@ -338,7 +338,8 @@ int main(int argc, char** argv)
     file.open(QIODevice::WriteOnly);
     file.write(generateRealisticHtml(10 * 1000 * 1000));
     file.close();
-    std::printf("Start-up to a painted window (targets: < 500 ms without a file; 10 MB page painted and idle < 1200 ms)\n");
+    std::printf(
+        "Start-up to a painted window (targets: < 500 ms without a file; 10 MB page painted and idle < 1200 ms)\n");
     for (const QString& open : { QString(), page }) {
         for (int run = 0; run < 3; ++run) {
             const ChildResult r = runChild({ QStringLiteral("startup"), data, open }, settings);

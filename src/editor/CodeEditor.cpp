@@ -109,7 +109,7 @@ int CodeEditor::positionOfOffset(int offset) const
         }
     }
     const QTextBlock block = doc->findBlockByNumber(lo);
-    const int column = offset - (block.position() + lo);
+    const int column = offset - start(lo);
     // An offset on the LF of a break stands at the end of its paragraph.
     return block.position() + std::min(column, block.length() - 1);
 }
@@ -147,7 +147,6 @@ QString CodeEditor::textRange(int from, int to) const
 QString CodeEditor::text() const { return withCrLf(withoutPieces(document()->toRawText(), 0)); }
 
 void CodeEditor::setText(const QString& text) { replaceRange(0, document()->characterCount() - 1, text); }
-
 
 // ---- pieces of long paragraphs ------------------------------------------------------------
 
@@ -267,21 +266,27 @@ void CodeEditor::tidyPieces(int from, int to)
         const int length = block.length() - 1;
         if (length > kPieceMax) {
             const int cut = block.position() + pieceEnd(block.text(), 0);
+            const int state = block.userState();
             QTextCursor c(document());
             c.setPosition(cut);
             notePieces(cut, cut, 1);
             m_pieces.insert(std::lower_bound(m_pieces.begin(), m_pieces.end(), cut), cut);
             c.insertBlock();
-            document()->findBlock(cut + 1).setUserState(kPieceState);
+            block = document()->findBlock(cut);
+            block.setUserState(state);
+            block.next().setUserState(kPieceState);
             continue;
         }
         if (continuesInNext(block) && length + block.next().length() - 1 <= kPieceMax / 2) {
             const int separator = block.position() + length;
+            const int state = block.userState();
             QTextCursor c(document());
             c.setPosition(separator);
             c.setPosition(separator + 1, QTextCursor::KeepAnchor);
             notePieces(separator, separator + 1, 0);
             c.removeSelectedText();
+            block = document()->findBlock(separator);
+            block.setUserState(state);
             continue;
         }
         if (!continuesInNext(block) && logicalOf(block.position() + length) >= lastLogical) break;
@@ -721,10 +726,15 @@ void CodeEditor::applyReplace(int from, int to, const QString& text)
     QTextCursor c(document());
     c.setPosition(from);
     c.setPosition(to, QTextCursor::KeepAnchor);
+    // Which block keeps its state in a merge is the text document's affair: the first block
+    // of the edit starts where it did, and every break in the new text is a paragraph break.
+    const int firstState = document()->findBlock(from).userState();
     if (text.isEmpty())
         c.removeSelectedText();
     else
         c.insertText(text);
+    for (QTextBlock b = document()->findBlock(from); b.isValid() && b.position() <= from + text.size(); b = b.next())
+        b.setUserState(b.position() <= from ? firstState : -1);
     notePieces(from, to, int(text.size()));
     placeCursor(c);
     tidyPieces(from, from + int(text.size()));
@@ -797,8 +807,8 @@ void CodeEditor::undo()
     Step step = std::move(m_undo.back());
     m_undo.pop_back();
     m_undoSpace -= step.cost();
-    applyReplace(positionOfLogical(step.position), positionOfLogical(step.position + int(step.inserted.size())),
-        step.removed);
+    applyReplace(
+        positionOfLogical(step.position), positionOfLogical(step.position + int(step.inserted.size())), step.removed);
     QTextCursor c = cursor();
     const int end = document()->characterCount() - 1;
     c.setPosition(std::min(positionOfLogical(step.anchorBefore), end));
@@ -815,8 +825,8 @@ void CodeEditor::redo()
     const bool hadUndo = canUndo(), hadRedo = canRedo();
     Step step = std::move(m_redo.back());
     m_redo.pop_back();
-    applyReplace(positionOfLogical(step.position), positionOfLogical(step.position + int(step.removed.size())),
-        step.inserted);
+    applyReplace(
+        positionOfLogical(step.position), positionOfLogical(step.position + int(step.removed.size())), step.inserted);
     m_typingEnd = -1;
     m_undoSpace += step.cost();
     m_undo.push_back(std::move(step));
@@ -912,8 +922,8 @@ void CodeEditor::cutToClipboard()
         updateBlockHighlight();
         const int left = std::min(block.anchorCol, block.caretCol);
         const int right = std::max(block.anchorCol, block.caretCol);
-        for (int line = std::max(block.anchorLine, block.caretLine); line >= std::min(block.anchorLine, block.caretLine);
-             --line) {
+        for (int line = std::max(block.anchorLine, block.caretLine);
+             line >= std::min(block.anchorLine, block.caretLine); --line) {
             const QTextBlock b = document()->findBlockByNumber(line);
             const int length = b.length() - 1;
             if (left < length) replaceRange(b.position() + left, b.position() + std::min(right, length), QString());
@@ -1091,7 +1101,8 @@ void CodeEditor::keyPressEvent(QKeyEvent* e)
         copyToClipboard();
         return;
     }
-    if (m_block.active && (e == QKeySequence::Cut || (e->key() == Qt::Key_Delete && e->modifiers() == Qt::ShiftModifier))) {
+    if (m_block.active
+        && (e == QKeySequence::Cut || (e->key() == Qt::Key_Delete && e->modifiers() == Qt::ShiftModifier))) {
         cutToClipboard();
         return;
     }
@@ -1145,8 +1156,9 @@ void CodeEditor::keyPressEvent(QKeyEvent* e)
         ensureCursorVisible();
     } else if (e == QKeySequence::DeleteEndOfLine || e == QKeySequence::DeleteCompleteLine
         || e == QKeySequence::DeleteStartOfWord || e == QKeySequence::DeleteEndOfWord
-        || e == QKeySequence::InsertLineSeparator || (mods & Qt::ControlModifier && e->key() >= Qt::Key_A
-            && e->key() <= Qt::Key_Z && e != QKeySequence::SelectAll)) {
+        || e == QKeySequence::InsertLineSeparator
+        || (mods & Qt::ControlModifier && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z
+            && e != QKeySequence::SelectAll)) {
         // The text widget's own bindings (Ctrl+K deletes to the end of the line, Ctrl+U the
         // line): the editor keeps only the keys its commands give a meaning.
         e->ignore();
@@ -1268,7 +1280,8 @@ void CodeEditor::paintEvent(QPaintEvent* e)
     // A red rule under the last line marks the end of the text. Far below the screen it is
     // not looked for, as finding it lays out the last paragraph.
     const QTextBlock top = firstVisibleBlock();
-    if (document()->lastBlock().blockNumber() - top.blockNumber() > viewport()->height() / std::max(1, fontMetrics().lineSpacing()) + 1)
+    if (document()->lastBlock().blockNumber() - top.blockNumber()
+        > viewport()->height() / std::max(1, fontMetrics().lineSpacing()) + 1)
         return;
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);

@@ -3,8 +3,8 @@
 #include "editor/TextFile.h"
 
 #include <QPlainTextEdit>
-#include <QTextBlock>
 #include <QStringList>
+#include <QTextBlock>
 #include <deque>
 #include <functional>
 #include <vector>

@@ -215,7 +215,8 @@ void SyntaxColourer::processTo(int lastBlock, qint64 budgetNs)
 HighlightState SyntaxColourer::colourBlock(
     QTextBlock& block, const HighlightState& start, ColourData* data, bool& formatsChanged)
 {
-    const HighlightState end = m_engine.highlightLine(block.text(), start, m_spans, !CodeEditor::continuesInNext(block));
+    const HighlightState end
+        = m_engine.highlightLine(block.text(), start, m_spans, !CodeEditor::continuesInNext(block));
     QList<QTextLayout::FormatRange> ranges;
     ranges.reserve(qsizetype(m_spans.size()));
     for (const HighlightSpan& s : m_spans)
