@@ -46,12 +46,12 @@
 #include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
-#include <QTimer>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
