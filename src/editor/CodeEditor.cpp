@@ -260,7 +260,9 @@ void CodeEditor::tidyPieces(int from, int to)
     // Only the paragraphs an edit touched: pieces grown too long are split, neighbours grown
     // small are joined. Neither is an edit of the text.
     const int lastLogical = logicalOf(to);
-    QTextBlock block = paragraphStart(document()->findBlock(from));
+    // From the piece before the edit: it may join the edited one.
+    QTextBlock block = document()->findBlock(from);
+    if (block.userState() == kPieceState && block.previous().isValid()) block = block.previous();
     const bool wasEditing = std::exchange(m_editing, true);
     while (block.isValid()) {
         const int length = block.length() - 1;
