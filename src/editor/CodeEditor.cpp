@@ -73,7 +73,8 @@ CodeEditor::~CodeEditor() = default;
 
 int CodeEditor::offsetOfPosition(int position) const
 {
-    return position + document()->findBlock(position).blockNumber();
+    // Paragraph breaks count twice, piece boundaries not at all.
+    return position + document()->findBlock(position).blockNumber() - 2 * piecesBefore(position);
 }
 
 int CodeEditor::positionOfOffset(int offset) const
@@ -83,7 +84,10 @@ int CodeEditor::positionOfOffset(int offset) const
     // Interpolation steps (lines are of similar length) alternate with halving, so a skewed
     // text still takes logarithmic time.
     const QTextDocument* doc = document();
-    const auto start = [doc](int number) { return doc->findBlockByNumber(number).position() + number; };
+    const auto start = [this, doc](int number) {
+        const int position = doc->findBlockByNumber(number).position();
+        return position + number - 2 * piecesBefore(position);
+    };
     int lo = 0, hi = doc->blockCount() - 1;
     int loStart = 0, hiStart = start(hi);
     for (bool interpolate = true; lo < hi; interpolate = !interpolate) {
@@ -105,12 +109,15 @@ int CodeEditor::positionOfOffset(int offset) const
         }
     }
     const QTextBlock block = doc->findBlockByNumber(lo);
-    const int column = offset - (block.position() + lo);
+    const int column = offset - start(lo);
     // An offset on the LF of a break stands at the end of its paragraph.
     return block.position() + std::min(column, block.length() - 1);
 }
 
-int CodeEditor::charCount() const { return document()->characterCount() - 1 + document()->blockCount() - 1; }
+int CodeEditor::charCount() const
+{
+    return document()->characterCount() - 1 + document()->blockCount() - 1 - 2 * int(m_pieces.size());
+}
 
 QChar CodeEditor::charAt(int offset) const
 {
@@ -130,19 +137,189 @@ QString CodeEditor::textRange(int from, int to) const
     if (to <= from) return {};
     const int fromPos = positionOfOffset(from);
     const int toPos = positionOfOffset(to);
-    QTextCursor c(document());
-    c.setPosition(fromPos);
-    c.setPosition(toPos, QTextCursor::KeepAnchor);
-    QString text = withCrLf(c.selectedText());
+    QString text = plainText(fromPos, toPos).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     // Offsets inside a break: starting on its LF drops the CR, ending on it keeps the CR only.
     if (offsetOfPosition(fromPos) != from && text.startsWith(QLatin1Char('\r'))) text.remove(0, 1);
     if (offsetOfPosition(toPos) != to) text += QLatin1Char('\r');
     return text;
 }
 
-QString CodeEditor::text() const { return withCrLf(document()->toRawText()); }
+QString CodeEditor::text() const { return withCrLf(withoutPieces(document()->toRawText(), 0)); }
 
 void CodeEditor::setText(const QString& text) { replaceRange(0, document()->characterCount() - 1, text); }
+
+// ---- pieces of long paragraphs ------------------------------------------------------------
+
+bool CodeEditor::continuesInNext(const QTextBlock& block)
+{
+    const QTextBlock next = block.next();
+    return next.isValid() && next.userState() == kPieceState;
+}
+
+int CodeEditor::piecesBefore(int position) const
+{
+    return int(std::lower_bound(m_pieces.begin(), m_pieces.end(), position) - m_pieces.begin());
+}
+
+bool CodeEditor::isPieceBreak(int position) const
+{
+    return std::binary_search(m_pieces.begin(), m_pieces.end(), position);
+}
+
+int CodeEditor::positionOfLogical(int logical) const
+{
+    int position = logical;
+    for (const int piece : m_pieces) {
+        if (piece >= position) break;
+        ++position;
+    }
+    return position;
+}
+
+QString CodeEditor::withoutPieces(QString raw, int from) const
+{
+    auto piece = std::lower_bound(m_pieces.begin(), m_pieces.end(), from);
+    if (piece == m_pieces.end() || *piece >= from + raw.size()) return raw;
+    qsizetype out = *piece - from;
+    for (qsizetype in = out; in < raw.size(); ++in) {
+        if (piece != m_pieces.end() && *piece == from + in) {
+            ++piece;
+            continue;
+        }
+        raw[out++] = raw[in];
+    }
+    raw.truncate(out);
+    return raw;
+}
+
+QString CodeEditor::plainText(int from, int to) const
+{
+    QTextCursor c(document());
+    c.setPosition(from);
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    return withoutPieces(c.selectedText(), from).replace(kParagraph, QLatin1Char('\n'));
+}
+
+QTextBlock CodeEditor::paragraphStart(QTextBlock block) const
+{
+    while (block.isValid() && block.userState() == kPieceState && block.previous().isValid())
+        block = block.previous();
+    return block;
+}
+
+QTextBlock CodeEditor::paragraphBlock(int paragraph) const
+{
+    // Every piece boundary before the paragraph adds one block.
+    int number = paragraph;
+    for (const int piece : m_pieces) {
+        if (document()->findBlock(piece).blockNumber() >= number) break;
+        ++number;
+    }
+    return document()->findBlockByNumber(number);
+}
+
+QString CodeEditor::paragraphText(QTextBlock& block)
+{
+    QString text = block.text();
+    while (continuesInNext(block)) {
+        block = block.next();
+        text += block.text();
+    }
+    return text;
+}
+
+int CodeEditor::pieceEnd(QStringView text, int from)
+{
+    const int size = int(text.size());
+    if (size - from <= kPieceMax) return size;
+    // Half a piece, ended after a character where colouring and words break anyway.
+    const int target = from + kPieceMax / 2;
+    for (int at = target; at > from + kPieceMax / 4; --at)
+        if (QStringView(u" ;{,(>").contains(text[at - 1])) return at;
+    return text[target - 1].isHighSurrogate() ? target - 1 : target;
+}
+
+void CodeEditor::notePieces(int from, int to, int length)
+{
+    const auto first = std::lower_bound(m_pieces.begin(), m_pieces.end(), from);
+    const auto last = std::lower_bound(first, m_pieces.end(), to);
+    const auto kept = m_pieces.erase(first, last);
+    for (auto it = kept; it != m_pieces.end(); ++it)
+        *it += length - (to - from);
+}
+
+void CodeEditor::rebuildPieces()
+{
+    m_pieces.clear();
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
+        if (b.userState() == kPieceState && b.position() > 0) m_pieces.push_back(b.position() - 1);
+}
+
+void CodeEditor::tidyPieces(int from, int to)
+{
+    // Only the paragraphs an edit touched: pieces grown too long are split, neighbours grown
+    // small are joined. Neither is an edit of the text.
+    const int lastLogical = logicalOf(to);
+    // From the piece before the edit: it may join the edited one.
+    QTextBlock block = document()->findBlock(from);
+    if (block.userState() == kPieceState && block.previous().isValid()) block = block.previous();
+    const bool wasEditing = std::exchange(m_editing, true);
+    while (block.isValid()) {
+        const int length = block.length() - 1;
+        if (length > kPieceMax) {
+            const int cut = block.position() + pieceEnd(block.text(), 0);
+            const int state = block.userState();
+            QTextCursor c(document());
+            c.setPosition(cut);
+            notePieces(cut, cut, 1);
+            m_pieces.insert(std::lower_bound(m_pieces.begin(), m_pieces.end(), cut), cut);
+            c.insertBlock();
+            block = document()->findBlock(cut);
+            block.setUserState(state);
+            block.next().setUserState(kPieceState);
+            continue;
+        }
+        if (continuesInNext(block) && length + block.next().length() - 1 <= kPieceMax / 2) {
+            const int separator = block.position() + length;
+            const int state = block.userState();
+            QTextCursor c(document());
+            c.setPosition(separator);
+            c.setPosition(separator + 1, QTextCursor::KeepAnchor);
+            notePieces(separator, separator + 1, 0);
+            c.removeSelectedText();
+            block = document()->findBlock(separator);
+            block.setUserState(state);
+            continue;
+        }
+        if (!continuesInNext(block) && logicalOf(block.position() + length) >= lastLogical) break;
+        block = block.next();
+    }
+    m_editing = wasEditing;
+}
+
+bool CodeEditor::movedWithinBreak(int before) const
+{
+    const int after = textCursor().position();
+    return !m_pieces.empty() && after != before && logicalOf(after) == logicalOf(before);
+}
+
+bool CodeEditor::moveToParagraphEdge(QKeyEvent* e)
+{
+    // Home and End go to the ends of the paragraph, not of the piece on screen.
+    const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+    if (m_pieces.empty() || wordWrap() || (e->key() != Qt::Key_Home && e->key() != Qt::Key_End)
+        || (mods & ~Qt::ShiftModifier))
+        return false;
+    QTextCursor c = cursor();
+    QTextBlock block = paragraphStart(c.block());
+    if (e->key() == Qt::Key_End)
+        while (continuesInNext(block))
+            block = block.next();
+    const int target = e->key() == Qt::Key_Home ? block.position() : block.position() + block.length() - 1;
+    c.setPosition(target, mods & Qt::ShiftModifier ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
+    placeCursor(c);
+    return true;
+}
 
 // ---- lines --------------------------------------------------------------------------------
 
@@ -163,6 +340,10 @@ QStringList CodeEditor::lines() const
     const bool wrap = wordWrap();
     if (wrap) layOutAll(doc);
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        if (!wrap && continuesInNext(b)) {
+            result << paragraphText(b);
+            continue;
+        }
         const QString text = b.text();
         if (!b.next().isValid() && text.isEmpty() && b.blockNumber() > 0) break; // the empty line after a final break
         if (!wrap || !b.layout() || b.layout()->lineCount() <= 1) {
@@ -180,7 +361,7 @@ QStringList CodeEditor::lines() const
 int CodeEditor::lineCount() const
 {
     const QTextDocument* doc = document();
-    int count = doc->blockCount();
+    int count = doc->blockCount() - int(m_pieces.size());
     if (wordWrap()) {
         layOutAll(doc);
         count = 0;
@@ -194,7 +375,10 @@ int CodeEditor::lineCount() const
 QString CodeEditor::lineText(int line) const
 {
     if (line < 0 || line >= lineCount()) return {};
-    if (!wordWrap()) return document()->findBlockByNumber(line).text();
+    if (!wordWrap()) {
+        QTextBlock block = paragraphBlock(line);
+        return paragraphText(block);
+    }
     return lines().value(line);
 }
 
@@ -279,7 +463,11 @@ void CodeEditor::setSelLength(int length)
     deferCursor(anchor, positionOfOffset(target));
 }
 
-QString CodeEditor::selText() const { return withCrLf(cursor().selectedText()); }
+QString CodeEditor::selText() const
+{
+    const QTextCursor c = cursor();
+    return plainText(c.selectionStart(), c.selectionEnd()).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
 
 void CodeEditor::setSelText(const QString& text)
 {
@@ -291,7 +479,7 @@ int CodeEditor::selLine() const
 {
     const QTextCursor c = cursor();
     const QTextBlock block = document()->findBlock(c.anchor());
-    if (!wordWrap()) return block.blockNumber();
+    if (!wordWrap()) return block.blockNumber() - piecesBefore(block.position());
     layOutAll(document());
     int line = 0;
     for (QTextBlock b = document()->begin(); b != block; b = b.next())
@@ -305,8 +493,7 @@ void CodeEditor::setSelLine(int line)
     line = std::max(0, line);
     QTextCursor c = cursor();
     if (!wordWrap()) {
-        const QTextBlock block = document()->findBlockByNumber(std::min(line, document()->blockCount() - 1));
-        c.setPosition(block.position());
+        c.setPosition(paragraphBlock(std::min(line, document()->blockCount() - 1 - int(m_pieces.size()))).position());
     } else {
         layOutAll(document());
         int position = document()->characterCount() - 1;
@@ -328,7 +515,8 @@ int CodeEditor::selCol() const
     const QTextCursor c = cursor();
     const QTextBlock block = document()->findBlock(c.anchor());
     int column = c.anchor() - block.position();
-    if (wordWrap()) {
+    if (!wordWrap()) return logicalOf(c.anchor()) - logicalOf(paragraphStart(block).position());
+    {
         layOutAll(document());
         const QTextLine line = block.layout()->lineForTextPosition(column);
         if (line.isValid()) column -= line.textStart();
@@ -373,10 +561,13 @@ bool CodeEditor::findText(const QString& text, bool down, bool matchCase, bool w
         return false; // a match never spans a paragraph break
     const Qt::CaseSensitivity cs = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
     const int anchor = cursor().anchor();
-    QTextBlock block = document()->findBlock(anchor);
-    int column = anchor - block.position();
+    QTextBlock block = paragraphStart(document()->findBlock(anchor));
+    int column = logicalOf(anchor) - logicalOf(block.position());
     while (block.isValid()) {
-        const QString line = block.text();
+        const int lineStart = logicalOf(block.position());
+        QTextBlock last = block;
+        const QString line = paragraphText(last);
+        if (column < 0) column = int(line.size()) + 1; // every start in the line is before the anchor
         qsizetype found = -1;
         if (down) {
             for (qsizetype i = line.indexOf(text, column, cs); i >= 0; i = line.indexOf(text, i + 1, cs))
@@ -396,8 +587,8 @@ bool CodeEditor::findText(const QString& text, bool down, bool matchCase, bool w
             }
         }
         if (found >= 0) {
-            const int start = block.position() + int(found);
-            const int end = start + int(text.size());
+            const int start = positionOfLogical(lineStart + int(found));
+            const int end = positionOfLogical(lineStart + int(found + text.size()));
             QTextCursor c = cursor();
             c.setPosition(down ? end : start);
             c.setPosition(down ? start : end, QTextCursor::KeepAnchor);
@@ -405,11 +596,11 @@ bool CodeEditor::findText(const QString& text, bool down, bool matchCase, bool w
             return true;
         }
         if (down) {
-            block = block.next();
+            block = last.next();
             column = 0;
         } else {
-            block = block.previous();
-            column = block.isValid() ? block.length() : 0; // every start in the line is before the anchor
+            block = paragraphStart(block.previous());
+            column = -1;
         }
     }
     return false;
@@ -418,9 +609,9 @@ bool CodeEditor::findText(const QString& text, bool down, bool matchCase, bool w
 QString CodeEditor::wordAtCaret() const
 {
     const int anchor = cursor().anchor();
-    const QTextBlock block = document()->findBlock(anchor);
-    const QString line = block.text();
-    const int column = anchor - block.position();
+    QTextBlock block = paragraphStart(document()->findBlock(anchor));
+    const int column = logicalOf(anchor) - logicalOf(block.position());
+    const QString line = paragraphText(block);
     int from = column, to = column;
     while (from > 0 && !isSeparator(line[from - 1]))
         --from;
@@ -431,9 +622,10 @@ QString CodeEditor::wordAtCaret() const
 
 int CodeEditor::wordBoundary(int position, bool forward) const
 {
-    const QTextBlock block = document()->findBlock(position);
-    const QString line = block.text();
-    int column = position - block.position();
+    QTextBlock block = paragraphStart(document()->findBlock(position));
+    const int lineStart = logicalOf(block.position());
+    int column = logicalOf(position) - lineStart;
+    const QString line = paragraphText(block);
     if (forward) {
         if (column >= line.size()) return position + 1; // the break itself
         const bool separators = isSeparator(line[column]);
@@ -445,7 +637,7 @@ int CodeEditor::wordBoundary(int position, bool forward) const
         while (column > 0 && isSeparator(line[column - 1]) == separators)
             --column;
     }
-    return block.position() + column;
+    return positionOfLogical(lineStart + column);
 }
 
 // ---- files --------------------------------------------------------------------------------
@@ -456,7 +648,39 @@ void CodeEditor::setWholeText(const QString& text)
     m_pending = false;
     m_block = {};
     setExtraSelections({});
-    setPlainText(text);
+    m_pieces.clear();
+    // Long paragraphs go in as pieces straight away, rather than split after a whole layout.
+    QString pieced;
+    std::vector<int> pieceBlocks;
+    int blockNumber = 0;
+    for (qsizetype i = 0; i <= text.size();) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), i);
+        if (end < 0) end = text.size();
+        const QStringView paragraph = QStringView(text).sliced(i, end - i);
+        if (paragraph.size() > kPieceMax && pieced.isEmpty()) {
+            pieced.reserve(text.size() + text.size() / (kPieceMax / 4));
+            pieced += QStringView(text).first(i);
+        }
+        if (!pieced.isNull()) {
+            for (int from = 0;;) {
+                const int to = pieceEnd(paragraph, from);
+                pieced += paragraph.sliced(from, to - from);
+                if (to == paragraph.size()) break;
+                m_pieces.push_back(int(pieced.size()));
+                pieced += kParagraph;
+                pieceBlocks.push_back(++blockNumber);
+                from = to;
+            }
+            if (end < text.size()) pieced += QLatin1Char('\n');
+        }
+        ++blockNumber;
+        i = end + 1;
+    }
+    setPlainText(pieced.isNull() ? text : pieced);
+    for (const int number : pieceBlocks)
+        document()->findBlockByNumber(number).setUserState(kPieceState);
+    // Colouring that ran while the text went in did not know where paragraphs go on.
+    if (!pieceBlocks.empty()) document()->markContentsDirty(0, document()->characterCount());
     m_editing = false;
     resetHistory();
     setModified(true);
@@ -476,7 +700,7 @@ void CodeEditor::saveToFile(const QString& path) const
     QStringList paragraphs;
     paragraphs.reserve(document()->blockCount());
     for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
-        paragraphs << b.text();
+        paragraphs << paragraphText(b);
     writeTextFile(path, paragraphs, m_format);
 }
 
@@ -488,6 +712,7 @@ void CodeEditor::clear()
     m_pending = false;
     m_block = {};
     setExtraSelections({});
+    m_pieces.clear();
     setPlainText(QString());
     m_editing = false;
     resetHistory();
@@ -503,10 +728,22 @@ void CodeEditor::applyReplace(int from, int to, const QString& text)
     QTextCursor c(document());
     c.setPosition(from);
     c.setPosition(to, QTextCursor::KeepAnchor);
+    // Which block keeps its state in a merge is the text document's affair: the first block
+    // of the edit starts where it did, and every break in the new text is a paragraph break.
+    const int firstState = document()->findBlock(from).userState();
+    // One edit block for the text and its pieces: the document is laid out once, at the end,
+    // instead of once for every piece split off a long paragraph.
+    QTextCursor whole(document());
+    whole.beginEditBlock();
     if (text.isEmpty())
         c.removeSelectedText();
     else
         c.insertText(text);
+    for (QTextBlock b = document()->findBlock(from); b.isValid() && b.position() <= from + text.size(); b = b.next())
+        b.setUserState(b.position() <= from ? firstState : -1);
+    notePieces(from, to, int(text.size()));
+    tidyPieces(from, from + int(text.size()));
+    whole.endEditBlock();
     placeCursor(c);
     m_editing = false;
     setModified(true);
@@ -521,15 +758,12 @@ void CodeEditor::replaceRange(int from, int to, const QString& rawText, bool typ
     from = std::clamp(from, 0, end);
     to = std::clamp(to, from, end);
     const QString text = normaliseBreaks(rawText);
-    QTextCursor range(document());
-    range.setPosition(from);
-    range.setPosition(to, QTextCursor::KeepAnchor);
     Step step;
-    step.position = from;
-    step.removed = range.selectedText().replace(kParagraph, QLatin1Char('\n'));
+    step.position = logicalOf(from);
+    step.removed = plainText(from, to);
     step.inserted = text;
-    step.anchorBefore = cursor().anchor();
-    step.caretBefore = cursor().position();
+    step.anchorBefore = logicalOf(cursor().anchor());
+    step.caretBefore = logicalOf(cursor().position());
     step.typing = typing;
     if (step.removed.isEmpty() && step.inserted.isEmpty()) return;
     applyReplace(from, to, text);
@@ -580,11 +814,12 @@ void CodeEditor::undo()
     Step step = std::move(m_undo.back());
     m_undo.pop_back();
     m_undoSpace -= step.cost();
-    applyReplace(step.position, step.position + int(step.inserted.size()), step.removed);
+    applyReplace(
+        positionOfLogical(step.position), positionOfLogical(step.position + int(step.inserted.size())), step.removed);
     QTextCursor c = cursor();
     const int end = document()->characterCount() - 1;
-    c.setPosition(std::min(step.anchorBefore, end));
-    c.setPosition(std::min(step.caretBefore, end), QTextCursor::KeepAnchor);
+    c.setPosition(std::min(positionOfLogical(step.anchorBefore), end));
+    c.setPosition(std::min(positionOfLogical(step.caretBefore), end), QTextCursor::KeepAnchor);
     placeCursor(c);
     m_typingEnd = -1;
     m_redo.push_back(std::move(step));
@@ -597,7 +832,8 @@ void CodeEditor::redo()
     const bool hadUndo = canUndo(), hadRedo = canRedo();
     Step step = std::move(m_redo.back());
     m_redo.pop_back();
-    applyReplace(step.position, step.position + int(step.removed.size()), step.inserted);
+    applyReplace(
+        positionOfLogical(step.position), positionOfLogical(step.position + int(step.removed.size())), step.inserted);
     m_typingEnd = -1;
     m_undoSpace += step.cost();
     m_undo.push_back(std::move(step));
@@ -641,6 +877,7 @@ void CodeEditor::runUntracked(const std::function<void()>& action)
     action();
     if (document()->revision() != revision && !m_editing) {
         // A change the history did not record cannot be undone safely.
+        rebuildPieces();
         clearUndo();
         setModified(true);
     }
@@ -650,7 +887,7 @@ void CodeEditor::emitIfAnchorMoved()
 {
     if (m_editing) return;
     const int anchor = selStart();
-    if ((m_pending ? m_pendingPosition : textCursor().position()) != m_typingEnd) m_typingEnd = -1;
+    if (logicalOf(m_pending ? m_pendingPosition : textCursor().position()) != m_typingEnd) m_typingEnd = -1;
     if (anchor == m_lastAnchor) return;
     m_lastAnchor = anchor;
     emit selectionMoved();
@@ -847,6 +1084,9 @@ void CodeEditor::handleBackspaceDelete(bool forward, bool word)
         other = wordBoundary(position, forward);
     } else {
         c.movePosition(forward ? QTextCursor::NextCharacter : QTextCursor::PreviousCharacter);
+        // A piece boundary is no character: step over it.
+        if (logicalOf(c.position()) == logicalOf(position))
+            c.movePosition(forward ? QTextCursor::NextCharacter : QTextCursor::PreviousCharacter);
         other = c.position();
     }
     other = std::clamp(other, 0, document()->characterCount() - 1);
@@ -930,8 +1170,11 @@ void CodeEditor::keyPressEvent(QKeyEvent* e)
         // line): the editor keeps only the keys its commands give a meaning.
         e->ignore();
         return;
-    } else {
+    } else if (!moveToParagraphEdge(e)) {
+        const int before = textCursor().position();
         runUntracked([&] { QPlainTextEdit::keyPressEvent(e); });
+        // Arrows stop once at a piece boundary, not on both sides of it.
+        if (movedWithinBreak(before)) runUntracked([&] { QPlainTextEdit::keyPressEvent(e); });
         return;
     }
     e->accept();
@@ -974,17 +1217,11 @@ void CodeEditor::dropEvent(QDropEvent* e)
             e->ignore();
             return;
         }
-        QTextCursor span(document());
-        const QString moved = c.selectedText().replace(kParagraph, QLatin1Char('\n'));
-        if (drop < a) {
-            span.setPosition(drop);
-            span.setPosition(a, QTextCursor::KeepAnchor);
-            replaceRange(drop, b, moved + span.selectedText().replace(kParagraph, QLatin1Char('\n')));
-        } else {
-            span.setPosition(b);
-            span.setPosition(drop, QTextCursor::KeepAnchor);
-            replaceRange(a, drop, span.selectedText().replace(kParagraph, QLatin1Char('\n')) + moved);
-        }
+        const QString moved = plainText(a, b);
+        if (drop < a)
+            replaceRange(drop, b, moved + plainText(drop, a));
+        else
+            replaceRange(a, drop, plainText(b, drop) + moved);
         e->setDropAction(Qt::CopyAction); // the source must not delete anything itself
         e->accept();
         return;
@@ -1013,16 +1250,17 @@ void CodeEditor::mouseDoubleClickEvent(QMouseEvent* e)
     }
     // Words end at the editor's separators.
     const QTextCursor at = cursorForPosition(e->position().toPoint());
-    const QTextBlock block = at.block();
-    const QString line = block.text();
-    int from = at.positionInBlock(), to = from;
+    QTextBlock block = paragraphStart(at.block());
+    const int lineStart = logicalOf(block.position());
+    const QString line = paragraphText(block);
+    int from = logicalOf(at.position()) - lineStart, to = from;
     while (from > 0 && !isSeparator(line[from - 1]))
         --from;
     while (to < line.size() && !isSeparator(line[to]))
         ++to;
     QTextCursor c = cursor();
-    c.setPosition(block.position() + from);
-    c.setPosition(block.position() + to, QTextCursor::KeepAnchor);
+    c.setPosition(positionOfLogical(lineStart + from));
+    c.setPosition(positionOfLogical(lineStart + to), QTextCursor::KeepAnchor);
     placeCursor(c);
     e->accept();
 }
@@ -1046,7 +1284,12 @@ bool CodeEditor::wordWrap() const { return lineWrapMode() != NoWrap; }
 void CodeEditor::paintEvent(QPaintEvent* e)
 {
     QPlainTextEdit::paintEvent(e);
-    // A red rule under the last line marks the end of the text.
+    // A red rule under the last line marks the end of the text. Far below the screen it is
+    // not looked for, as finding it lays out the last paragraph.
+    const QTextBlock top = firstVisibleBlock();
+    if (document()->lastBlock().blockNumber() - top.blockNumber()
+        > viewport()->height() / std::max(1, fontMetrics().lineSpacing()) + 1)
+        return;
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
     const QRect r = cursorRect(end);

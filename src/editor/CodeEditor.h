@@ -4,8 +4,10 @@
 
 #include <QPlainTextEdit>
 #include <QStringList>
+#include <QTextBlock>
 #include <deque>
 #include <functional>
+#include <vector>
 
 // The text control that holds a document. Offsets count every paragraph break as two
 // characters (CR LF), whatever the file used; the selection is an anchor (selStart) and a
@@ -111,6 +113,13 @@ public:
     bool isOverwrite() const { return overwriteMode(); }
     bool hasBlockSelection() const { return m_block.active; }
 
+    // Paragraphs longer than this are shown in pieces of a few thousand characters, each a
+    // text block of its own, so that typing lays out one piece and not the whole paragraph.
+    // The pieces are display only: offsets, lines, the text and its undo steps never see them.
+    static constexpr int kPieceMax = 1024;
+    // The block goes on in the next one (its end is a piece boundary, not a paragraph break).
+    static bool continuesInNext(const QTextBlock& block);
+
     // Offset <-> QTextDocument position (the one place that knows breaks count twice).
     int positionOfOffset(int offset) const;
     int offsetOfPosition(int position) const;
@@ -183,6 +192,29 @@ private:
     void paintGutter(QPaintEvent* e);
     friend class LineNumberGutter;
 
+    // Piece boundaries of long paragraphs (see kPieceMax): document positions of the block
+    // separators that are not paragraph breaks, sorted. A block that starts after one carries
+    // kPieceState as its user state, which block splits and merges keep right by themselves.
+    static constexpr int kPieceState = 0x50C0;
+    int piecesBefore(int position) const;
+    bool isPieceBreak(int position) const;
+    // Positions that do not count piece boundaries: what undo steps record.
+    int logicalOf(int position) const { return position - piecesBefore(position); }
+    int positionOfLogical(int logical) const;
+    QString plainText(int from, int to) const;
+    QString withoutPieces(QString raw, int from) const;
+    QTextBlock paragraphStart(QTextBlock block) const;
+    QTextBlock paragraphBlock(int paragraph) const;
+    // The paragraph's text from its first block; block is left on its last piece.
+    static QString paragraphText(QTextBlock& block);
+    void notePieces(int from, int to, int length);
+    void rebuildPieces();
+    void tidyPieces(int from, int to);
+    bool movedWithinBreak(int before) const;
+    bool moveToParagraphEdge(QKeyEvent* e);
+    static int pieceEnd(QStringView text, int from);
+
+    std::vector<int> m_pieces;
     std::deque<Step> m_undo;
     std::deque<Step> m_redo;
     int m_undoSpace = 0;

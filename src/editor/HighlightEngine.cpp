@@ -27,7 +27,7 @@ public:
         out.clear();
     }
 
-    HighlightState run()
+    HighlightState run(bool paragraphEnds)
     {
         while (pos < n) {
             const Triggers& triggers = e.triggersFor(state);
@@ -44,7 +44,7 @@ public:
             ++pos;
         }
         // Regions that end with the paragraph close, and so does everything inside them.
-        for (int level = 0; level < state.depth(); ++level) {
+        for (int level = 0; paragraphEnds && level < state.depth(); ++level) {
             if (e.m_regions[std::size_t(state.region(level))].endsAtLineEnd) {
                 state.truncate(level);
                 break;
@@ -361,9 +361,9 @@ int HighlightEngine::lookupTag(QStringView name) const
 }
 
 HighlightState HighlightEngine::highlightLine(
-    QStringView paragraph, const HighlightState& start, std::vector<HighlightSpan>& out) const
+    QStringView paragraph, const HighlightState& start, std::vector<HighlightSpan>& out, bool paragraphEnds) const
 {
-    return Scanner(*this, paragraph, start, out).run();
+    return Scanner(*this, paragraph, start, out).run(paragraphEnds);
 }
 
 QStringList HighlightEngine::describe(const HighlightState& state) const

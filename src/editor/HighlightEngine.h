@@ -50,8 +50,9 @@ public:
     explicit HighlightEngine(const HighlightRules& rules = HighlightRules::standard());
 
     // Replaces out with the paragraph's spans: sorted, disjoint, adjacent runs of one style merged.
-    HighlightState highlightLine(
-        QStringView paragraph, const HighlightState& start, std::vector<HighlightSpan>& out) const;
+    // A piece of a paragraph that goes on (paragraphEnds false) keeps its line-end regions open.
+    HighlightState highlightLine(QStringView paragraph, const HighlightState& start, std::vector<HighlightSpan>& out,
+        bool paragraphEnds = true) const;
 
     // The styles of the open regions, outermost first (for diagnostics and tests).
     QStringList describe(const HighlightState& state) const;

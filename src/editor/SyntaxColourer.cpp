@@ -1,5 +1,6 @@
 #include "editor/SyntaxColourer.h"
 
+#include "editor/CodeEditor.h"
 #include "editor/RtfWriter.h"
 
 #include <QElapsedTimer>
@@ -214,7 +215,8 @@ void SyntaxColourer::processTo(int lastBlock, qint64 budgetNs)
 HighlightState SyntaxColourer::colourBlock(
     QTextBlock& block, const HighlightState& start, ColourData* data, bool& formatsChanged)
 {
-    const HighlightState end = m_engine.highlightLine(block.text(), start, m_spans);
+    const HighlightState end
+        = m_engine.highlightLine(block.text(), start, m_spans, !CodeEditor::continuesInNext(block));
     QList<QTextLayout::FormatRange> ranges;
     ranges.reserve(qsizetype(m_spans.size()));
     for (const HighlightSpan& s : m_spans)
@@ -288,21 +290,24 @@ QString SyntaxColourer::rtfForRange(int from, int to)
     const QTextBlock last = m_doc->findBlock(to);
     if (m_enabled) processTo(last.blockNumber());
     std::vector<RtfLine> lines;
+    bool continues = false; // the block before goes on in this one: same RTF line
     for (QTextBlock b = first; b.isValid(); b = b.next()) {
         const QString text = b.text();
         const int begin = std::max(from - b.position(), 0);
         const int end = std::min(to - b.position(), int(text.size()));
-        RtfLine line;
-        line.text = text.mid(begin, end - begin);
+        if (!continues) lines.emplace_back();
+        RtfLine& line = lines.back();
+        const int shift = int(line.text.size());
+        line.text += text.mid(begin, end - begin);
         if (m_enabled) {
             const ColourData* d = colourData(b);
-            m_engine.highlightLine(text, d ? d->start : HighlightState(), m_spans);
+            m_engine.highlightLine(text, d ? d->start : HighlightState(), m_spans, !CodeEditor::continuesInNext(b));
             for (const HighlightSpan& s : m_spans) {
                 const int a = std::max(s.start, begin), z = std::min(s.start + s.length, end);
-                if (a < z) line.spans.push_back({ a - begin, z - a, s.style });
+                if (a < z) line.spans.push_back({ shift + a - begin, z - a, s.style });
             }
         }
-        lines.push_back(std::move(line));
+        continues = CodeEditor::continuesInNext(b);
         if (b == last) break;
     }
     RtfSettings settings;

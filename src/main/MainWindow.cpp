@@ -57,6 +57,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -445,6 +446,35 @@ void MainWindow::applyEditorFont()
 
 // ---- window events ------------------------------------------------------------------------
 
+namespace {
+// Runs an action once, on the event loop's turn after the widget's first paint.
+void runAfterFirstPaint(QWidget* widget, std::function<void()> action)
+{
+    class Watcher : public QObject {
+    public:
+        Watcher(QWidget* widget, std::function<void()> action)
+            : QObject(widget)
+            , m_action(std::move(action))
+        {
+            widget->installEventFilter(this);
+        }
+        bool eventFilter(QObject* watched, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint) {
+                watched->removeEventFilter(this);
+                QTimer::singleShot(0, parent(), m_action);
+                deleteLater();
+            }
+            return false;
+        }
+
+    private:
+        std::function<void()> m_action;
+    };
+    new Watcher(widget, std::move(action));
+}
+} // namespace
+
 void MainWindow::showEvent(QShowEvent* e)
 {
     QMainWindow::showEvent(e);
@@ -454,7 +484,13 @@ void MainWindow::showEvent(QShowEvent* e)
         setHtmlTabActive(true);
         runCommand([this] { openTheFile(QFileInfo(m_arguments.first()).absoluteFilePath()); });
     } else if (QFileInfo::exists(AppDirs::dataFile(kBriefHelpPage))) {
-        showBriefHelp();
+        // The embedded browser takes a while to start: the window is painted first, with the
+        // "Preview" tab up, and the page follows once the browser is there.
+        {
+            const QScopedValueRollback quiet(m_quietPreview, true);
+            setHtmlTabActive(false);
+        }
+        runAfterFirstPaint(this, [this] { showBriefHelp(); });
     } else {
         setHtmlTabActive(true);
     }

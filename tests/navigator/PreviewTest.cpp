@@ -8,6 +8,7 @@
 
 #include <QMenu>
 #include <QSysInfo>
+#include <QTest>
 #include <QToolBar>
 #include <QUrl>
 
@@ -201,6 +202,8 @@ TEST_F(PreviewTest, StartShowsTheBriefHelpPageWithoutATemporaryFile)
     writeFile(page, "<p>help</p>");
     AppDirs::setDataDir(data.path());
     start();
+    // The page follows the window's first paint.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !browser->navigations.isEmpty(); }, 5000));
     AppDirs::setDataDir(QString());
     EXPECT_FALSE(window->isHtmlTabActive());
     EXPECT_EQ(window->menuBarTitles(), kReducedMenus);
