@@ -19,6 +19,9 @@ public:
     HighlightState start;
     HighlightState end;
     bool dirty = false; // the text changed since it was coloured
+    // The paragraph's layout holds the colours of `start`. Paragraphs that have not been on
+    // screen keep only their states: their colours are set when they are first shown.
+    bool formatted = false;
 };
 
 namespace {
@@ -54,13 +57,17 @@ void SyntaxColourer::attach(QPlainTextEdit* editor)
         disconnect(m_doc, nullptr, this, nullptr);
         strip();
     }
-    if (m_editor) disconnect(m_editor, nullptr, this, nullptr);
+    if (m_editor) {
+        disconnect(m_editor, nullptr, this, nullptr);
+        m_editor->viewport()->removeEventFilter(this);
+    }
     m_editor = editor;
     m_doc = editor ? editor->document() : nullptr;
     if (!editor) return;
     connect(m_doc, &QTextDocument::contentsChange, this, &SyntaxColourer::onContentsChange);
     // Scrolling and resizing show paragraphs that may still wait for their colours.
     connect(editor, &QPlainTextEdit::updateRequest, this, &SyntaxColourer::scheduleSlice);
+    editor->viewport()->installEventFilter(this);
     setEditorFont(editor->font());
 }
 
@@ -131,7 +138,20 @@ void SyntaxColourer::rebuildFormats()
 
 void SyntaxColourer::finishColouring()
 {
-    if (m_doc && m_enabled) processTo(INT_MAX);
+    if (!m_doc || !m_enabled) return;
+    processTo(INT_MAX);
+    formatBlocks(0, INT_MAX);
+}
+
+bool SyntaxColourer::eventFilter(QObject* watched, QEvent* e)
+{
+    // Just before the editor paints: what comes on screen gets its colours.
+    if (e->type() == QEvent::Paint && m_editor && watched == m_editor->viewport() && m_doc && m_enabled) {
+        const VisibleBlocks visible = visibleBlocks();
+        processTo(visible.last);
+        formatBlocks(visible.first, visible.last);
+    }
+    return false;
 }
 
 bool SyntaxColourer::isColouringComplete() const { return !m_doc || !m_enabled || m_frontier >= m_blockCount; }
@@ -168,7 +188,9 @@ void SyntaxColourer::scheduleSlice()
 void SyntaxColourer::runSlice()
 {
     if (!m_doc || !m_enabled) return;
-    processTo(lastVisibleBlock());
+    const VisibleBlocks visible = visibleBlocks();
+    processTo(visible.last);
+    formatBlocks(visible.first, visible.last);
     processTo(INT_MAX, m_sliceNs);
     if (isColouringComplete())
         emit colouringComplete();
@@ -181,6 +203,7 @@ void SyntaxColourer::processTo(int lastBlock, qint64 budgetNs)
     if (m_frontier >= m_blockCount || lastBlock < m_frontier) return;
     QElapsedTimer clock;
     clock.start();
+    const VisibleBlocks visible = visibleBlocks();
     QTextBlock block = m_doc->findBlockByNumber(m_frontier);
     HighlightState start;
     if (m_frontier > 0)
@@ -197,7 +220,8 @@ void SyntaxColourer::processTo(int lastBlock, qint64 budgetNs)
             start = d->end;
         } else {
             bool repaint = false;
-            start = colourBlock(block, start, d, repaint);
+            const bool shown = (d && d->formatted) || (number >= visible.first && number <= visible.last);
+            start = colourBlock(block, start, d, shown, repaint);
             if (repaint) {
                 if (dirtyFrom < 0) dirtyFrom = block.position();
                 dirtyTo = block.position() + block.length();
@@ -213,17 +237,20 @@ void SyntaxColourer::processTo(int lastBlock, qint64 budgetNs)
 }
 
 HighlightState SyntaxColourer::colourBlock(
-    QTextBlock& block, const HighlightState& start, ColourData* data, bool& formatsChanged)
+    QTextBlock& block, const HighlightState& start, ColourData* data, bool format, bool& formatsChanged)
 {
     const HighlightState end
         = m_engine.highlightLine(block.text(), start, m_spans, !CodeEditor::continuesInNext(block));
-    QList<QTextLayout::FormatRange> ranges;
-    ranges.reserve(qsizetype(m_spans.size()));
-    for (const HighlightSpan& s : m_spans)
-        ranges.append({ s.start, s.length, m_formats[std::size_t(s.style)] });
-    QTextLayout* layout = block.layout();
-    formatsChanged = layout->formats() != ranges;
-    if (formatsChanged) layout->setFormats(ranges);
+    formatsChanged = false;
+    if (format) {
+        QList<QTextLayout::FormatRange> ranges;
+        ranges.reserve(qsizetype(m_spans.size()));
+        for (const HighlightSpan& s : m_spans)
+            ranges.append({ s.start, s.length, m_formats[std::size_t(s.style)] });
+        QTextLayout* layout = block.layout();
+        formatsChanged = layout->formats() != ranges;
+        if (formatsChanged) layout->setFormats(ranges);
+    }
     if (!data) {
         data = new ColourData;
         block.setUserData(data);
@@ -231,7 +258,27 @@ HighlightState SyntaxColourer::colourBlock(
     data->start = start;
     data->end = end;
     data->dirty = false;
+    data->formatted = format;
     return end;
+}
+
+void SyntaxColourer::formatBlocks(int first, int last)
+{
+    // Paragraphs whose states are known but whose colours wait for them to be shown.
+    last = std::min(last, m_frontier - 1);
+    int dirtyFrom = -1, dirtyTo = -1;
+    QTextBlock block = m_doc->findBlockByNumber(first);
+    for (int number = first; block.isValid() && number <= last; ++number, block = block.next()) {
+        ColourData* d = colourData(block);
+        if (!d || d->formatted || d->dirty) continue;
+        bool repaint = false;
+        colourBlock(block, d->start, d, true, repaint);
+        if (repaint) {
+            if (dirtyFrom < 0) dirtyFrom = block.position();
+            dirtyTo = block.position() + block.length();
+        }
+    }
+    if (dirtyFrom >= 0) markDirty(dirtyFrom, dirtyTo);
 }
 
 void SyntaxColourer::markDirty(int from, int to)
@@ -255,8 +302,10 @@ void SyntaxColourer::strip()
     if (!m_doc) return;
     bool changed = false;
     for (QTextBlock b = m_doc->begin(); b.isValid(); b = b.next()) {
+        const ColourData* d = colourData(b);
+        const bool hadFormats = !d || d->formatted; // without data, its colours are unknown
         b.setUserData(nullptr);
-        if (!b.layout()->formats().isEmpty()) {
+        if (hadFormats && !b.layout()->formats().isEmpty()) {
             b.layout()->clearFormats();
             changed = true;
         }
@@ -272,13 +321,16 @@ int SyntaxColourer::visibleLineCount() const
     return m_editor->viewport()->height() / std::max(1, m_editor->fontMetrics().lineSpacing()) + 2;
 }
 
-int SyntaxColourer::lastVisibleBlock() const
+SyntaxColourer::VisibleBlocks SyntaxColourer::visibleBlocks() const
 {
-    if (!m_editor) return 0;
+    if (!m_editor) return { 0, -1 };
     // The scroll bar counts layout lines, as the editor does to find its first visible paragraph.
     const QTextBlock top = m_doc->findBlockByLineNumber(m_editor->verticalScrollBar()->value());
-    return (top.isValid() ? top.blockNumber() : 0) + visibleLineCount();
+    const int first = top.isValid() ? top.blockNumber() : 0;
+    return { first, first + visibleLineCount() };
 }
+
+int SyntaxColourer::lastVisibleBlock() const { return visibleBlocks().last; }
 
 QString SyntaxColourer::rtfForRange(int from, int to)
 {

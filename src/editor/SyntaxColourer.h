@@ -18,8 +18,9 @@ class ColourData;
 
 // Colours an editor's paragraphs with the highlighting engine. The state at the end of every
 // paragraph is kept in the paragraph, so a paragraph is coloured without looking at the text
-// before it. What is on screen is coloured first, the rest in short slices when the event loop
-// is idle; after an edit, colouring goes on from the changed paragraph only while the state at
+// before it. What is on screen is coloured first; the states of the rest follow in short slices
+// when the event loop is idle, and a paragraph takes its colours when it comes on screen (so the
+// paragraphs of a large file that are never shown cost no layout); after an edit, colouring goes on from the changed paragraph only while the state at
 // the end of each paragraph differs from the stored one.
 class SyntaxColourer : public QObject {
     Q_OBJECT
@@ -58,17 +59,28 @@ public:
 signals:
     void colouringComplete();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
+    struct VisibleBlocks {
+        int first;
+        int last;
+    };
     void onContentsChange(int position, int removed, int added);
     void scheduleSlice();
     void runSlice();
     // Brings paragraphs up to `lastBlock` up to date, within `budgetNs` when it is positive.
     void processTo(int lastBlock, qint64 budgetNs = 0);
-    HighlightState colourBlock(QTextBlock& block, const HighlightState& start, ColourData* data, bool& formatsChanged);
+    // The block's state from `start`; its colours too when `format` (else they wait to be shown).
+    HighlightState colourBlock(
+        QTextBlock& block, const HighlightState& start, ColourData* data, bool format, bool& formatsChanged);
+    void formatBlocks(int first, int last);
     void strip();
     void forgetStates();
     void markDirty(int from, int to);
     void rebuildFormats();
+    VisibleBlocks visibleBlocks() const;
     int lastVisibleBlock() const;
     int visibleLineCount() const;
 

@@ -25,7 +25,12 @@ struct BusyCursor {
     ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
 };
 
-QString joinedText(const TextFileContent& content) { return content.paragraphs.join(QStringLiteral("\r\n")); }
+// The file's text with CR LF breaks, in one pass rather than line by line.
+QString joinedText(const QString& path)
+{
+    TextFormat format;
+    return decodeToText(readBytes(path), &format).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
 
 } // namespace
 
@@ -102,7 +107,7 @@ void NavigatorPanel::runSelectionSteps()
     if (file.isEmpty() || !QFileInfo(file).isFile()) return;
     m_relativePathEdit->setText(relativePathForwardSlash(file, relativeBase(), QDir::currentPath()));
     runCommand(m_prompter, [&] {
-        m_buffer = joinedText(readTextFile(file));
+        m_buffer = joinedText(file);
         m_titleEdit->setText(findTitle(m_buffer));
     });
     emit selectionChanged();
@@ -111,7 +116,7 @@ void NavigatorPanel::runSelectionSteps()
 QString NavigatorPanel::findAllTitles(int index)
 {
     const QString path = filePath(index);
-    m_buffer = joinedText(readTextFile(path));
+    m_buffer = joinedText(path);
     const QString title = ::findAllTitles(m_buffer, QFileInfo(path).fileName());
     m_buffer.clear();
     return title;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -141,7 +142,19 @@ TEST_F(Colourer, LargeDocumentColoursTheScreenFirstAndTheRestWhenIdle)
     EXPECT_EQ(line(1), "[-/b:var] a0 = [#0000ff:'x']; [-/b:if] (a) [#0000ff/#ffffff/b:{]");
     QSignalSpy done(&colourer, &SyntaxColourer::colouringComplete);
     ASSERT_TRUE(done.wait(20000));
+    // A paragraph that has not been on screen has its state but no colours yet: they come
+    // with its first paint.
+    EXPECT_EQ(line(20000), "var a19999 = 'x'; if (a) {");
+    editor.verticalScrollBar()->setValue(editor.verticalScrollBar()->maximum());
+    editor.viewport()->repaint();
     EXPECT_EQ(line(20000), "[-/b:var] a19999 = [#0000ff:'x']; [-/b:if] (a) [#0000ff/#ffffff/b:{]");
+    // Back at the top, an edit that changes the state of every later paragraph recolours the
+    // paragraphs that were shown, not only those on screen now.
+    editor.verticalScrollBar()->setValue(0);
+    editor.setSelStart(block(1).position());
+    QTest::keyClicks(&editor, "/*");
+    ASSERT_TRUE(done.wait(20000)) << colourer.colouredBlockCount();
+    EXPECT_EQ(line(20000), "[#008080:var a19999 = 'x'; if (a) {]");
 }
 
 TEST_F(Colourer, RemoveColourThenColouriseRestoresTheSameColours)
