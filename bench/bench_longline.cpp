@@ -211,9 +211,10 @@ int runStartup(const QString& file, const QString& dataDir)
     bool painted = false;
     struct FirstPaint : QObject {
         std::function<void()> onPaint;
+        std::function<bool()> ready;
         bool eventFilter(QObject*, QEvent* e) override
         {
-            if (e->type() == QEvent::Paint && onPaint) {
+            if (e->type() == QEvent::Paint && onPaint && ready()) {
                 auto call = std::move(onPaint);
                 onPaint = nullptr;
                 // After the paint pass in progress has ended and the window is on screen.
@@ -249,6 +250,9 @@ int runStartup(const QString& file, const QString& dataDir)
         else
             QObject::connect(colourer, &SyntaxColourer::colouringComplete, qApp, idle);
     };
+    // With a file, the first paint that shows it.
+    const auto* editor = window.findChild<CodeEditor*>();
+    firstPaint.ready = [&] { return file.isEmpty() || (editor && !editor->document()->isEmpty()); };
     firstPaint.onPaint = [&] {
         painted = true;
         say("painted\n");
@@ -323,6 +327,16 @@ int main(int argc, char** argv)
     if (args.size() == 4 && args[1] == QLatin1String("side"))
         return runEditorSide(args[2] == QLatin1String("bare"), args[3]);
     if (args.size() >= 3 && args[1] == QLatin1String("startup")) return runStartup(args.value(3), args[2]);
+    // For profiling one case by hand: writes the input the benchmark would use.
+    if (args.size() == 4 && args[1] == QLatin1String("write")) {
+        QFile out(args[3]);
+        const qint64 kb = args[2].toLongLong();
+        if (!out.open(QIODevice::WriteOnly)) return 1;
+        out.write(kb == 10000 ? generateRealisticHtml(10 * 1000 * 1000)
+                : args[3].endsWith(QLatin1String(".js")) ? minifiedScript(kb * 1024)
+                                                          : minifiedPage(kb * 1024));
+        return 0;
+    }
 
     QTemporaryDir dir;
     QTemporaryDir settings;

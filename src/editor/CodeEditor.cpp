@@ -55,6 +55,9 @@ CodeEditor::CodeEditor(QWidget* parent)
 {
     setUndoRedoEnabled(false);
     setLineWrapMode(NoWrap);
+    // A scroll bar that comes and goes changes the text's width, and every change of width
+    // lays out each paragraph again: most of a second for a large file.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setContextMenuPolicy(Qt::NoContextMenu);
     document()->setDocumentMargin(8);
     setTabStopDistance(fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 8);
@@ -1274,6 +1277,7 @@ void CodeEditor::setWordWrap(bool on)
         updateBlockHighlight();
     }
     setLineWrapMode(on ? WidgetWidth : NoWrap);
+    m_layoutWidth = viewport()->width(); // what the change of mode laid out for
     // The lines laid out for the other mode are stale: display-line counts must not read them.
     for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
         if (b.layout()) b.layout()->clearLayout();
@@ -1283,6 +1287,14 @@ bool CodeEditor::wordWrap() const { return lineWrapMode() != NoWrap; }
 
 void CodeEditor::paintEvent(QPaintEvent* e)
 {
+    // What is on screen keeps its glyphs between layouts: an edit then shapes its paragraph
+    // once, not again for the caret and again for the paint. Paragraphs that have been painted
+    // hold their glyphs anyway, so this costs no memory beyond them.
+    const int bottom = viewport()->height();
+    for (QTextBlock b = firstVisibleBlock(); b.isValid(); b = b.next()) {
+        if (blockBoundingGeometry(b).translated(contentOffset()).top() > bottom) break;
+        b.layout()->setCacheEnabled(true);
+    }
     QPlainTextEdit::paintEvent(e);
     // A red rule under the last line marks the end of the text. Far below the screen it is
     // not looked for, as finding it lays out the last paragraph.
@@ -1376,7 +1388,19 @@ void CodeEditor::placeGutter()
 
 void CodeEditor::resizeEvent(QResizeEvent* e)
 {
-    QPlainTextEdit::resizeEvent(e);
+    // Without wrapping, a wider view changes no paragraph's layout, yet the base class lays out
+    // every paragraph again for any change of width: most of a second for a large file, on
+    // every resize and when the window is maximised. It hears of the height alone then; only
+    // a view narrower than the layout's width needs the new width (so that no needless
+    // horizontal scroll bar stays).
+    if (!wordWrap() && m_layoutWidth >= 0 && e->oldSize().isValid() && e->size().width() != e->oldSize().width()
+        && e->size().width() >= m_layoutWidth) {
+        QResizeEvent heightOnly(e->size(), QSize(e->size().width(), e->oldSize().height()));
+        QPlainTextEdit::resizeEvent(&heightOnly);
+    } else {
+        if (e->size().width() != e->oldSize().width()) m_layoutWidth = e->size().width();
+        QPlainTextEdit::resizeEvent(e);
+    }
     if (m_gutter) placeGutter();
 }
 

@@ -230,6 +230,7 @@ private:
     int m_pendingAnchor = 0;
     int m_pendingPosition = 0;
     QWidget* m_gutter = nullptr;
+    int m_layoutWidth = -1; // the width the paragraphs were last laid out for
     int m_gutterCurrent = -1; // the paragraph the gutter marks
     QList<QMetaObject::Connection> m_gutterConnections;
 };

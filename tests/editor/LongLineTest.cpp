@@ -4,8 +4,12 @@
 #include "editor/SyntaxColourer.h"
 
 #include <QAbstractEventDispatcher>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextLayout>
@@ -154,6 +158,32 @@ TEST_F(LongLine, AMegabyteLinePastedIntoAShownEditorIsSplitInOneGo)
     EXPECT_EQ(editor.selStart(), big.size());
     editor.undo();
     EXPECT_EQ(editor.text(), original);
+}
+
+TEST_F(LongLine, ResizingWithoutWrapLaysNothingOutAgain)
+{
+    // A wider view keeps every layout (the base class would lay out each paragraph again); a
+    // narrower one than the layouts were made for takes the new width, so no needless
+    // horizontal scroll bar stays.
+    editor.setText("short\r\nlines\r\nonly");
+    editor.viewport()->repaint();
+    QSignalSpy relaidOut(editor.document()->documentLayout(), &QAbstractTextDocumentLayout::update);
+    editor.resize(900, 400);
+    QApplication::processEvents();
+    EXPECT_EQ(relaidOut.count(), 0);
+    editor.resize(300, 400);
+    QApplication::processEvents();
+    editor.viewport()->repaint();
+    EXPECT_EQ(editor.horizontalScrollBar()->maximum(), 0);
+    // Word wrap still follows the width.
+    editor.setWordWrap(true);
+    editor.setText(QString("word ").repeated(200));
+    editor.viewport()->repaint();
+    const int lines = editor.document()->firstBlock().layout()->lineCount();
+    editor.resize(600, 400);
+    QApplication::processEvents();
+    editor.viewport()->repaint();
+    EXPECT_LT(editor.document()->firstBlock().layout()->lineCount(), lines);
 }
 
 TEST_F(LongLine, ColoursAndRichTextGoOnAcrossPieces)
