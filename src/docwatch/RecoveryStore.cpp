@@ -1,5 +1,6 @@
 #include "docwatch/RecoveryStore.h"
 
+#include "editor/TextFile.h"
 #include "platform/FileError.h"
 
 #include <QCoreApplication>
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 const QString kPrefix = QStringLiteral("recovery-");
@@ -42,14 +42,7 @@ void RecoveryStore::write(const QString& documentName, const QString& text)
 {
     const QString path = copyPath();
     if (!lock()) throw FileError::cannotCreate(lockPathOf(path), QStringLiteral("The file is locked."));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) throw FileError::cannotCreate(path, file.errorString());
-    const QByteArray bytes = (documentName + QStringLiteral("\r\n") + text).toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        throw FileError::cannotCreate(path, file.errorString());
-    }
-    if (!file.commit()) throw FileError::cannotCreate(path, file.errorString());
+    writeBytes(path, (documentName + QStringLiteral("\r\n") + text).toUtf8());
 }
 
 void RecoveryStore::remove() { QFile::remove(copyPath()); }
