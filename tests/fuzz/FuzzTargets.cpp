@@ -63,12 +63,17 @@ const QList<FuzzTarget>& fuzzTargets()
                 static const HighlightEngine engine;
                 HighlightState state;
                 std::vector<HighlightSpan> spans;
-                for (const QString& line : textOf(data).split(u'\n')) {
-                    state = engine.highlightLine(line, state, spans);
-                    qsizetype end = 0;
-                    for (const HighlightSpan& s : spans) {
-                        require(s.start >= end && s.length > 0 && s.start + s.length <= line.size());
-                        end = s.start + s.length;
+                // A form feed ends a piece of a paragraph that goes on, as the editor shows long lines.
+                for (const QString& paragraph : textOf(data).split(u'\n')) {
+                    const QStringList pieces = paragraph.split(u'\f');
+                    for (qsizetype i = 0; i < pieces.size(); ++i) {
+                        const QString& line = pieces[i];
+                        state = engine.highlightLine(line, state, spans, i + 1 == pieces.size());
+                        qsizetype end = 0;
+                        for (const HighlightSpan& s : spans) {
+                            require(s.start >= end && s.length > 0 && s.start + s.length <= line.size());
+                            end = s.start + s.length;
+                        }
                     }
                 }
             } },
