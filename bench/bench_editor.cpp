@@ -3,6 +3,8 @@
 // offset round trips, peak memory. Each side runs in a child process of its own so that its
 // peak memory is its own.
 
+#include "EditorSide.h"
+#include "Measures.h"
 #include "HtmlGenerator.h"
 #include "editor/CodeEditor.h"
 
@@ -19,21 +21,6 @@
 #include <vector>
 
 namespace {
-double percentile(std::vector<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5))];
-}
-
-long peakKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
 // One keystroke: the key event and the repaint it causes.
 double keystroke(QPlainTextEdit* edit)
 {
@@ -57,13 +44,7 @@ int runSide(bool bare, const QString& path)
 
     QElapsedTimer t;
     t.start();
-    if (bare) {
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        edit->setPlainText(QString::fromUtf8(file.readAll()));
-    } else {
-        static_cast<CodeEditor*>(edit)->loadFromFile(path);
-    }
+    loadSide(edit, bare, path);
     edit->viewport()->repaint(); // the first layout and paint of the screen
     const double loadMs = double(t.nsecsElapsed()) / 1e6;
 

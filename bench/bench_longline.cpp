@@ -4,6 +4,8 @@
 // with a 10 MB page. Every case runs in a child process of its own, so its memory and its
 // start are its own; a child that hangs is stopped and reported as such.
 
+#include "EditorSide.h"
+#include "Measures.h"
 #include "HtmlGenerator.h"
 
 #include "editor/CodeEditor.h"
@@ -39,29 +41,6 @@ constexpr int kChildTimeoutMs = 90 * 1000;
 constexpr qint64 kTypingBudgetNs = 20LL * 1000 * 1000 * 1000;
 
 double ms(qint64 ns) { return double(ns) / 1e6; }
-
-double cpuSeconds()
-{
-    timespec t {};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
-
-long peakKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
-double percentile(std::vector<double> v, double p)
-{
-    if (v.empty()) return 0;
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, std::size_t(p * double(v.size() - 1) + 0.5))];
-}
 
 void say(const char* format, auto... values)
 {
@@ -140,13 +119,7 @@ int runEditorSide(bool bare, const QString& path)
 
     QElapsedTimer clock;
     clock.start();
-    if (bare) {
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        edit->setPlainText(QString::fromUtf8(file.readAll()));
-    } else {
-        static_cast<CodeEditor*>(edit)->loadFromFile(path);
-    }
+    loadSide(edit, bare, path);
     edit->viewport()->repaint();
     say("open_ms=%.1f ", ms(clock.nsecsElapsed()));
 

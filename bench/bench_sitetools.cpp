@@ -5,6 +5,7 @@
 // Each measurement runs in a child process of its own, so that its peak memory is its own.
 // Inputs: bench/sitetools-data installs the trees and generates the site.
 
+#include "Measures.h"
 #include "sitetools/LinkCheck.h"
 #include "sitetools/Orphans.h"
 #include "sitetools/SiteWalk.h"
@@ -19,15 +20,6 @@
 #include <cstdio>
 
 namespace {
-
-long peakKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
 
 QString siteDirectory()
 {

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <vector>
+
+// What the benchmarks measure of their own process.
+
+// The peak resident memory so far (VmHWM), in kilobytes; -1 when it cannot be read.
+long peakKilobytes();
+// CPU time used by the process so far, in seconds.
+double cpuSeconds();
+// The value at fraction p (0..1) of the sorted values; 0 for no values.
+double percentile(std::vector<double> v, double p);
