@@ -95,9 +95,7 @@ DocWriteDialog::DocWriteDialog(const FeatureContext& context)
             [this] { m_sourceEdit->clear(); }),
         button("showCodeButton", QStringLiteral("Show Code"), QStringLiteral("Show the code in the viewer"),
             [this] { showCode(); }),
-        button("okButton", QStringLiteral("OK"), QStringLiteral("Write the code into the document"), [this] { ok(); }),
-        button(
-            "cancelButton", QStringLiteral("Cancel"), QStringLiteral("Close without writing"), [this] { close(); }) }));
+        okButton([this] { ok(); }), cancelButton() }));
     layout->addWidget(makeHintPanel());
     resize(700, 480);
 }
@@ -168,10 +166,7 @@ FormDialog::FormDialog(const FeatureContext& context)
     grid->addWidget(m_onClickCheck, 7, 0);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(
-        buttonRow({ button("okButton", QStringLiteral("OK"), QStringLiteral("Write the form"), [this] { ok(); }),
-            button("cancelButton", QStringLiteral("Cancel"), QStringLiteral("Close without writing"),
-                [this] { close(); }) }));
+    layout->addLayout(buttonRow({ okButton([this] { ok(); }, QStringLiteral("Write the form")), cancelButton() }));
     layout->addWidget(makeHintPanel());
 }
 
@@ -214,13 +209,9 @@ CookieDialog::CookieDialog(const FeatureContext& context)
         "which should be in the BODY."));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_explanationText, 1);
-    QPushButton* okButton
-        = button("okButton", QStringLiteral("OK"), QStringLiteral("Write the cookie code"), [this] { ok(); });
-    okButton->setDefault(true);
-    layout->addLayout(buttonRow(
-        { okButton, button("cancelButton", QStringLiteral("Cancel"), QStringLiteral("Close without writing"), [this] {
-             close();
-         }) }));
+    QPushButton* write = okButton([this] { ok(); }, QStringLiteral("Write the cookie code"));
+    write->setDefault(true);
+    layout->addLayout(buttonRow({ write, cancelButton() }));
     resize(520, 360);
 }
 
@@ -270,9 +261,7 @@ ArrayDialog::ArrayDialog(const FeatureContext& context)
                                       QStringLiteral("Empty the elements and the code"), [this] { clearAll(); }),
         button("showCodeButton", QStringLiteral("Show Code"), QStringLiteral("Show the code in the viewer"),
             [this] { showCode(); }),
-        button("okButton", QStringLiteral("OK"), QStringLiteral("Write the code into the document"), [this] { ok(); }),
-        button(
-            "cancelButton", QStringLiteral("Cancel"), QStringLiteral("Close without writing"), [this] { close(); }) }));
+        okButton([this] { ok(); }), cancelButton() }));
     layout->addWidget(makeHintPanel());
     resize(600, 420);
 }
@@ -402,10 +391,9 @@ FontDialog::FontDialog(const FeatureContext& context)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(m_sampleLabel, 1);
-    QPushButton* okButton = button("okButton", QStringLiteral("OK"), {}, [this] { ok(); });
-    okButton->setDefault(true);
-    layout->addLayout(
-        buttonRow({ okButton, button("cancelButton", QStringLiteral("Cancel"), {}, [this] { close(); }) }));
+    QPushButton* write = okButton([this] { ok(); }, {});
+    write->setDefault(true);
+    layout->addLayout(buttonRow({ write, cancelButton({}) }));
     activated();
 }
 

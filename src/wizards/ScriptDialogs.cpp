@@ -68,9 +68,7 @@ FunctionDialog::FunctionDialog(const FeatureContext& context)
     layout->addWidget(m_codeViewer, 1);
     layout->addLayout(buttonRow({ button("generateButton", QStringLiteral("Generate Code"),
                                       QStringLiteral("Show the code in the viewer"), [this] { generateCode(); }),
-        button("okButton", QStringLiteral("OK"), QStringLiteral("Write the code into the document"), [this] { ok(); }),
-        button(
-            "cancelButton", QStringLiteral("Cancel"), QStringLiteral("Close without writing"), [this] { close(); }) }));
+        okButton([this] { ok(); }), cancelButton() }));
     layout->addWidget(makeHintPanel());
     resize(520, 520);
 }
@@ -161,9 +159,7 @@ AlertDialog::AlertDialog(const FeatureContext& context)
     layout->addLayout(options);
     layout->addLayout(buttonRow({ button("updateButton", QStringLiteral("Update Code"),
                                       QStringLiteral("Show the code in the viewer"), [this] { updateCode(); }),
-        button("okButton", QStringLiteral("OK"), QStringLiteral("Write the code into the document"), [this] { ok(); }),
-        button(
-            "cancelButton", QStringLiteral("Cancel"), QStringLiteral("Close without writing"), [this] { close(); }) }));
+        okButton([this] { ok(); }), cancelButton() }));
     layout->addWidget(makeHintPanel());
     resize(640, 480);
 }
@@ -250,9 +246,7 @@ DummyLinkDialog::DummyLinkDialog(const FeatureContext& context)
     layout->addWidget(m_codeViewer, 1);
     layout->addLayout(buttonRow({ button("updateButton", QStringLiteral("Update Code"),
                                       QStringLiteral("Show the code in the viewer"), [this] { updateCode(); }),
-        button("okButton", QStringLiteral("OK"), QStringLiteral("Write the link into the document"), [this] { ok(); }),
-        button(
-            "cancelButton", QStringLiteral("Cancel"), QStringLiteral("Close without writing"), [this] { close(); }) }));
+        okButton([this] { ok(); }, QStringLiteral("Write the link into the document")), cancelButton() }));
     layout->addWidget(makeHintPanel());
     resize(520, 400);
 }
@@ -293,9 +287,9 @@ FunctionLinkDialog::FunctionLinkDialog(const FeatureContext& context)
     layout->addWidget(m_nameEdit);
     layout->addWidget(new QLabel(QStringLiteral("You add the name and brackets ()")));
     layout->addWidget(m_onClickOnlyCheck);
-    QPushButton* okButton = button("okButton", QStringLiteral("OK"), {}, [this] { ok(); });
-    okButton->setDefault(true);
-    layout->addLayout(buttonRow({ okButton, button("abortButton", QStringLiteral("Abort"), {}, [this] { close(); }) }));
+    QPushButton* write = okButton([this] { ok(); }, {});
+    write->setDefault(true);
+    layout->addLayout(buttonRow({ write, button("abortButton", QStringLiteral("Abort"), {}, [this] { close(); }) }));
 }
 
 void FunctionLinkDialog::activated() { m_nameEdit->setText(functionNameShown(context().wizard)); }

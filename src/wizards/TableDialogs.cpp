@@ -100,9 +100,9 @@ TableDialog::TableDialog(const FeatureContext& context)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(width);
-    QPushButton* ok = button("okButton", QStringLiteral("OK"), {}, [this] { writeAndClose(tableWriter(options())); });
+    QPushButton* ok = okButton([this] { writeAndClose(tableWriter(options())); }, {});
     ok->setDefault(true);
-    layout->addLayout(okCancel(ok, button("cancelButton", QStringLiteral("Cancel"), {}, [this] { close(); })));
+    layout->addLayout(okCancel(ok, cancelButton({})));
 }
 
 TableOptions TableDialog::options() const
@@ -159,10 +159,9 @@ TableDataDialog::TableDataDialog(const FeatureContext& context)
     form->addRow(QStringLiteral("Background Colour"), m_colourCombo);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    QPushButton* ok
-        = button("okButton", QStringLiteral("OK"), {}, [this] { writeAndClose(tableDataWriter(options())); });
+    QPushButton* ok = okButton([this] { writeAndClose(tableDataWriter(options())); }, {});
     ok->setDefault(true);
-    layout->addLayout(okCancel(ok, button("cancelButton", QStringLiteral("Cancel"), {}, [this] { close(); })));
+    layout->addLayout(okCancel(ok, cancelButton({})));
 }
 
 bool TableDataDialog::eventFilter(QObject* watched, QEvent* event)

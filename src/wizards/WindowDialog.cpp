@@ -139,10 +139,8 @@ WindowDialog::WindowDialog(const FeatureContext& context)
     actions->addStretch();
     actions->addWidget(button("updateButton", QStringLiteral("Update Code"),
         QStringLiteral("Show the code in the viewer"), [this] { updateCode(); }));
-    actions->addWidget(
-        button("okButton", QStringLiteral("OK"), QStringLiteral("Write the code into the document"), [this] { ok(); }));
-    actions->addWidget(
-        button("cancelButton", QStringLiteral("Cancel"), QStringLiteral("Close without writing"), [this] { close(); }));
+    actions->addWidget(okButton([this] { ok(); }));
+    actions->addWidget(cancelButton());
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(texts, 1);

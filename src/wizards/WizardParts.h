@@ -124,6 +124,17 @@ protected:
         connect(b, &QPushButton::clicked, this, handler);
         return b;
     }
+    // The OK button every wizard has, running handler.
+    template <class F>
+    QPushButton* okButton(F handler, const QString& hint = QStringLiteral("Write the code into the document"))
+    {
+        return button("okButton", QStringLiteral("OK"), hint, handler);
+    }
+    // The Cancel button: the window closes without writing.
+    QPushButton* cancelButton(const QString& hint = QStringLiteral("Close without writing"))
+    {
+        return button("cancelButton", QStringLiteral("Cancel"), hint, [this] { close(); });
+    }
     QCheckBox* checkBox(const char* name, const QString& caption, bool checked, const QString& hint = {});
     QLineEdit* lineEdit(const char* name, const QString& text, const QString& hint = {});
     // The selection of the document replaced by text, and the window closed.
