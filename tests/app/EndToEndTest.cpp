@@ -1,3 +1,5 @@
+#include "support/FileBytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -17,21 +19,10 @@ class EndToEndTest : public ::testing::TestWithParam<Scenario> {
 protected:
     QTemporaryDir dir;
     QString path(const QString& name) const { return dir.filePath(name); }
-    static void write(const QString& path, const QByteArray& bytes)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    static QByteArray read(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
     // Runs the program on page.htm with the script; returns what it printed.
     QStringList run(const QStringList& steps)
     {
-        write(path("script.txt"), steps.join('\n').toUtf8());
+        writeFile(path("script.txt"), steps.join('\n').toUtf8());
         QDir().mkpath(path("runtime"));
         QFile::setPermissions(path("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcess program;
@@ -53,7 +44,7 @@ protected:
 TEST_P(EndToEndTest, TheWiringReachesTheSubsystem)
 {
     const Scenario& s = GetParam();
-    write(path("page.htm"), "<p>hi</p>\r\n");
+    writeFile(path("page.htm"), "<p>hi</p>\r\n");
     QDir().mkpath(path("settings"));
     const QStringList output = run(s.steps);
     qsizetype at = 0;
@@ -93,11 +84,11 @@ INSTANTIATE_TEST_SUITE_P(Subsystems, EndToEndTest,
 // The document written and the settings read back after a run of the real program.
 TEST_F(EndToEndTest, OpenInsertSaveQuitLeavesTheFileAndTheSettings)
 {
-    write(path("page.htm"), "<p>hi</p>\r\n");
+    writeFile(path("page.htm"), "<p>hi</p>\r\n");
     QDir().mkpath(path("settings"));
     run({ "run snippet_bold", "type x", "run a_save", "quit" });
-    EXPECT_EQ(read(path("page.htm")), "<B>x</B><p>hi</p>\r\n");
-    EXPECT_EQ(read(path("settings/lastfile.plr")), path("page.htm").toUtf8() + "\r\n");
-    EXPECT_EQ(read(path("settings/mylistfile.dvn")), path("page.htm").toUtf8() + "\r\n");
+    EXPECT_EQ(readFile(path("page.htm")), "<B>x</B><p>hi</p>\r\n");
+    EXPECT_EQ(readFile(path("settings/lastfile.plr")), path("page.htm").toUtf8() + "\r\n");
+    EXPECT_EQ(readFile(path("settings/mylistfile.dvn")), path("page.htm").toUtf8() + "\r\n");
 }
 } // namespace

@@ -1,5 +1,6 @@
 #include "editor/CodeEditor.h"
 #include "platform/FileError.h"
+#include "support/FileBytes.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,13 +18,6 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
     f.open(QIODevice::WriteOnly);
     f.write(bytes);
     return path;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
 }
 
 class CodeEditorTest : public ::testing::Test {

@@ -10,6 +10,7 @@
 #include "sitetools/SearchCommands.h"
 #include "support/FakeBrowserView.h"
 #include "support/FakeShell.h"
+#include "support/FileBytes.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QAction>
@@ -137,17 +138,6 @@ public:
         QTest::mouseClick(button("addSelectedButton"), Qt::LeftButton);
     }
     QString sitePath(const QString& name) const { return QDir::toNativeSeparators(QDir(site).filePath(name)); }
-    static QByteArray readFile(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-    static void writeFile(const QString& path, const QByteArray& bytes)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
     void closeWithoutSaving()
     {
         prompter.expectMessage("Project File  has changed. Save now?", Prompter::Icon::Confirmation,

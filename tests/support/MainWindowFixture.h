@@ -5,6 +5,7 @@
 #include "platform/AppDirs.h"
 #include "support/FakeBrowserView.h"
 #include "support/FakeShell.h"
+#include "support/FileBytes.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QDir>
@@ -58,18 +59,6 @@ protected:
 
     QString settingsFile(const QString& name) const { return settings.filePath(name); }
     QString workFile(const QString& name) const { return work.filePath(name); }
-    static void writeFile(const QString& path, const QByteArray& bytes)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    static QByteArray readFile(const QString& path)
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly)) return "<missing>";
-        return f.readAll();
-    }
     void trigger(const QString& action)
     {
         QAction* a = window->action(action);

@@ -6,15 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "QStringPrinter.h"
+#include "support/FileBytes.h"
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // Articles first..last, each "Article N" with CR LF breaks.
 QByteArray articles(int first, int last)

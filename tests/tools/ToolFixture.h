@@ -8,6 +8,7 @@
 #include "shared/WizardState.h"
 #include "support/FakeBrowserView.h"
 #include "support/FakeShell.h"
+#include "support/FileBytes.h"
 #include "support/ScriptedPrompter.h"
 #include "tools/ToolCommands.h"
 
@@ -80,15 +81,4 @@ protected:
     static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     QString workFile(const QString& name) const { return work.filePath(name); }
-    static void writeFile(const QString& path, const QByteArray& bytes)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    static QByteArray readFile(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
 };
