@@ -258,6 +258,15 @@ void LinkRotWindow::setStatus(const QString& text, bool red)
     if (m_statusLabel->styleSheet() != style) m_statusLabel->setStyleSheet(style);
 }
 
+// Whether the page in the pane has broken links, red when it has.
+void LinkRotWindow::showPageStatus()
+{
+    if (m_found.isEmpty())
+        setStatus(QStringLiteral("No broken links found on page"), false);
+    else
+        setStatus(QStringLiteral("Broken links found on page"), true);
+}
+
 QString LinkRotWindow::currentFile() const { return m_currentFileEdit->text(); }
 
 void LinkRotWindow::setCurrentFile(const QString& path) { m_currentFileEdit->setText(path); }
@@ -371,10 +380,7 @@ bool LinkRotWindow::findBrokenOnPage()
             stopCheck();
             return false;
         }
-        if (m_found.isEmpty())
-            setStatus(QStringLiteral("No broken links found on page"), false);
-        else
-            setStatus(QStringLiteral("Broken links found on page"), true);
+        showPageStatus();
     }
     m_changed = false;
     m_cancel->hide();
@@ -523,10 +529,7 @@ bool LinkRotWindow::getNextFile()
         stopCheck();
         return false;
     }
-    if (m_found.isEmpty())
-        setStatus(QStringLiteral("No broken links found on page"), false);
-    else
-        setStatus(QStringLiteral("Broken links found on page"), true);
+    showPageStatus();
     updateSaveColour();
     return true;
 }

@@ -79,6 +79,7 @@ private:
     void buildMenus();
     void tell(const QString& text);
     void setStatus(const QString& text, bool red);
+    void showPageStatus();
     void setCurrentFile(const QString& path);
     void showBrokenLinks(const QList<FoundLink>& links);
     LinkCheck check(const QString& text, const QString& page);
