@@ -85,12 +85,10 @@ QLineEdit* StyleSheetWindow::field(const char* name, const QString& hint)
     return edit;
 }
 
-QWidget* StyleSheetWindow::colourField(QLineEdit* field, const char* buttonName)
+namespace {
+// A field with its button at its right.
+QWidget* besideField(QLineEdit* field, QPushButton* button)
 {
-    auto* button = named(
-        new ColourButton(prompter(), QStringLiteral("Colour"), this), buttonName, QStringLiteral("Choose a colour"));
-    connect(
-        button, &ColourButton::colourChosen, field, [field](const QString& digits) { field->setText("#" + digits); });
     auto* widget = new QWidget;
     auto* layout = new QHBoxLayout(widget);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -98,17 +96,22 @@ QWidget* StyleSheetWindow::colourField(QLineEdit* field, const char* buttonName)
     layout->addWidget(button);
     return widget;
 }
+} // namespace
+
+QWidget* StyleSheetWindow::colourField(QLineEdit* field, const char* buttonName)
+{
+    auto* button = named(
+        new ColourButton(prompter(), QStringLiteral("Colour"), this), buttonName, QStringLiteral("Choose a colour"));
+    connect(
+        button, &ColourButton::colourChosen, field, [field](const QString& digits) { field->setText("#" + digits); });
+    return besideField(field, button);
+}
 
 QWidget* StyleSheetWindow::urlField(QLineEdit* field, const char* buttonName)
 {
     QPushButton* url = button(
         buttonName, QStringLiteral("URL"), QStringLiteral("Choose an image file"), [this, field] { chooseUrl(field); });
-    auto* widget = new QWidget;
-    auto* layout = new QHBoxLayout(widget);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(field);
-    layout->addWidget(url);
-    return widget;
+    return besideField(field, url);
 }
 
 StyleSheetWindow::StyleSheetWindow(const FeatureContext& context)
