@@ -9,6 +9,7 @@
 #include "shared/WizardState.h"
 #include "sitetools/SearchCommands.h"
 #include "support/FakeBrowserView.h"
+#include "support/FakeContext.h"
 #include "support/FakeShell.h"
 #include "support/FileBytes.h"
 #include "support/ScriptedPrompter.h"
@@ -61,15 +62,7 @@ public:
     SearchWindowTest()
     {
         registry.setBoundary([this](const std::function<void()>& command) { runCommand(prompter, command); });
-        FeatureContext context;
-        context.window = &mainWindow;
-        context.editor = editor;
-        context.prompter = &prompter;
-        context.shell = &shell;
-        context.commands = &registry;
-        context.wizard = &wizard;
-        context.makeBrowser = [](QWidget* parent) { return new FakeBrowserView(parent); };
-        registerSearchCommands(context);
+        registerSearchCommands(fakeContext(&mainWindow, editor, &prompter, &shell, &registry, &wizard));
         copySite(kSite, site);
         QDir::setCurrent(work.path());
     }

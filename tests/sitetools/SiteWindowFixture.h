@@ -5,6 +5,7 @@
 #include "shared/FeatureContext.h"
 #include "shared/WizardState.h"
 #include "support/FakeBrowserView.h"
+#include "support/FakeContext.h"
 #include "support/FakeShell.h"
 #include "support/ScriptedPrompter.h"
 
@@ -38,13 +39,7 @@ protected:
 
     SiteWindowFixture()
     {
-        context.window = &mainWindow;
-        context.editor = &editor;
-        context.prompter = &prompter;
-        context.shell = &shell;
-        context.commands = &registry;
-        context.wizard = &wizard;
-        context.makeBrowser = [](QWidget* parent) { return new FakeBrowserView(parent); };
+        context = fakeContext(&mainWindow, &editor, &prompter, &shell, &registry, &wizard);
         context.documentFileName = [this] { return documentName; };
         QDir::setCurrent(top);
     }

@@ -7,6 +7,7 @@
 #include "shared/FeatureContext.h"
 #include "shared/WizardState.h"
 #include "support/FakeBrowserView.h"
+#include "support/FakeContext.h"
 #include "support/FakeShell.h"
 #include "support/FileBytes.h"
 #include "support/ScriptedPrompter.h"
@@ -40,14 +41,7 @@ protected:
     {
         AppDirs::setDataDir(dataDir.path());
         registry.setBoundary([this](const std::function<void()>& command) { runCommand(prompter, command); });
-        FeatureContext context;
-        context.window = &mainWindow;
-        context.editor = editor;
-        context.prompter = &prompter;
-        context.shell = &shell;
-        context.commands = &registry;
-        context.wizard = &wizard;
-        context.makeBrowser = [](QWidget* parent) { return new FakeBrowserView(parent); };
+        FeatureContext context = fakeContext(&mainWindow, editor, &prompter, &shell, &registry, &wizard);
         context.documentFileName = [this] { return documentFileName; };
         registerToolCommands(context);
     }

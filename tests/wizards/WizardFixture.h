@@ -7,6 +7,7 @@
 #include "shared/HexColour.h"
 #include "shared/WizardState.h"
 #include "support/FakeBrowserView.h"
+#include "support/FakeContext.h"
 #include "support/FakeShell.h"
 #include "support/ScriptedPrompter.h"
 #include "wizards/WizardCommands.h"
@@ -37,12 +38,7 @@ protected:
         layout->addWidget(editor);
         mainWindow.resize(600, 400);
         mainWindow.show();
-        context.window = &mainWindow;
-        context.editor = editor;
-        context.prompter = &prompter;
-        context.shell = &shell;
-        context.commands = &registry;
-        context.wizard = &wizard;
+        context = fakeContext(&mainWindow, editor, &prompter, &shell, &registry, &wizard);
         context.makeBrowser = [this](QWidget* parent) {
             browser = new FakeBrowserView(parent);
             return browser;
