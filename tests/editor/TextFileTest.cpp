@@ -1,5 +1,6 @@
 #include "editor/TextFile.h"
 #include "platform/FileError.h"
+#include "support/FileSizeLimit.h"
 #include <QDir>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -74,8 +75,6 @@ TEST(TextFile, ReadAndWriteErrorsAreFileErrors)
 } // namespace
 
 #include <QBuffer>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 // A device that takes only the first `room` bytes, like a full disk.
@@ -113,15 +112,10 @@ TEST(TextFileWriteTest, AFullDiskLeavesTheOldFileWhole)
     QTemporaryDir dir;
     const QString path = dir.filePath("page.htm");
     writeBytes(path, "old contents");
-    rlimit old {};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = old;
-    limited.rlim_cur = 64 * 1024;
-    setrlimit(RLIMIT_FSIZE, &limited);
-    EXPECT_THROW(writeBytes(path, QByteArray(1024 * 1024, 'x')), FileError);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previous);
+    {
+        const FileSizeLimit full(64 * 1024);
+        EXPECT_THROW(writeBytes(path, QByteArray(1024 * 1024, 'x')), FileError);
+    }
     EXPECT_EQ(readBytes(path), "old contents");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { "page.htm" });
 }

@@ -1,5 +1,6 @@
 #include "main/DocumentSession.h"
 #include "editor/TextFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/MainWindowFixture.h"
 #include "support/QStringPrinter.h"
 
@@ -264,9 +265,6 @@ TEST_F(ToolBarsTest, EveryButtonIsShownAt1024By768)
 }
 } // namespace
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
 using FullDiskTest = MainWindowFixture;
 
@@ -278,17 +276,12 @@ TEST_F(FullDiskTest, ASaveOnAFullDiskKeepsTheOldFileAndTheText)
     start();
     window->openTheFile(name);
     editor().setText(QString(300 * 1024, 'x'));
-    rlimit old {};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = old;
-    limited.rlim_cur = 64 * 1024;
-    setrlimit(RLIMIT_FSIZE, &limited);
     prompter.expectMessage("Cannot create file \"" + name + "\". File too large", Prompter::Icon::Error,
         Prompter::Ok, Prompter::Ok);
-    trigger("a_save");
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previous);
+    {
+        const FileSizeLimit full(64 * 1024);
+        trigger("a_save");
+    }
     EXPECT_EQ(readFile(name), "old page");
     EXPECT_TRUE(editor().isModified());
     EXPECT_EQ(QDir(work.path()).entryList(QDir::Files), QStringList { "page.htm" });
