@@ -21,6 +21,7 @@ public:
     bool dirty = false; // the text changed since it was coloured
     // The paragraph's layout holds the colours of `start`. Paragraphs that have not been on
     // screen keep only their states: their colours are set when they are first shown.
+    // Once set, the paragraph is coloured at every change of its state, on screen or not.
     bool formatted = false;
 };
 
@@ -290,8 +291,9 @@ void SyntaxColourer::markDirty(int from, int to)
 
 void SyntaxColourer::forgetStates()
 {
+    // Each paragraph is coloured again; what it remembers of its layout's colours stays.
     for (QTextBlock b = m_doc->begin(); b.isValid(); b = b.next())
-        b.setUserData(nullptr);
+        if (ColourData* d = colourData(b)) d->dirty = true;
     m_blockCount = m_doc->blockCount();
     m_frontier = 0;
     m_pendingEnd = m_blockCount;
@@ -303,7 +305,7 @@ void SyntaxColourer::strip()
     bool changed = false;
     for (QTextBlock b = m_doc->begin(); b.isValid(); b = b.next()) {
         const ColourData* d = colourData(b);
-        const bool hadFormats = !d || d->formatted; // without data, its colours are unknown
+        const bool hadFormats = d && d->formatted; // only paragraphs we coloured hold colours
         b.setUserData(nullptr);
         if (hadFormats && !b.layout()->formats().isEmpty()) {
             b.layout()->clearFormats();

@@ -157,6 +157,27 @@ TEST_F(Colourer, LargeDocumentColoursTheScreenFirstAndTheRestWhenIdle)
     EXPECT_EQ(line(20000), "[#008080:var a19999 = 'x'; if (a) {]");
 }
 
+TEST_F(Colourer, ParagraphsShownOnceFollowEveryRecolouring)
+{
+    // A paragraph that was on screen keeps colours in its layout: colouring everything again
+    // (a new font) must renew them even off screen, and "Remove Colour" must take them away.
+    load(scriptLines(20000));
+    QCoreApplication::processEvents(); // the scroll bar learns the document's length
+    editor.verticalScrollBar()->setValue(editor.verticalScrollBar()->maximum());
+    editor.viewport()->repaint();
+    ASSERT_EQ(line(20000), "[-/b:var] a19999 = [#0000ff:'x']; [-/b:if] (a) [#0000ff/#ffffff/b:{]");
+    editor.verticalScrollBar()->setValue(0);
+    QFont font(QStringLiteral("Monospace"));
+    font.setPointSize(15);
+    colourer.setEditorFont(font);
+    QSignalSpy done(&colourer, &SyntaxColourer::colouringComplete);
+    ASSERT_TRUE(done.wait(20000));
+    const auto formats = block(20000).layout()->formats();
+    ASSERT_FALSE(formats.isEmpty());
+    colourer.setEnabled(false);
+    EXPECT_EQ(line(20000), "var a19999 = 'x'; if (a) {");
+}
+
 TEST_F(Colourer, RemoveColourThenColouriseRestoresTheSameColours)
 {
     load("<SCRIPT>\r\n/* x\r\n*/ var s = 'a';\r\n</SCRIPT>\r\n<!-- c\r\n--> <B>&nbsp;</B>");
