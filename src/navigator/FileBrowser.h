@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/DirectoryList.h"
+
 #include <QComboBox>
 #include <QList>
 #include <QListWidget>
@@ -19,31 +21,6 @@ QStringList maskNameFilters(const QString& mask);
 QStringList userVolumes();
 // True for the root directory and for every mount point.
 bool isVolumeRoot(const QString& path);
-
-// The classic directory list: the path from the root down to the current directory, then its
-// subdirectories (hidden ones left out). Double-click or Enter opens a directory; the opened
-// directory can also be made the process's current directory.
-class DirectoryList : public QListWidget {
-    Q_OBJECT
-public:
-    explicit DirectoryList(QWidget* parent = nullptr);
-    QString directory() const { return m_directory; }
-    // Opens dir when it exists; its nearest existing ancestor otherwise.
-    void setDirectory(const QString& dir);
-    void refresh();
-    void setFollowsCurrentDirectory(bool follows) { m_followsCurrentDirectory = follows; }
-
-signals:
-    void directoryChanged(const QString& dir);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    void openItem(QListWidgetItem* item);
-    QString m_directory;
-    bool m_followsCurrentDirectory = false;
-};
 
 // The names of a directory's files that match a mask, sorted ignoring case.
 class FileList : public QListWidget {

@@ -50,8 +50,6 @@ const QString kSaveProjectFilter = kProjectFiles + u'|' + kInternetSave + QStrin
 const QString kOpenHtmlFilter = kInternetOpen + u'|' + kProjectFiles + QStringLiteral("|All Files|*.*");
 const QString kOpenProjectFilter = kProjectFiles + u'|' + kInternetOpen + QStringLiteral("|All Files|*.*");
 
-constexpr int kPathRole = Qt::UserRole;
-
 // A mask's name filters; "*.*" means every file, as it did where the masks come from.
 QStringList nameFilters(const QString& mask) { return { mask == QLatin1String("*.*") ? QStringLiteral("*") : mask }; }
 
@@ -131,7 +129,7 @@ SearchWindow::SearchWindow(
     , m_codePane(new CodeEditor(this))
     , m_browser(makeBrowser(this))
     , m_driveBox(new QComboBox(this))
-    , m_directoryList(new QListWidget(this))
+    , m_directoryList(new DirectoryList(this))
     , m_fileList(new DraggableFileList(this))
     , m_fileTypeBox(new QComboBox(this))
     , m_gauge(new QProgressBar(this))
@@ -279,8 +277,8 @@ QWidget* SearchWindow::buildStartPage()
     connect(addAll, &QPushButton::clicked, this, &SearchWindow::addAllFiles);
     connect(m_driveBox, &QComboBox::activated, this,
         [this](int index) { setDirectory(m_driveBox->itemData(index).toString()); });
-    connect(m_directoryList, &QListWidget::itemActivated, this,
-        [this](QListWidgetItem* item) { setDirectory(item->data(kPathRole).toString()); });
+    m_directoryList->setFollowsCurrentDirectory(true); // names the user adds are resolved there
+    connect(m_directoryList, &DirectoryList::directoryChanged, this, &SearchWindow::showDirectory);
     connect(m_fileTypeBox, &QComboBox::activated, this, [this] { fillFileList(); });
     connect(m_fileList, &QListWidget::customContextMenuRequested, this,
         [this](const QPoint& at) { m_fileListMenu->popup(m_fileList->mapToGlobal(at)); });
@@ -450,33 +448,16 @@ void SearchWindow::setProjectDirectory(const QString& dir)
 
 void SearchWindow::setDirectory(const QString& dir)
 {
-    QString target = QDir::cleanPath(QDir(QDir::fromNativeSeparators(dir)).absolutePath());
-    while (!QFileInfo(target).isDir() && !QDir(target).isRoot())
-        target = QFileInfo(target).path();
-    m_directory = target;
-    // Names the user adds are resolved against the directory shown.
-    QDir::setCurrent(target);
+    const QSignalBlocker quiet(m_directoryList);
+    m_directoryList->setDirectory(QDir::fromNativeSeparators(dir));
+    showDirectory();
+}
 
-    m_directoryList->clear();
-    QStringList chain;
-    for (QDir up(target);;) {
-        chain.prepend(up.absolutePath());
-        if (up.isRoot() || !up.cdUp()) break;
-    }
-    int depth = 0;
-    const auto add = [this](const QString& path, int indent) {
-        const QString name = QDir(path).isRoot() ? QDir::toNativeSeparators(path) : QFileInfo(path).fileName();
-        auto* item = new QListWidgetItem(QString(indent * 2, u' ') + name, m_directoryList);
-        item->setData(kPathRole, path);
-        return item;
-    };
-    for (const QString& path : chain)
-        m_directoryList->setCurrentItem(add(path, depth++));
-    for (const QString& name : QDir(target).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
-        add(QDir(target).filePath(name), depth);
-
+void SearchWindow::showDirectory()
+{
+    m_directory = m_directoryList->directory();
     const QString home = QDir::homePath();
-    m_driveBox->setCurrentIndex(target == home || target.startsWith(home + u'/') ? 1 : 0);
+    m_driveBox->setCurrentIndex(m_directory == home || m_directory.startsWith(home + u'/') ? 1 : 0);
     fillFileList();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Prompter.h"
+#include "shared/DirectoryList.h"
 #include "sitetools/SearchEngine.h"
 
 #include <QPointer>
@@ -106,6 +107,8 @@ private:
     void selectRow(int row);
     void showInViewer(const QString& path);
     void fillFileList();
+    // The file list, drive box and current directory follow the directory list.
+    void showDirectory();
     void setProjectDirectory(const QString& dir);
     void setProject(const SearchEngine::Project& project);
     bool saveWith(Prompter::FileDialog& dialog, const std::function<void(const QString&)>& write);
@@ -127,7 +130,7 @@ private:
     CodeEditor* m_codePane;
     BrowserView* m_browser;
     QComboBox* m_driveBox;
-    QListWidget* m_directoryList;
+    DirectoryList* m_directoryList;
     QListWidget* m_fileList;
     QComboBox* m_fileTypeBox;
     QProgressBar* m_gauge;

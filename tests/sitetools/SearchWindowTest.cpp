@@ -193,7 +193,7 @@ TEST_F(SearchWindowTest, TheFileBrowserListsWebPagesOfTheDirectoryShown)
     // Opening a subdirectory makes it current; the path up to it stays listed.
     QListWidgetItem* sub = window->directoryList()->findItems("  sub", Qt::MatchEndsWith).value(0);
     ASSERT_NE(sub, nullptr);
-    emit window->directoryList()->itemActivated(sub);
+    emit window->directoryList()->itemDoubleClicked(sub);
     EXPECT_EQ(QDir::currentPath(), site + "/sub");
     EXPECT_EQ(items(window->fileList()), QStringList { "recipes.html" });
     EXPECT_EQ(window->directoryList()->currentItem()->text().trimmed(), "sub");
