@@ -102,10 +102,7 @@ int main(int argc, char** argv)
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("page.htm"));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(generateRealisticHtml(10 * 1024 * 1024));
-    file.close();
+    writeInput(path, generateRealisticHtml(10 * 1024 * 1024));
     std::printf("10 MB page, %lld bytes; each side in its own process\n", static_cast<long long>(QFile(path).size()));
     std::fflush(stdout);
     for (const char* side : { "bare", "editor" }) {

@@ -1,6 +1,7 @@
 // Colouring figures on a 10 MB page: engine throughput, first screen after loading into the
 // editor, keystroke latency in the worst places, peak memory.
 #include "HtmlGenerator.h"
+#include "Measures.h"
 
 #include "editor/CodeEditor.h"
 #include "editor/HighlightEngine.h"
@@ -157,10 +158,7 @@ int main(int argc, char** argv)
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("page.htm"));
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(html) != html.size()) return 1;
-    }
+    writeInput(path, html);
 
     CodeEditor editor;
     editor.resize(1000, 800);

@@ -2,6 +2,7 @@
 // gutter off and on, so its cost can be read side by side.
 
 #include "HtmlGenerator.h"
+#include "Measures.h"
 #include "editor/CodeEditor.h"
 
 #include <QApplication>
@@ -70,10 +71,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("page.htm"));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(generateRealisticHtml(10 * 1024 * 1024));
-    file.close();
+    writeInput(path, generateRealisticHtml(10 * 1024 * 1024));
     run(false, path);
     run(true, path);
     run(false, path);

@@ -302,10 +302,9 @@ int main(int argc, char** argv)
     if (args.size() >= 3 && args[1] == QLatin1String("startup")) return runStartup(args.value(3), args[2]);
     // For profiling one case by hand: writes the input the benchmark would use.
     if (args.size() == 4 && args[1] == QLatin1String("write")) {
-        QFile out(args[3]);
         const qint64 kb = args[2].toLongLong();
-        if (!out.open(QIODevice::WriteOnly)) return 1;
-        out.write(kb == 10000 ? generateRealisticHtml(10 * 1000 * 1000)
+        writeInput(args[3],
+            kb == 10000 ? generateRealisticHtml(10 * 1000 * 1000)
                 : args[3].endsWith(QLatin1String(".js")) ? minifiedScript(kb * 1024)
                                                           : minifiedPage(kb * 1024));
         return 0;
@@ -322,10 +321,7 @@ int main(int argc, char** argv)
                                                   .arg(QLatin1String(kind))
                                                   .arg(kb)
                                                   .arg(QLatin1String(kind[0] == 's' ? "js" : "htm")));
-            QFile file(path);
-            file.open(QIODevice::WriteOnly);
-            file.write(kind[0] == 's' ? minifiedScript(kb * 1024) : minifiedPage(kb * 1024));
-            file.close();
+            writeInput(path, kind[0] == 's' ? minifiedScript(kb * 1024) : minifiedPage(kb * 1024));
             for (const char* side : { "bare", "editor" }) {
                 std::printf("%-6s %5lld KB %-6s ", kind, static_cast<long long>(kb), side);
                 std::fflush(stdout);
@@ -340,10 +336,7 @@ int main(int argc, char** argv)
     // Start-up, with the data directory of the build (brief-help page) and a 10 MB page.
     const QString data = QApplication::applicationDirPath() + QLatin1String("/..");
     const QString page = dir.filePath(QStringLiteral("page10.htm"));
-    QFile file(page);
-    file.open(QIODevice::WriteOnly);
-    file.write(generateRealisticHtml(10 * 1000 * 1000));
-    file.close();
+    writeInput(page, generateRealisticHtml(10 * 1000 * 1000));
     std::printf(
         "Start-up to a painted window (targets: < 500 ms without a file; 10 MB page painted and idle < 1200 ms)\n");
     for (const QString& open : { QString(), page }) {

@@ -27,15 +27,6 @@ QString siteDirectory()
     return dir.isEmpty() ? QStringLiteral("/tmp/pelorin95-bench-site") : dir;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        std::exit(1);
-    }
-}
-
 // 20 sections of 10 parts; each part holds 50 pages, 195 images, 2 style sheets, 2 scripts and
 // a text file: 10,000 pages and 50,000 files. Pages link within their part, to other parts and
 // sections, to images, and now and then to a file that is not there.
@@ -49,9 +40,9 @@ int generate(const QString& root)
             const QString dir = QStringLiteral("%1/sec%2/part%3/").arg(root).arg(s, 2, 10, QLatin1Char('0')).arg(p);
             QDir().mkpath(dir);
             for (int i = 0; i < 195; ++i)
-                writeFile(dir + QStringLiteral("img%1.gif").arg(i, 3, 10, QLatin1Char('0')), "GIF89a");
+                writeInput(dir + QStringLiteral("img%1.gif").arg(i, 3, 10, QLatin1Char('0')), "GIF89a");
             for (const char* name : { "site.css", "print.css", "menu.js", "search.js", "notes.txt" })
-                writeFile(dir + QLatin1String(name), "/* */");
+                writeInput(dir + QLatin1String(name), "/* */");
             for (int i = 0; i < 50; ++i) {
                 QByteArray page = "<html><head><title>Page</title>\r\n<link rel=\"stylesheet\" href=\"site.css\">\r\n"
                                   "<script src=\"menu.js\"></script></head><body>\r\n";
@@ -84,7 +75,7 @@ int generate(const QString& root)
                     page += (link.endsWith(".gif") ? "<img src=\"" : "<a href=\"") + link + "\">link</a>\r\n";
                 }
                 page += "<a href=\"#top\">top</a> <a href=\"mailto:me@example.com\">mail</a></body></html>\r\n";
-                writeFile(dir + QStringLiteral("page%1.htm").arg(i, 3, 10, QLatin1Char('0')), page);
+                writeInput(dir + QStringLiteral("page%1.htm").arg(i, 3, 10, QLatin1Char('0')), page);
             }
         }
     }
