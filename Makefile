@@ -6,12 +6,13 @@ CMAKE_FLAGS += -DPELORIN_SANITIZE=ON -DPELORIN_BUILD_BENCH=OFF
 endif
 BUILD ?= build
 FUZZ_TIME ?= 20
+SOAK_TIME ?= 600
 PREFIX ?= /usr/local
 ARGS ?=
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test bench fuzz install uninstall package clean
+.PHONY: deps configure build run test bench fuzz soak install uninstall package clean
 
 deps:
 	bash scripts/install-deps
@@ -54,6 +55,12 @@ fuzz:
 	  -DPELORIN_FUZZ=ON -DPELORIN_BUILD_BENCH=OFF
 	cmake --build build-fuzz -j $(JOBS) --target pelorin_fuzzers
 	bash tests/fuzz/run build-fuzz $(FUZZ_TIME)
+
+# The main window driven at random for SOAK_TIME seconds under the sanitizers; it prints its seed
+# (SOAK_SEED=n replays a run).
+soak:
+	$(MAKE) build SANITIZE=1
+	cd build-sanitize && SOAK_TIME=$(SOAK_TIME) ctest -R '^soak_test$$' --output-on-failure -V
 
 clean:
 	rm -rf $(BUILD)

@@ -2,6 +2,7 @@
 #include "main/MainWindow.h"
 #include "platform/AppDirs.h"
 #include "platform/BrowserView.h"
+#include "platform/FileSystem.h"
 #include "platform/HintRouter.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
@@ -10,12 +11,15 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <memory>
 #include <QScreen>
 #include <QTimer>
 
 int main(int argc, char** argv)
 {
+    // A file-size limit fails the write, which says so, instead of ending the program unsaved.
+    FileSystem::ignoreFileSizeSignal();
     // The embedded browser shares OpenGL contexts with the widgets.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
@@ -32,7 +36,11 @@ int main(int argc, char** argv)
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The file to open."), QStringLiteral("[file]"));
     parser.process(app);
     if (parser.isSet(settingsDir)) AppDirs::setSettingsDir(parser.value(settingsDir));
-    const QStringList files = parser.positionalArguments();
+    // Relative names are the user's, from where the program was started: resolved now, before
+    // anything changes the current directory.
+    QStringList files;
+    for (const QString& file : parser.positionalArguments())
+        files << QFileInfo(file).absoluteFilePath();
 
     HintRouter hints;
     QtPrompter prompter;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "docwatch/DiskState.h"
+#include "editor/DiskState.h"
 #include "shared/FeatureContext.h"
 
 #include <QFileSystemWatcher>

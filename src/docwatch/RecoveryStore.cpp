@@ -66,7 +66,7 @@ QStringList RecoveryStore::strandedCopies() const
 std::optional<RecoveryStore::Copy> RecoveryStore::read(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return std::nullopt;
     const QString all = QString::fromUtf8(file.readAll());
     const qsizetype end = all.indexOf(QStringLiteral("\r\n"));
     if (end < 0) return std::nullopt;

@@ -692,25 +692,27 @@ void CodeEditor::setWholeText(const QString& text)
 
 void CodeEditor::loadFromFile(const QString& path)
 {
-    TextFormat format;
-    const QString text = decodeToText(readBytes(path), &format);
-    m_format = format;
+    DocumentFile file;
+    const QString text = file.load(path);
+    m_file = file;
     setWholeText(text);
 }
 
-void CodeEditor::saveToFile(const QString& path) const
+QStringList CodeEditor::paragraphs() const
 {
-    QStringList paragraphs;
-    paragraphs.reserve(document()->blockCount());
+    QStringList result;
+    result.reserve(document()->blockCount());
     for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
-        paragraphs << paragraphText(b);
-    writeTextFile(path, paragraphs, m_format);
+        result << paragraphText(b);
+    return result;
 }
+
+void CodeEditor::saveToFile(const QString& path, const TextFormat& format) { m_file.write(path, paragraphs(), format); }
 
 void CodeEditor::clear()
 {
     const bool hadText = !document()->isEmpty();
-    m_format = TextFormat();
+    m_file.clear();
     m_editing = true;
     m_pending = false;
     m_block = {};

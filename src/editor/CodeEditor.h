@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/DocumentFile.h"
 #include "editor/TextFile.h"
 
 #include <QPlainTextEdit>
@@ -67,10 +68,16 @@ public:
 
     // Files: loading empties the undo history and sets the modified flag (the caller clears
     // it); saving keeps the file's encoding and line-break style. Errors throw FileError.
+    // The file is then the editor's: its name, format and disk state (see DocumentFile); a save
+    // asks nothing (saveEditorAsked asks the questions first).
     void loadFromFile(const QString& path);
-    void saveToFile(const QString& path) const;
-    TextFormat textFormat() const { return m_format; }
-    void setTextFormat(const TextFormat& format) { m_format = format; }
+    void saveToFile(const QString& path) { saveToFile(path, m_file.format()); }
+    void saveToFile(const QString& path, const TextFormat& format);
+    const DocumentFile& file() const { return m_file; }
+    // The text as the file holds it: one entry a paragraph, whatever is wrapped or cut in pieces.
+    QStringList paragraphs() const;
+    TextFormat textFormat() const { return m_file.format(); }
+    void setTextFormat(const TextFormat& format) { m_file.setFormat(format); }
 
     void clear();
 
@@ -222,7 +229,7 @@ private:
     bool m_editing = false;
     int m_lastAnchor = -1;
     int m_typingEnd = -1;
-    TextFormat m_format;
+    DocumentFile m_file;
     BlockSelection m_block;
     std::function<QString(int, int)> m_richText;
     bool m_pending = false;

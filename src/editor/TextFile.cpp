@@ -1,6 +1,7 @@
 #include "editor/TextFile.h"
 
 #include "platform/FileError.h"
+#include "platform/FileSystem.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -286,15 +287,45 @@ QByteArray readBytes(const QString& path)
     return file.readAll();
 }
 
+namespace {
+// Writes over the file itself. The whole new size is reserved first, so a full disk fails before
+// a byte of the old contents is touched.
+void writeInPlace(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite)) throw FileError::cannotCreate(path, file.errorString());
+    QString error;
+    if (!FileSystem::reserve(file.handle(), bytes.size(), &error)) throw FileError::cannotCreate(path, error);
+    if (!writeAll(file, bytes) || !file.flush() || !file.resize(bytes.size()))
+        throw FileError::cannotCreate(path, file.errorString());
+    if (!FileSystem::sync(file.handle(), &error)) throw FileError::cannotCreate(path, error);
+}
+} // namespace
+
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
+    const FileSystem::Facts target = FileSystem::facts(path);
+    // A pipe or a device would be replaced by the rename (a directory refuses, in Qt's words).
+    if (target.exists && !target.regular && !QFileInfo(path).isDir())
+        throw FileError::cannotCreate(path, QStringLiteral("It is not a regular file."));
+    // A rename would leave the file's other names holding the old contents.
+    if (target.regular && target.links > 1) return writeInPlace(path, bytes);
     QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) throw FileError::cannotCreate(path, file.errorString());
-    if (!writeAll(file, bytes)) {
-        const QString reason = file.errorString();
+    if (!file.open(QIODevice::WriteOnly)) {
+        // No temporary file can be made beside it (a directory the user may not write).
+        if (target.regular) return writeInPlace(path, bytes);
+        throw FileError::cannotCreate(path, file.errorString());
+    }
+    // The bytes may sit in a buffer until flushed, and a full disk shows only then: every step is
+    // checked before the new file takes the old one's name.
+    QString error;
+    bool ok = writeAll(file, bytes) && file.flush();
+    if (!ok) error = file.errorString();
+    else ok = FileSystem::sync(file.handle(), &error);
+    if (ok) FileSystem::keepOwner(file.handle(), target);
+    if (!ok) {
         file.cancelWriting();
-        throw FileError::cannotCreate(path, reason);
+        throw FileError::cannotCreate(path, error);
     }
     if (!file.commit()) throw FileError::cannotCreate(path, file.errorString());
 }

@@ -1,6 +1,7 @@
 #include "main/DocumentSession.h"
 
 #include "editor/CodeEditor.h"
+#include "editor/WriteQuestions.h"
 #include "platform/AppDirs.h"
 #include "platform/FileError.h"
 #include "platform/Prompter.h"
@@ -37,7 +38,7 @@ void DocumentSession::readSettings()
 {
     const QString listFile = AppDirs::settingsFile(kRecentList);
     if (QFileInfo::exists(listFile)) {
-        m_recent.setEntries(SettingsFiles::readLines(listFile));
+        m_recent.setEntries(SettingsFiles::readLastLines(listFile, RecentFiles::kMaxRead));
         writeRecentList();
         emit recentFilesChanged(m_recent.entries());
         m_editor.setModified(false);
@@ -135,36 +136,16 @@ void DocumentSession::loadAsked(const QString& name)
 
 bool DocumentSession::mayWrite(const QString& target)
 {
-    TextFormat format = m_editor.textFormat();
-    // The bytes after a NUL were never read: writing over that file would lose them.
-    if (format.nulAt >= 0 && !m_fileName.isEmpty() && QFileInfo(target) == QFileInfo(m_fileName)) {
-        const auto answer = m_prompter.message(
-            QStringLiteral("Saving will cut the file at its first NUL byte (byte %1). Save anyway?").arg(format.nulAt),
-            Prompter::Icon::Warning, Prompter::Yes | Prompter::No | Prompter::DefaultNo);
-        if (answer != Prompter::Yes) return false;
-    }
-    if (!fitsEncoding(m_editor.lines(), format)) {
-        const auto answer = m_prompter.message(
-            QDir::toNativeSeparators(target) + QStringLiteral(" cannot be saved in Windows-1252. Save as UTF-8?"),
-            Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No);
-        if (answer != Prompter::Yes) return false;
-        format.encoding = TextFormat::Encoding::Utf8;
-    }
-    format.nulAt = -1;
-    m_pendingFormat = format;
+    // Changes by other programs are the document watch's to ask about.
+    const auto format = WriteQuestions::ask(m_prompter, m_editor.file(), target, m_editor.paragraphs(), false);
+    if (!format) return false;
+    m_pendingFormat = *format;
     return true;
 }
 
 void DocumentSession::write(const QString& target)
 {
-    const TextFormat before = m_editor.textFormat();
-    m_editor.setTextFormat(m_pendingFormat);
-    try {
-        m_editor.saveToFile(target);
-    } catch (...) {
-        m_editor.setTextFormat(before);
-        throw;
-    }
+    m_editor.saveToFile(target, m_pendingFormat);
     emit formatChanged(m_pendingFormat);
 }
 

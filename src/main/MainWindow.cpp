@@ -210,8 +210,15 @@ void MainWindow::createLayout()
 
     connect(m_editor, &CodeEditor::selectionMoved, this, &MainWindow::updateStatus);
     // With word wrap the display line of the caret changes when the lines are laid out again.
+    // Asked for once the change is complete: the layout reports sizes in the middle of one (a
+    // new text going in), when the caret's line cannot be known yet.
     connect(m_editor->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this, [this] {
-        if (m_editor->wordWrap()) updateStatus();
+        if (!m_editor->wordWrap() || m_statusQueued) return;
+        m_statusQueued = true;
+        QTimer::singleShot(0, this, [this] {
+            m_statusQueued = false;
+            updateStatus();
+        });
     });
     connect(m_editor, &CodeEditor::modifiedChanged, this, &MainWindow::updateSaveEnabled);
     connect(m_editor, &QPlainTextEdit::selectionChanged, this, &MainWindow::updateEditEnabled);
@@ -602,6 +609,10 @@ void MainWindow::onTabChanged()
 
 void MainWindow::updateStatus()
 {
+    // Finding the caret's display line lays out the text, which reports a new size, which asks
+    // for the status again: once is enough.
+    if (m_updatingStatus) return;
+    const QScopedValueRollback updating(m_updatingStatus, true);
     m_statusPanels[0]->setText(QStringLiteral("Line:%1").arg(m_editor->selLine() + 1));
     m_statusPanels[1]->setText(QStringLiteral("Col: %1").arg(m_editor->selCol() + 1));
     m_statusPanels[2]->setText(QStringLiteral("Char: %1").arg(m_editor->selStart() + 1));

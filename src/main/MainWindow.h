@@ -161,6 +161,8 @@ private:
     Services m_services;
     QStringList m_arguments;
     bool m_shownOnce = false;
+    bool m_updatingStatus = false;
+    bool m_statusQueued = false;
     CommandRegistry* m_commands = nullptr;
     DocumentSession* m_session = nullptr;
     SettingsFiles::EditorFont m_font;

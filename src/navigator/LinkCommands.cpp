@@ -1,5 +1,7 @@
 #include "navigator/LinkCommands.h"
 
+#include "editor/WriteQuestions.h"
+
 #include "editor/CodeEditor.h"
 #include "editor/TextFile.h"
 #include "navigator/ImageDialog.h"
@@ -113,14 +115,13 @@ void LinkCommands::linkThisCssJsFileToSelectedFile()
         // The page is read afresh: the navigator's copy may be stale, and a page changed since it
         // was selected must not be overwritten with the old text.
         const QString page = m_navigator.selectedFile();
-        TextFileContent content;
-        if (!page.isEmpty()) content = readTextFile(page);
-        const PageLink link
-            = linkDocumentIntoPage(document, page, page.isEmpty() ? QString() : content.paragraphs.join("\r\n"));
+        DocumentFile file;
+        const QString text = page.isEmpty() ? QString() : file.load(page).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+        const PageLink link = linkDocumentIntoPage(document, page, text);
         if (link.outcome == PageLink::Outcome::Refused)
             tell(link.message);
         else if (link.outcome == PageLink::Outcome::Linked)
-            writeTextFile(page, link.text.split(QStringLiteral("\r\n")), content.format);
+            writeAsked(m_prompter, file, page, link.text.split(QStringLiteral("\r\n")));
     });
 }
 

@@ -1,6 +1,9 @@
 #include "shared/SettingsFiles.h"
 
 #include "editor/TextFile.h"
+#include "platform/FileError.h"
+
+#include <QFile>
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -11,6 +14,23 @@ QStringList readLines(const QString& path)
 {
     QStringList lines = decodeText(readBytes(path)).paragraphs;
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+QStringList readLastLines(const QString& path, int count)
+{
+    // A list edited by hand may be huge: only its end is read.
+    constexpr qint64 kTail = 256 * 1024;
+    const QFileInfo info(path);
+    if (!info.isFile()) return readLines(path); // the reader's own message
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) throw FileError::cannotOpen(path, file.errorString());
+    const bool cut = file.size() > kTail;
+    if (cut) file.seek(file.size() - kTail);
+    QStringList lines = decodeText(file.read(kTail)).paragraphs;
+    if (cut && !lines.isEmpty()) lines.removeFirst(); // begun inside a line
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    if (lines.size() > count) lines = lines.mid(lines.size() - count);
     return lines;
 }
 

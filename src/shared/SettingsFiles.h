@@ -8,6 +8,8 @@ namespace SettingsFiles {
 
 // The lines of a file; a final break does not start a further line. Errors throw FileError.
 QStringList readLines(const QString& path);
+// The last `count` lines of the file (a long file is read from its end only).
+QStringList readLastLines(const QString& path, int count);
 // Writes each line followed by CR LF, through a temporary file so that a failed write leaves
 // the old file whole. Errors throw FileError.
 void writeLines(const QString& path, const QStringList& lines);
@@ -29,6 +31,8 @@ EditorFont readEditorFont(const QString& path);
 class RecentFiles {
 public:
     static constexpr int kMaxAfterAdd = 5;
+    // A longer list read at start is shown whole until the next addition, up to this many.
+    static constexpr int kMaxRead = 50;
 
     QStringList entries() const { return m_entries; }
     void setEntries(const QStringList& entries) { m_entries = entries; }

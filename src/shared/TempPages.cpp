@@ -1,5 +1,7 @@
 #include "shared/TempPages.h"
 
+#include "platform/FileSystem.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,8 +18,9 @@ QString markerLine(const QString& fileName)
 
 bool isOwn(const QString& path)
 {
+    // Only a regular file of ours: a link is the user's, wherever it points.
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return false;
+    if (!FileSystem::isPlainFile(path) || !file.open(QIODevice::ReadOnly)) return false;
     const QByteArray marker = markerLine(path).toUtf8();
     return file.read(marker.size()) == marker;
 }
@@ -25,9 +28,11 @@ bool isOwn(const QString& path)
 QString pathFor(const QString& dir, const QString& fileName)
 {
     const QString first = QDir(dir).filePath(fileName);
+    // A name held by anything else (a user's file, a directory, a link, even a dangling one)
+    // moves on to the next.
     const auto usable = [](const QString& path) {
-        const QFileInfo info(path);
-        return !info.exists() || !info.isFile() || isOwn(path);
+        const FileSystem::Facts facts = FileSystem::facts(path);
+        return (!facts.exists && !facts.link) || isOwn(path);
     };
     if (usable(first)) return first;
     const QFileInfo name(fileName);

@@ -11,9 +11,9 @@ namespace TempPages {
 QString markerLine(const QString& fileName);
 // True when the file starts with the marker line.
 bool isOwn(const QString& path);
-// Where to write the temporary page `fileName` in `dir`: that name when it is free or ours (or
-// not a regular file, whose write then fails and says so), else the first free or own
-// "1temp-2.htm", "1temp-3.htm", ...
+// Where to write the temporary page `fileName` in `dir`: that name when nothing holds it or it is
+// a regular file of ours, else the first such "1temp-2.htm", "1temp-3.htm", ... A link by that
+// name, even one pointing nowhere, is never followed.
 QString pathFor(const QString& dir, const QString& fileName);
 // Deletes the file only when it is one of ours; true when it was deleted.
 bool removeIfOwn(const QString& path);

@@ -1,6 +1,7 @@
 #include "sitetools/LinkRotWindow.h"
 
 #include "editor/CodeEditor.h"
+#include "editor/WriteQuestions.h"
 #include "platform/CommandBoundary.h"
 #include "platform/Prompter.h"
 #include "shared/CommandRegistry.h"
@@ -426,9 +427,13 @@ bool LinkRotWindow::saveNow()
         selectPageRow(m_currentRow);
         return false;
     }
-    if (answer == Prompter::Yes)
-        save();
-    else {
+    if (answer == Prompter::Yes) {
+        // A save that fails or is declined ends the command: the edits stay in the pane.
+        if (!savePane()) {
+            selectPageRow(m_currentRow);
+            return false;
+        }
+    } else {
         // The changes go when the next page is shown; until then the pane holds no page.
         m_pane->editor()->setModified(false);
         m_currentRow = -1;
@@ -555,15 +560,20 @@ void LinkRotWindow::openPage()
     findBrokenOnPage();
 }
 
-void LinkRotWindow::save()
+bool LinkRotWindow::savePane()
 {
-    runCommand(m_prompter, [this] {
-        m_pane->editor()->saveToFile(currentFile());
+    bool saved = false;
+    runCommand(m_prompter, [this, &saved] {
+        saved = saveEditorAsked(m_prompter, *m_pane->editor(), currentFile());
+        if (!saved) return;
         m_pane->editor()->setModified(false);
         m_changed = false;
         updateSaveColour();
     });
+    return saved;
 }
+
+void LinkRotWindow::save() { savePane(); }
 
 void LinkRotWindow::saveAs()
 {
@@ -575,8 +585,7 @@ void LinkRotWindow::saveAs()
     dialog.initialName = fileNameOf(currentFile());
     dialog.overwritePrompt = true;
     const auto chosen = m_prompter.saveFile(dialog);
-    if (!chosen) return;
-    m_pane->editor()->saveToFile(*chosen);
+    if (!chosen || !saveEditorAsked(m_prompter, *m_pane->editor(), *chosen)) return;
     setCurrentFile(*chosen);
     m_pane->editor()->setModified(false);
     m_changed = false;
@@ -635,11 +644,7 @@ void LinkRotWindow::closeEvent(QCloseEvent* event)
             return;
         }
         if (answer == Prompter::Yes) {
-            bool saved = runCommand(m_prompter, [this] {
-                m_pane->editor()->saveToFile(currentFile());
-                m_pane->editor()->setModified(false);
-            });
-            if (!saved) {
+            if (!savePane()) {
                 event->ignore();
                 return;
             }

@@ -86,6 +86,8 @@ private:
     void loadIntoPane(const QString& path, int row);
     bool getNextFile();
     bool saveNow();
+    // Saves the pane over its page after the questions; false when declined or failed (shown).
+    bool savePane();
     void stopCheck();
     void updateSaveColour();
     void selectPageRow(int row);

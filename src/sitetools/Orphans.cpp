@@ -294,7 +294,11 @@ QString moveToRubbish(const QString& file, const QString& base)
 {
     const QFileInfo info(file);
     if (!info.exists() && !info.isSymLink()) return {};
-    const QString relative = webby(extractRelativePath(directoryWithSlash(base) + QStringLiteral("index.html"), file));
+    // A file under the base keeps its name as it is: a backslash in it is a character, not a directory.
+    const QString baseDir = directoryWithSlash(base);
+    const QString relative = file.startsWith(baseDir)
+        ? file.mid(baseDir.size())
+        : webby(extractRelativePath(baseDir + QStringLiteral("index.html"), file));
     const QString rubbish = rubbishDirectory(directoryWithSlash(base));
     const QString relativeDirectory = relative.left(relative.lastIndexOf(u'/') + 1);
     const QString directory = (rubbish.isEmpty() ? QStringLiteral("/Rubbish/") : rubbish) + relativeDirectory;
@@ -313,11 +317,47 @@ QString moveToRubbish(const QString& file, const QString& base)
     return destination;
 }
 
+namespace {
+// A name may hold any character but "/": tabs, line breaks and backslashes are escaped, so every
+// name fits on its line of the log.
+QByteArray escapedName(const QString& name)
+{
+    QByteArray out;
+    for (const char c : name.toUtf8()) {
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '\t': out += "\\t"; break;
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+QString unescapedName(const QByteArray& text)
+{
+    QByteArray out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        const char kept = next == 't' ? '\t' : next == 'r' ? '\r' : next == 'n' ? '\n' : next == '\\' ? '\\' : '\0';
+        // A backslash before anything else is the name's own (a log of an earlier version).
+        if (text[i] == '\\' && kept) {
+            out += kept;
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return QString::fromUtf8(out);
+}
+} // namespace
+
 QByteArray moveLogText(const QList<RubbishMove>& moves)
 {
     QByteArray text;
     for (const RubbishMove& move : moves)
-        text += move.to.toUtf8() + '\t' + move.from.toUtf8() + "\r\n";
+        text += escapedName(move.to) + '\t' + escapedName(move.from) + "\r\n";
     return text;
 }
 
@@ -327,7 +367,7 @@ QList<RubbishMove> parseMoveLog(const QByteArray& text)
     for (QByteArray line : text.split('\n')) {
         if (line.endsWith('\r')) line.chop(1);
         const QList<QByteArray> parts = line.split('\t');
-        if (parts.size() == 2) moves.append({ QString::fromUtf8(parts[1]), QString::fromUtf8(parts[0]) });
+        if (parts.size() == 2) moves.append({ unescapedName(parts[1]), unescapedName(parts[0]) });
     }
     return moves;
 }

@@ -88,11 +88,13 @@ void RubbishOperationsWindow::start()
 bool RubbishOperationsWindow::move(const QList<int>& rows)
 {
     const bool remember = m_rememberMoves->isChecked();
+    QList<int> done;
     const bool moved = runCommand(m_prompter, [&] {
         for (int row : rows) {
             const QString from = m_list->item(row)->text();
             const QString to = moveToRubbish(from, m_finder.baseDirectory());
             if (remember && !to.isEmpty()) m_moves.append({ from, to });
+            done << row;
         }
     });
     // This session's moves replace the last session's, also when a move failed half way.
@@ -100,6 +102,13 @@ bool RubbishOperationsWindow::move(const QList<int>& rows)
         runCommand(m_prompter, [this] { writeBytes(moveLogFile(), moveLogText(m_moves)); });
         m_restoreButton->setEnabled(true);
     }
+    // What was moved leaves the list, also when a later move failed.
+    for (qsizetype i = done.size() - 1; i >= 0; --i)
+        delete m_list->takeItem(done[i]);
+    QStringList left;
+    for (int row = 0; row < m_list->count(); ++row)
+        left << m_list->item(row)->text();
+    m_finder.setOrphans(left);
     return moved;
 }
 
@@ -112,9 +121,7 @@ void RubbishOperationsWindow::moveAll()
     QList<int> rows;
     for (int row = 0; row < m_list->count(); ++row)
         rows << row;
-    if (!move(rows)) return;
-    m_list->clear();
-    m_finder.setOrphans({});
+    move(rows);
 }
 
 void RubbishOperationsWindow::moveSelected()
@@ -122,13 +129,7 @@ void RubbishOperationsWindow::moveSelected()
     QList<int> rows;
     for (int row = 0; row < m_list->count(); ++row)
         if (m_list->item(row)->isSelected()) rows << row;
-    if (!move(rows)) return;
-    for (int i = int(rows.size()) - 1; i >= 0; --i)
-        delete m_list->takeItem(rows[i]);
-    QStringList left;
-    for (int row = 0; row < m_list->count(); ++row)
-        left << m_list->item(row)->text();
-    m_finder.setOrphans(left);
+    move(rows);
 }
 
 void RubbishOperationsWindow::restoreMoved()

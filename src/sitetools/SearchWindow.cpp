@@ -1,6 +1,7 @@
 #include "sitetools/SearchWindow.h"
 
 #include "editor/CodeEditor.h"
+#include "editor/WriteQuestions.h"
 #include "editor/TextFile.h"
 #include "platform/BrowserView.h"
 #include "platform/CommandBoundary.h"
@@ -694,15 +695,14 @@ void SearchWindow::previewSearchEngine()
 
 // ---- files --------------------------------------------------------------------------------
 
-bool SearchWindow::saveWith(Prompter::FileDialog& dialog, const std::function<void(const QString&)>& write)
+bool SearchWindow::saveWith(Prompter::FileDialog& dialog, const std::function<bool(const QString&)>& write)
 {
     bool saved = false;
     runCommand(m_prompter, [&] {
         const std::optional<QString> path = m_prompter.saveFile(dialog);
         if (!path) return;
         dialog.initialName = QFileInfo(*path).fileName();
-        write(*path);
-        saved = true;
+        saved = write(*path);
     });
     return saved;
 }
@@ -717,6 +717,7 @@ bool SearchWindow::saveProjectAs()
     return saveWith(m_saveDialog, [&](const QString& path) {
         SearchEngine::writeProject(path, current);
         m_projectChanged = false;
+        return true;
     });
 }
 
@@ -747,8 +748,9 @@ void SearchWindow::saveSearchCode()
     m_saveDialog.defaultExtension = QStringLiteral("htm");
     m_saveDialog.filter = kSaveCodeFilter;
     saveWith(m_saveDialog, [this](const QString& path) {
-        if (m_pageControl->currentIndex() == CreateTab) m_codePane->saveToFile(path);
+        if (m_pageControl->currentIndex() == CreateTab && !saveEditorAsked(m_prompter, *m_codePane, path)) return false;
         m_codePane->setModified(false);
+        return true;
     });
 }
 
@@ -759,9 +761,9 @@ void SearchWindow::saveSearchCodeAs1Search()
     m_saveDialog.filter = kSaveCodeFilter;
     if (m_saveDialog.initialName.isEmpty()) m_saveDialog.initialName = QStringLiteral("1search.htm");
     saveWith(m_saveDialog, [this](const QString& path) {
-        if (m_pageControl->currentIndex() != CreateTab) return;
-        m_codePane->saveToFile(path);
+        if (m_pageControl->currentIndex() != CreateTab || !saveEditorAsked(m_prompter, *m_codePane, path)) return false;
         m_codePane->setModified(false);
+        return true;
     });
 }
 

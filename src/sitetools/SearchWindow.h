@@ -111,7 +111,7 @@ private:
     void showDirectory();
     void setProjectDirectory(const QString& dir);
     void setProject(const SearchEngine::Project& project);
-    bool saveWith(Prompter::FileDialog& dialog, const std::function<void(const QString&)>& write);
+    bool saveWith(Prompter::FileDialog& dialog, const std::function<bool(const QString&)>& write);
 
     Prompter& m_prompter;
     QMenuBar* m_menuBar;

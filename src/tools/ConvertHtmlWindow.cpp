@@ -1,5 +1,7 @@
 #include "tools/ConvertHtmlWindow.h"
 
+#include "editor/WriteQuestions.h"
+
 #include "editor/CodeEditor.h"
 #include "platform/CommandBoundary.h"
 #include "platform/Prompter.h"
@@ -132,7 +134,7 @@ void ConvertHtmlWindow::openFile()
         Prompter::FileDialog dialog { QStringLiteral("Open"), {}, {}, QDir::currentPath(), {}, false, true };
         const std::optional<QString> path = prompt([&] { return m_prompter.openFile(dialog); });
         if (!path) return;
-        m_workText->setPlainText(readLines(*path));
+        m_workText->setPlainText(m_file.load(*path));
         showFile(*path);
     });
 }
@@ -146,7 +148,7 @@ void ConvertHtmlWindow::saveAs()
             exists ? QFileInfo(m_fileName).fileName() : QString(), true, false };
         const std::optional<QString> path = prompt([&] { return m_prompter.saveFile(dialog); });
         if (!path) return;
-        writeLines(*path, m_workText->toPlainText());
+        if (!writeAsked(m_prompter, m_file, *path, m_workText->toPlainText().split(QLatin1Char('\n')))) return;
         showFile(*path);
     });
 }

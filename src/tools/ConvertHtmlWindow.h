@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/DocumentFile.h"
+
 #include <QWidget>
 
 class CodeEditor;
@@ -44,4 +46,5 @@ private:
     QString m_fileName;
     bool m_inPrompt = false;
     bool m_backFromPrompt = false;
+    DocumentFile m_file; // the file last opened or saved here
 };

@@ -1,5 +1,7 @@
 #include "tools/ConvertToTextWindow.h"
 
+#include "editor/WriteQuestions.h"
+
 #include "editor/TextFile.h"
 #include "platform/CommandBoundary.h"
 #include "platform/Prompter.h"
@@ -95,14 +97,14 @@ void ConvertToTextWindow::openFile()
                     preset = textFileName();
                     m_fileNameEdit->setText(QDir::toNativeSeparators(preset));
                 }
-                saveAs(QStringLiteral("Save as a text file"), preset);
+                if (saveAs(QStringLiteral("Save as a text file"), preset) == SaveOutcome::Failed) return;
             }
         }
         Prompter::FileDialog dialog { QStringLiteral("Open a new HTML file to convert to text"), kHtmlFilter,
             QStringLiteral("htm"), QDir::currentPath(), {}, false, true };
         const std::optional<QString> path = m_prompter.openFile(dialog);
         if (!path) return;
-        m_workText->setPlainText(readLines(*path));
+        m_workText->setPlainText(m_file.load(*path));
         m_workText->document()->setModified(false);
         m_fileNameEdit->setText(QDir::toNativeSeparators(*path));
         setWindowTitle(QStringLiteral("Convert HTML to text ... ") + QDir::toNativeSeparators(*path));
@@ -130,24 +132,27 @@ void ConvertToTextWindow::addFile()
     });
 }
 
-bool ConvertToTextWindow::saveAs() { return saveAs(QStringLiteral("Save As"), textFileName()); }
+bool ConvertToTextWindow::saveAs() { return saveAs(QStringLiteral("Save As"), textFileName()) == SaveOutcome::Saved; }
 
-bool ConvertToTextWindow::saveAs(const QString& title, const QString& initialPath)
+SaveOutcome ConvertToTextWindow::saveAs(const QString& title, const QString& initialPath)
 {
-    bool saved = false;
+    SaveOutcome outcome = SaveOutcome::Failed;
     runCommand(m_prompter, [&] {
         const QFileInfo initial(initialPath);
         Prompter::FileDialog dialog { title, QStringLiteral("Text Files|*.txt|All files|*.*"), QStringLiteral("txt"),
             initialPath.isEmpty() ? QDir::currentPath() : initial.absolutePath(),
             initialPath.isEmpty() ? QString() : initial.fileName(), true, false };
         const std::optional<QString> path = m_prompter.saveFile(dialog);
-        if (!path) return;
-        writeLines(*path, m_workText->toPlainText());
+        if (!path) {
+            outcome = SaveOutcome::Cancelled;
+            return;
+        }
+        if (!writeAsked(m_prompter, m_file, *path, m_workText->toPlainText().split(QLatin1Char('\n')))) return;
         m_fileNameEdit->setText(QDir::toNativeSeparators(*path));
         m_workText->document()->setModified(false);
-        saved = true;
+        outcome = SaveOutcome::Saved;
     });
-    return saved;
+    return outcome;
 }
 
 void ConvertToTextWindow::closeEvent(QCloseEvent* event)

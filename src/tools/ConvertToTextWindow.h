@@ -1,5 +1,8 @@
 #pragma once
 
+#include "editor/DocumentFile.h"
+#include "tools/TextAreaActions.h"
+
 #include <QWidget>
 
 class Prompter;
@@ -29,11 +32,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    bool saveAs(const QString& title, const QString& initialPath);
+    SaveOutcome saveAs(const QString& title, const QString& initialPath);
     // The file-name line's file with ".txt" in place of its extension; empty when it names none.
     QString textFileName() const;
 
     Prompter& m_prompter;
     QLineEdit* m_fileNameEdit;
     QPlainTextEdit* m_workText;
+    DocumentFile m_file; // the file last opened or saved here
 };

@@ -1,5 +1,7 @@
 #include "tools/JotterWindow.h"
 
+#include "editor/WriteQuestions.h"
+
 #include "platform/CommandBoundary.h"
 #include "platform/Prompter.h"
 
@@ -61,34 +63,38 @@ void JotterWindow::openFile()
             const Prompter::Button answer = m_prompter.message(
                 kSaveNow, Prompter::Icon::Warning, Prompter::Yes | Prompter::No | Prompter::Cancel);
             if (answer == Prompter::Cancel) return;
-            if (answer == Prompter::Yes) saveFileAs();
+            // A save that fails or is declined keeps the notes: nothing is opened.
+            if (answer == Prompter::Yes && saveFileAs() == SaveOutcome::Failed) return;
         }
         Prompter::FileDialog dialog { QStringLiteral("Open File"), kFilter, QStringLiteral("htm"),
             m_fileName.isEmpty() ? QDir::currentPath() : QFileInfo(m_fileName).absolutePath(),
             m_fileName.isEmpty() ? QString() : QFileInfo(m_fileName).fileName(), false, true };
         const std::optional<QString> path = m_prompter.openFile(dialog);
         if (!path) return;
-        m_notes->setPlainText(readLines(*path));
+        m_notes->setPlainText(m_file.load(*path));
         m_notes->document()->setModified(false);
         showFile(*path);
     });
 }
 
-bool JotterWindow::saveFileAs()
+SaveOutcome JotterWindow::saveFileAs()
 {
-    bool saved = false;
+    SaveOutcome outcome = SaveOutcome::Failed;
     runCommand(m_prompter, [&] {
         Prompter::FileDialog dialog { QStringLiteral("Save File As"), kFilter, QStringLiteral("htm"),
             m_fileName.isEmpty() ? QDir::currentPath() : QFileInfo(m_fileName).absolutePath(),
             m_fileName.isEmpty() ? QString() : QFileInfo(m_fileName).fileName(), true, false };
         const std::optional<QString> path = m_prompter.saveFile(dialog);
-        if (!path) return;
-        writeLines(*path, m_notes->toPlainText());
+        if (!path) {
+            outcome = SaveOutcome::Cancelled;
+            return;
+        }
+        if (!writeAsked(m_prompter, m_file, *path, m_notes->toPlainText().split(QLatin1Char('\n')))) return;
         m_notes->document()->setModified(false);
         showFile(*path);
-        saved = true;
+        outcome = SaveOutcome::Saved;
     });
-    return saved;
+    return outcome;
 }
 
 void JotterWindow::clearNotes()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/DocumentFile.h"
+
 #include "tools/TextAreaActions.h"
 
 #include <QWidget>
@@ -25,7 +27,7 @@ public:
 
     void openFile();
     // False when the user cancelled the dialog.
-    bool saveFileAs();
+    SaveOutcome saveFileAs();
     void clearNotes();
     // The notes' context menu: the Edit menu's commands with their keys.
     QMenu* makeContextMenu();
@@ -42,4 +44,5 @@ private:
     QPlainTextEdit* m_notes;
     TextAreaActions m_actions;
     QString m_fileName; // the default of both file dialogs
+    DocumentFile m_file; // the file last opened or saved here
 };

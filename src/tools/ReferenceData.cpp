@@ -272,8 +272,9 @@ QString marker(const char* kind, int number)
 // The text of a file with its breaks as single LFs, or nothing when it cannot be read.
 std::optional<QString> readText(const QString& path)
 {
+    // A pipe or a device by that name would block the window for good.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return std::nullopt;
     TextFormat format;
     return decodeToText(file.readAll(), &format);
 }

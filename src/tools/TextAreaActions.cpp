@@ -1,7 +1,5 @@
 #include "tools/TextAreaActions.h"
 
-#include "editor/TextFile.h"
-
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -50,9 +48,3 @@ void TextAreaActions::addTo(QMenu* menu) const
     menu->addAction(selectAll);
 }
 
-void writeLines(const QString& path, const QString& text)
-{
-    writeTextFile(path, text.split(QLatin1Char('\n')), TextFormat());
-}
-
-QString readLines(const QString& path) { return readTextFile(path).paragraphs.join(QLatin1Char('\n')); }

@@ -23,7 +23,6 @@ struct TextAreaActions {
     void addTo(QMenu* menu) const;
 };
 
-// Writes a work area's lines to a file with CR LF breaks; a failure throws FileError.
-void writeLines(const QString& path, const QString& text);
-// A file's text for a work area (breaks as LF, read up to a first NUL); a failure throws FileError.
-QString readLines(const QString& path);
+// How a Save As ended. A cancelled dialog is the user's choice: a command that offered the save
+// goes on. A failed write or a declined question stops it, so nothing unsaved is dropped.
+enum class SaveOutcome { Saved, Cancelled, Failed };

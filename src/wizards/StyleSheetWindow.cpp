@@ -1,6 +1,7 @@
 #include "wizards/StyleSheetWindow.h"
 
 #include "editor/TextFile.h"
+#include "editor/WriteQuestions.h"
 #include "platform/BrowserView.h"
 #include "platform/CommandBoundary.h"
 #include "shared/RelativePath.h"
@@ -350,8 +351,8 @@ bool StyleSheetWindow::askToSave()
     const Prompter::Button answer
         = prompter().message(kChanged, Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
     if (answer == Prompter::Cancel) return false;
-    if (answer == Prompter::Yes) save();
-    return true;
+    // A save that fails or is declined keeps the sheet: the command stops.
+    return answer == Prompter::No || save();
 }
 
 void StyleSheetWindow::newSheet()
@@ -380,19 +381,13 @@ void StyleSheetWindow::openSheet()
     });
 }
 
-void StyleSheetWindow::save()
+bool StyleSheetWindow::save()
 {
-    if (!isSaved()) {
-        saveAs();
-        return;
-    }
-    runCommand(prompter(), [&] {
-        m_sheetEdit->saveToFile(QDir::fromNativeSeparators(m_fileNameEdit->text()));
-        m_sheetEdit->setModified(false);
-    });
+    if (!isSaved()) return saveAs();
+    return saveTo(QDir::fromNativeSeparators(m_fileNameEdit->text()));
 }
 
-void StyleSheetWindow::saveAs()
+bool StyleSheetWindow::saveAs()
 {
     Prompter::FileDialog dialog;
     dialog.defaultExtension = QStringLiteral("css");
@@ -400,12 +395,19 @@ void StyleSheetWindow::saveAs()
     dialog.overwritePrompt = true;
     if (isSaved()) dialog.initialName = m_fileNameEdit->text();
     const std::optional<QString> path = prompter().saveFile(dialog);
-    if (!path) return;
+    return path && saveTo(*path);
+}
+
+bool StyleSheetWindow::saveTo(const QString& path)
+{
+    bool saved = false;
     runCommand(prompter(), [&] {
-        m_sheetEdit->saveToFile(*path);
-        m_fileNameEdit->setText(QDir::toNativeSeparators(*path));
+        saved = saveEditorAsked(prompter(), *m_sheetEdit, path);
+        if (!saved) return;
+        m_fileNameEdit->setText(QDir::toNativeSeparators(path));
         m_sheetEdit->setModified(false);
     });
+    return saved;
 }
 
 void StyleSheetWindow::preview()

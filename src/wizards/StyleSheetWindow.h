@@ -26,8 +26,9 @@ public:
 
     void newSheet();
     void openSheet();
-    void save();
-    void saveAs();
+    // False when the user declined a question or the write failed (shown).
+    bool save();
+    bool saveAs();
     void reset();
     void preview();
     // The paths of the last preview (kept for the whole run).
@@ -42,6 +43,7 @@ private:
     bool isSaved() const;
     // The changed sheet offered for saving; false when the user cancelled.
     bool askToSave();
+    bool saveTo(const QString& path);
     void insert(const QString& declaration);
     void addSelector();
     void chooseUrl(QLineEdit* field);

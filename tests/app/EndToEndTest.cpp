@@ -19,8 +19,8 @@ class EndToEndTest : public ::testing::TestWithParam<Scenario> {
 protected:
     QTemporaryDir dir;
     QString path(const QString& name) const { return dir.filePath(name); }
-    // Runs the program on page.htm with the script; returns what it printed.
-    QStringList run(const QStringList& steps)
+    // Runs the program on page.htm (or the files given) with the script; returns what it printed.
+    QStringList run(const QStringList& steps, const QStringList& files = {})
     {
         writeFile(path("script.txt"), steps.join('\n').toUtf8());
         QDir().mkpath(path("runtime"));
@@ -31,7 +31,8 @@ protected:
         env.insert("XDG_RUNTIME_DIR", path("runtime"));
         program.setProcessEnvironment(env);
         program.setWorkingDirectory(dir.path());
-        program.start(PELORIN_EXECUTABLE, { "--settings-dir", path("settings"), path("page.htm") });
+        program.start(PELORIN_EXECUTABLE,
+            QStringList { "--settings-dir", path("settings") } + (files.isEmpty() ? QStringList { path("page.htm") } : files));
         EXPECT_TRUE(program.waitForFinished(60000));
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
         QStringList lines;
@@ -90,5 +91,21 @@ TEST_F(EndToEndTest, OpenInsertSaveQuitLeavesTheFileAndTheSettings)
     EXPECT_EQ(readFile(path("page.htm")), "<B>x</B><p>hi</p>\r\n");
     EXPECT_EQ(readFile(path("settings/lastfile.plr")), path("page.htm").toUtf8() + "\r\n");
     EXPECT_EQ(readFile(path("settings/mylistfile.dvn")), path("page.htm").toUtf8() + "\r\n");
+}
+
+// A relative name on the command line is the one in the directory the program was started in,
+// whatever file the previous run had open.
+TEST_F(EndToEndTest, ARelativeArgumentIsOpenedFromTheStartingDirectory)
+{
+    QDir().mkpath(path("rel"));
+    QDir().mkpath(path("other-dir/rel"));
+    QDir().mkpath(path("settings"));
+    writeFile(path("rel/page.htm"), "<p>here</p>");
+    writeFile(path("other-dir/rel/page.htm"), "<p>there</p>");
+    writeFile(path("other-dir/last.htm"), "<p>last</p>");
+    writeFile(path("settings/lastfile.plr"), path("other-dir/last.htm").toUtf8() + "\r\n");
+    run({ "type x", "run a_save", "quit" }, { "rel/page.htm" });
+    EXPECT_EQ(readFile(path("rel/page.htm")), "x<p>here</p>");
+    EXPECT_EQ(readFile(path("other-dir/rel/page.htm")), "<p>there</p>");
 }
 } // namespace

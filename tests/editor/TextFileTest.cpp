@@ -1,6 +1,9 @@
 #include "editor/TextFile.h"
 #include "platform/FileError.h"
+#include "platform/FileSystem.h"
 #include "support/FileSizeLimit.h"
+#include "support/SmallDisk.h"
+#include <sys/wait.h>
 #include <QDir>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -130,6 +133,120 @@ TEST(TextFileWriteTest, AReadOnlyDirectoryIsWrittenInPlace)
     writeBytes(path, "new");
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(readBytes(path), "new");
+}
+
+// A real full disk: the error shows at the flush, after every write "succeeded" into the buffer.
+struct FullDiskCase {
+    const char* name;
+    qint64 oldSize;
+    qint64 room; // bytes left free before the save
+};
+class FullDiskTest : public ::testing::TestWithParam<FullDiskCase> { };
+
+TEST_P(FullDiskTest, ASaveThatDoesNotFitFailsAndKeepsTheFile)
+{
+    const FullDiskCase& c = GetParam();
+    SmallDisk disk(200 * 1024);
+    if (!disk.mounted()) GTEST_SKIP() << "mounting a small disk needs root";
+    const QString path = disk.filePath("page.htm");
+    const QByteArray old(c.oldSize, 'o');
+    writeBytes(path, old);
+    disk.fill(c.room);
+    EXPECT_THROW(writeBytes(path, old + 'x'), FileError);
+    EXPECT_EQ(readBytes(path), old);
+    EXPECT_EQ(disk.names(), QStringList { "page.htm" });
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, FullDiskTest,
+    ::testing::Values(FullDiskCase { "SmallPage", 2590, 0 }, FullDiskCase { "BufferSized", 16000, 0 },
+        FullDiskCase { "PartlyFits", 12002, 8192 }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A file with other names is written in place, and then only when the whole new size is reserved.
+TEST(TextFileWriteTest, AFileWithOtherNamesStaysOneFileAndIsKeptWholeOnAFullDisk)
+{
+    SmallDisk disk(200 * 1024);
+    if (!disk.mounted()) GTEST_SKIP() << "mounting a small disk needs root";
+    const QString path = disk.filePath("page.htm");
+    const QString other = disk.filePath("other-name.htm");
+    writeBytes(path, "old");
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()), 0);
+    writeBytes(path, "new text");
+    EXPECT_EQ(readBytes(other), "new text");
+    EXPECT_EQ(FileSystem::facts(path).links, 2u);
+
+    const QByteArray big(44000, 'b');
+    writeBytes(path, big);
+    disk.fill(0);
+    EXPECT_THROW(writeBytes(path, big + QByteArray(40000, 'n')), FileError);
+    EXPECT_EQ(readBytes(other), big);
+}
+
+TEST(TextFileWriteTest, TheReplacedFileKeepsItsOwner)
+{
+    if (geteuid() != 0) GTEST_SKIP() << "only root may give a file away";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("page.htm");
+    writeBytes(path, "old");
+    ASSERT_EQ(::chown(QFile::encodeName(path).constData(), 4321, 4322), 0);
+    writeBytes(path, "new");
+    EXPECT_EQ(FileSystem::facts(path).owner, 4321u);
+    EXPECT_EQ(FileSystem::facts(path).group, 4322u);
+    EXPECT_EQ(readBytes(path), "new");
+}
+
+// Runs `step` in a child process; its exit code, or 128 + the signal that ended it.
+template <typename Step> int inChild(Step step)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(step());
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+TEST(TextFileWriteTest, AFileSizeLimitIsAnErrorNotTheEndOfTheProgram)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("page.htm");
+    writeBytes(path, "old");
+    const int code = inChild([&] {
+        FileSystem::ignoreFileSizeSignal();
+        rlimit limit { 1024, 1024 };
+        setrlimit(RLIMIT_FSIZE, &limit);
+        try {
+            writeBytes(path, QByteArray(100 * 1024, 'x'));
+        } catch (const FileError&) {
+            return 7;
+        }
+        return 0;
+    });
+    EXPECT_EQ(code, 7);
+    EXPECT_EQ(readBytes(path), "old");
+}
+
+// The last step, the rename over the old file, can be refused too: in a sticky directory a user
+// may write another user's file but not replace it.
+TEST(TextFileWriteTest, ARefusedRenameIsReportedAndKeepsTheOldContents)
+{
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ::chmod(QFile::encodeName(dir.path()).constData(), 01777);
+    const QString path = dir.filePath("shared.htm");
+    writeBytes(path, "old");
+    ::chmod(QFile::encodeName(path).constData(), 0666);
+    const int code = inChild([&] {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) return 3;
+        try {
+            writeBytes(path, "new");
+        } catch (const FileError& error) {
+            return error.message().contains("shared.htm") ? 7 : 4;
+        }
+        return 0;
+    });
+    EXPECT_EQ(code, 7);
+    EXPECT_EQ(readBytes(path), "old");
 }
 
 TEST(TextFileReadTest, APipeIsRefusedNotWaitedFor)

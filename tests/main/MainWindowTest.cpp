@@ -125,6 +125,20 @@ TEST_F(MainWindowTest, ShowsTheBriefHelpPageWithoutAnArgument)
     discard();
 }
 
+// A list grown by hand to a million lines costs no more than its end.
+TEST_F(MainWindowTest, AHugeRecentFilesListShowsOnlyItsNewestEntries)
+{
+    QByteArray list;
+    for (int i = 0; i < 1000000; ++i)
+        list += "/nowhere/page" + QByteArray::number(i) + ".htm\r\n";
+    writeFile(settingsFile("mylistfile.dvn"), list);
+    start();
+    const QStringList menu = recentMenu();
+    ASSERT_EQ(menu.size(), 1 + RecentFiles::kMaxRead);
+    EXPECT_EQ(menu[1], "/nowhere/page999999.htm");
+    EXPECT_EQ(menu.last(), QString("/nowhere/page%1.htm").arg(1000000 - RecentFiles::kMaxRead));
+}
+
 TEST_F(MainWindowTest, RecentFilesListKeepsTheFiveNewestAndIsWrittenWithCrLf)
 {
     QStringList eight;
@@ -520,6 +534,20 @@ TEST_F(MainWindowTest, StatusBarTabIndentAndWordWrap)
     wrap->trigger();
     EXPECT_FALSE(wrap->isChecked());
     discard();
+}
+
+// Wrapping a minified page lays it out once; the status follows without asking again and again.
+TEST_F(MainWindowTest, WordWrapOnALongSingleLinePageKeepsTheStatus)
+{
+    const QString page = makeFile("minified.htm", QByteArray(5 * 1024 * 1024, 'a'));
+    start({ page });
+    editor().setSelStart(3);
+    window->action("a_wordWrap")->trigger();
+    EXPECT_TRUE(editor().wordWrap());
+    EXPECT_EQ(window->statusText(0), "Line:1");
+    EXPECT_EQ(window->statusText(2), "Char: 4");
+    window->action("a_wordWrap")->trigger();
+    EXPECT_FALSE(editor().wordWrap());
 }
 
 TEST_F(MainWindowTest, EditCommandsFollowTheSelectionAndHistory)

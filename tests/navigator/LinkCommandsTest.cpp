@@ -212,6 +212,20 @@ TEST_F(LinkCommandsTest, LinkingAScriptIntoAPageWritesThePageOnly)
     commands.linkThisCssJsFileToSelectedFile();
 }
 
+// The page rewritten keeps what follows a NUL unless the user agrees to cut it.
+TEST_F(LinkCommandsTest, LinkingIntoAPageHoldingANulAsksFirst)
+{
+    const QByteArray page("<html><head><title>T</title></head>\0rest", 40);
+    site.write("nul.htm", page);
+    panel.refreshFiles();
+    panel.setDocumentFileName(site.path("style.css"));
+    select("nul.htm");
+    prompter.expectMessage("Saving will cut the file at its first NUL byte (byte 35). Save anyway?", Icon::Warning,
+        Prompter::Yes | Prompter::No | Prompter::DefaultNo, Prompter::No);
+    commands.linkThisCssJsFileToSelectedFile();
+    EXPECT_EQ(site.read("nul.htm"), page);
+}
+
 TEST_F(LinkCommandsTest, LinkingAStyleSheetIntoAPage)
 {
     panel.setDocumentFileName(site.path("style.css"));

@@ -4,6 +4,7 @@
 
 #include "editor/TextFile.h"
 #include "platform/FileError.h"
+#include "support/FileSizeLimit.h"
 #include "support/MainWindowFixture.h"
 
 #include <QMenu>
@@ -133,23 +134,42 @@ TEST_F(PreviewTest, AFailedWriteShowsTheFileErrorAndKeepsTheLastPage)
     const QString temp = workFile("1temp.htm");
     ASSERT_EQ(browser->navigations, QStringList { temp });
 
-    // A directory in the way makes the write fail even for a privileged user.
-    ASSERT_TRUE(QDir(work.path()).mkdir("1temp.htm"));
+    // A file-size limit makes the write fail even for a privileged user.
     QString error;
-    try {
-        writeTextFile(temp, { "x" }, TextFormat());
-    } catch (const FileError& e) {
-        error = e.message();
+    {
+        const FileSizeLimit full(1);
+        try {
+            writeTextFile(workFile("probe.htm"), { "xx" }, TextFormat());
+        } catch (const FileError& e) {
+            error = e.message().replace("probe.htm", "1temp.htm");
+        }
+        ASSERT_FALSE(error.isEmpty());
+        prompter.expectMessage(error, Icon::Error, Prompter::Ok, Prompter::Ok);
+        window->setHtmlTabActive(false);
     }
-    ASSERT_FALSE(error.isEmpty());
-    prompter.expectMessage(error, Icon::Error, Prompter::Ok, Prompter::Ok);
-    window->setHtmlTabActive(false);
     EXPECT_EQ(browser->navigations, QStringList { temp });
     EXPECT_EQ(window->currentFileField(), "Temporary View of page.htm");
 
     window->setHtmlTabActive(true);
-    EXPECT_TRUE(QFileInfo(temp).isDir()); // not ours to delete
     EXPECT_EQ(window->currentFileField(), doc);
+    discard();
+}
+
+// A directory (or a link, even one pointing nowhere) by the temporary page's name is the user's:
+// the preview takes the next free name and leaves it alone.
+TEST_F(PreviewTest, ANameHeldByADirectoryOrALinkMovesToTheNextName)
+{
+    start();
+    openDocument("page.htm", "<p>x</p>");
+    ASSERT_TRUE(QDir(work.path()).mkdir("1temp.htm"));
+    ASSERT_TRUE(QFile::link(workFile("outside/nowhere.htm"), workFile("1temp-2.htm")));
+    window->setHtmlTabActive(false);
+    EXPECT_EQ(browser->navigations, QStringList { workFile("1temp-3.htm") });
+    window->setHtmlTabActive(true);
+    EXPECT_TRUE(QFileInfo(workFile("1temp.htm")).isDir());
+    EXPECT_TRUE(QFileInfo(workFile("1temp-2.htm")).isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(workFile("outside/nowhere.htm")));
+    EXPECT_FALSE(QFileInfo::exists(workFile("1temp-3.htm")));
     discard();
 }
 

@@ -164,6 +164,61 @@ TEST_F(LinkRotTest, LeavingAChangedPageAsksToSave)
     EXPECT_EQ(status->text(), "No broken links found on page");
 }
 
+// The finder's pane keeps the main editor's promises: a NUL, an encoding, another program's
+// change and a failed save each stop the save and lose nothing.
+TEST_F(LinkRotTest, ThePaneSavesAsSafelyAsTheMainEditor)
+{
+    constexpr auto YN = Prompter::Yes | Prompter::No;
+    write("about.htm", QByteArray("<p>a</p>\0tail", 13));
+    write("index.htm", "<p>caf\xE9</p>");
+    chooseSite();
+    click(pages, 0);
+    window->codePane()->setSelStart(0);
+    window->codePane()->setSelText("X");
+    prompter.expectMessage("Saving will cut the file at its first NUL byte (byte 8). Save anyway?", Icon::Warning,
+        YN | Prompter::DefaultNo, Prompter::No);
+    window->save();
+    EXPECT_EQ(read(base + "about.htm"), QByteArray("<p>a</p>\0tail", 13));
+    EXPECT_TRUE(window->saveButtonRed());
+
+    prompter.expectMessage("File  has changed. Save now?", Icon::Confirmation, YNC, Prompter::No);
+    click(pages, 1);
+    window->codePane()->setSelStart(0);
+    window->codePane()->setSelText("\u03A9");
+    prompter.expectMessage(base + "index.htm cannot be saved in Windows-1252. Save as UTF-8?", Icon::Confirmation, YN,
+        Prompter::No);
+    window->save();
+    EXPECT_EQ(read(base + "index.htm"), "<p>caf\xE9</p>");
+    window->codePane()->setSelStart(0);
+    window->codePane()->setSelLength(1);
+    window->codePane()->setSelText("\u00E9");
+    window->save();
+    EXPECT_EQ(read(base + "index.htm"), "\xE9<p>caf\xE9</p>");
+
+    // Another program appends a line: saving over it asks first.
+    write("index.htm", "\xE9<p>caf\xE9</p>\r\nappended");
+    window->codePane()->setSelText("Y");
+    prompter.expectMessage(base
+            + "index.htm was changed by another program since it was loaded here.\r\nSave over the other program's "
+              "changes?",
+        Icon::Warning, YN | Prompter::DefaultNo, Prompter::No);
+    window->save();
+    EXPECT_EQ(read(base + "index.htm"), "\xE9<p>caf\xE9</p>\r\nappended");
+
+    // A save that fails at the question of leaving the page ends the command: the edits stay.
+    QFile::remove(base + "index.htm");
+    QDir(base).mkdir("index.htm");
+    prompter.expectMessage("File  has changed. Save now?", Icon::Confirmation, YNC, Prompter::Yes);
+    prompter.expectMessage("Cannot create file \"" + base + "index.htm\". Filename refers to a directory", Icon::Error,
+        Prompter::Ok, Prompter::Ok);
+    click(pages, 3);
+    EXPECT_EQ(pages->currentRow(), 1);
+    EXPECT_EQ(window->currentFile(), base + "index.htm");
+    EXPECT_TRUE(pane().startsWith("\u00E9Y<p>"));
+    QDir(base).rmdir("index.htm");
+    window->codePane()->setModified(false);
+}
+
 TEST_F(LinkRotTest, CheckSiteAsksOnceAboutADroppedChange)
 {
     write("index.htm", "<p>clean</p>");

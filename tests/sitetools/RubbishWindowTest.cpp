@@ -267,6 +267,40 @@ TEST_F(RubbishTest, RememberedMovesAreRestored)
     QFile::remove(RubbishOperationsWindow::moveLogFile());
 }
 
+// A Move All that fails half way: what moved leaves the list, so a restore lists it once.
+TEST_F(RubbishTest, AMoveAllThatFailsHalfWayListsEachOrphanOnceAfterARestore)
+{
+    QFile::remove(RubbishOperationsWindow::moveLogFile());
+    chooseSite();
+    window->start();
+    window->moveAction()->trigger();
+    RubbishOperationsWindow* operations = window->operationsWindow();
+    ASSERT_NE(operations, nullptr);
+    operations->rememberMovesBox()->setChecked(true);
+    QListWidget* list = operations->orphansList();
+    const QStringList all = texts(list);
+    ASSERT_EQ(all.size(), 4);
+    const QString blocked = top + "siteRubbish/" + all[1].mid(base.size());
+    QDir().mkpath(QFileInfo(blocked).path());
+    QFile(blocked).open(QIODevice::WriteOnly);
+    prompter.expectMessage(
+        "Shall I move all orphan files", Icon::Confirmation, Prompter::Yes | Prompter::No, Prompter::Yes);
+    prompter.expectMessage(
+        "Cannot move file \"" + all[1] + "\" to \"" + blocked + "\". A file of that name is already there.",
+        Icon::Error, Prompter::Ok, Prompter::Ok);
+    child<QPushButton>(operations, "moveAllButton")->click();
+    EXPECT_EQ(texts(list), all.mid(1));
+
+    prompter.expectMessage("Files moved back: 1.", Icon::Information, Prompter::Ok, Prompter::Ok);
+    operations->restoreButton()->click();
+    QStringList listed = texts(list);
+    listed.sort();
+    QStringList expected = all;
+    expected.sort();
+    EXPECT_EQ(listed, expected);
+    QFile::remove(RubbishOperationsWindow::moveLogFile());
+}
+
 // ---- ALT texts
 
 class AltTextTest : public SiteWindowFixture {

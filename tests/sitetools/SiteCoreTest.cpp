@@ -403,6 +403,28 @@ TEST(Orphans, MovesAreRestoredWherePlacesAreFree)
     EXPECT_TRUE(QFileInfo::exists(moves[2].to));
 }
 
+// Any name but one holding "/" is a file name: a backslash makes no directory, and a tab or a
+// line break fits in the log and comes back.
+TEST(Orphans, OddNamesAreMovedLoggedAndRestoredAsTheyAre)
+{
+    const QStringList names { "back\\slash.gif", "tab\there.gif", "line\nbreak.gif", "cr\rname.gif", "esc\\n.gif" };
+    SiteBuilder::Files files;
+    for (const QString& name : names)
+        files.push_back({ name, name.toUtf8() });
+    SiteBuilder site(files);
+    QList<RubbishMove> moves;
+    for (const QString& name : names) {
+        moves.append({ site.path(name), moveToRubbish(site.path(name), site.base) });
+        EXPECT_EQ(moves.last().to, site.top + "siteRubbish/" + name);
+    }
+    EXPECT_EQ(parseMoveLog(moveLogText(moves)), moves);
+    EXPECT_EQ(restoreMoves(parseMoveLog(moveLogText(moves))), QList<RubbishMove> {});
+    for (const QString& name : names)
+        EXPECT_EQ(site.read(name), name) << name.toStdString();
+    // A log of an earlier version, backslash unescaped, still reads.
+    EXPECT_EQ(parseMoveLog("/r/a\\b.gif\t/s/a\\b.gif\r\n"), (QList<RubbishMove> { { "/s/a\\b.gif", "/r/a\\b.gif" } }));
+}
+
 TEST(Orphans, ARootBaseIsRefused)
 {
     try {

@@ -1,4 +1,5 @@
 #include "tools/ReferenceData.h"
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -91,6 +92,17 @@ TEST(ReferenceData, MissingFilesKeepTheBuiltInListAndAreEachNamed)
             QDir::toNativeSeparators(dir.filePath("details.jsd")) }));
     EXPECT_EQ(data.article(0), "");
     EXPECT_EQ(data.article(158), "Article 159\n");
+}
+
+// A pipe by a data file's name would block the window for good: it counts as missing.
+TEST(ReferenceData, APipeAsADataFileIsMissingNotWaitedFor)
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath("list.jsd"), "first\r\n");
+    writeFile(dir.filePath("details2.jsd"), "");
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("details.jsd")).constData(), 0600), 0);
+    const ReferenceData data = ReferenceData::load(dir.path());
+    EXPECT_EQ(data.missingFiles(), QStringList { QDir::toNativeSeparators(dir.filePath("details.jsd")) });
 }
 
 TEST(ReferenceData, FindTopic)

@@ -1,4 +1,4 @@
-#include "docwatch/DiskState.h"
+#include "editor/DiskState.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -24,6 +24,18 @@ DiskState DiskState::of(const QString& path)
     state.size = info.size();
     state.modified = info.lastModified();
     state.hash = hashOf(path);
+    return state;
+}
+
+DiskState DiskState::of(const QString& path, const QByteArray& bytes)
+{
+    DiskState state;
+    const QFileInfo info(path);
+    if (!info.isFile()) return state;
+    state.exists = true;
+    state.size = bytes.size();
+    state.modified = info.lastModified();
+    state.hash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
     return state;
 }
 

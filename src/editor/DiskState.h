@@ -13,6 +13,8 @@ struct DiskState {
     QByteArray hash; // of the contents; empty when the file is missing or unreadable
 
     static DiskState of(const QString& path);
+    // The same for a file whose contents were just read or written as `bytes`.
+    static DiskState of(const QString& path, const QByteArray& bytes);
 };
 
 enum class DiskChange { None, Changed, Deleted };
