@@ -115,6 +115,7 @@ TEST(LinkCheck, UrlDecode)
         { "my%20", "my " }, // an escape that ends the link
         { "x%4", "x%4" }, { "x%", "x%" }, { "%zz.htm", "%zz.htm" }, { "caf%C3%A9.htm", QString::fromUtf8("café.htm") },
         { "caf%E9.htm", QString::fromUtf8("café.htm") }, // not UTF-8: one character per escape
+        { "%EF%BB%BFb.htm", QChar(0xFEFF) + QString("b.htm") }, // a character, not a byte-order mark
     };
     for (const auto& [in, out] : cases)
         EXPECT_EQ(urlDecode(in), out) << in.toStdString();
