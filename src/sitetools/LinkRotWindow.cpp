@@ -71,7 +71,13 @@ LinkRotWindow::LinkRotWindow(const FeatureContext& context, QWidget* parent)
     updateSaveColour();
 }
 
-LinkRotWindow::~LinkRotWindow() { m_viewer->removePage(); }
+LinkRotWindow::~LinkRotWindow()
+{
+    // A fix dialog still about (closed, its deletion pending) re-enables the menu item as it goes:
+    // it must go while this window is whole.
+    delete m_fixWindow;
+    m_viewer->removePage();
+}
 
 // While a check runs, events are processed: the window's commands wait for it to end (only the
 // cancel window works), and a close asked for meanwhile happens after it.

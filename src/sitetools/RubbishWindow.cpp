@@ -126,7 +126,12 @@ RubbishWindow::RubbishWindow(const FeatureContext& context, QWidget* parent)
     connect(m_tabs, &QTabWidget::currentChanged, this, &RubbishWindow::tabChanged);
 }
 
-RubbishWindow::~RubbishWindow() { m_viewer->removePage(); }
+RubbishWindow::~RubbishWindow()
+{
+    // The move dialog re-enables the menu item as it goes: it must go while this window is whole.
+    delete m_operations;
+    m_viewer->removePage();
+}
 
 void RubbishWindow::tell(const QString& text) { m_prompter.message(text, Prompter::Icon::None, Prompter::Ok); }
 

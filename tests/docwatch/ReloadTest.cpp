@@ -114,6 +114,24 @@ TEST_F(ReloadTest, ARewriteByRenameIsAskedWhenTheWindowIsActivated)
     discard();
 }
 
+// Another program writing the same bytes again leaves only a later time: nothing to reload.
+TEST_F(ReloadTest, TheSameBytesWithALaterTimeAreNoChange)
+{
+    openPage("<p>same</p>");
+    const QDateTime loaded = QFileInfo(page).lastModified();
+    QSignalSpy looked(&watch(), &DocumentWatch::looked);
+    rewriteByRename(page, "<p>same</p>");
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(loaded.addSecs(60), QFileDevice::FileModificationTime));
+    file.close();
+    ASSERT_TRUE(looked.wait(10000));
+    EXPECT_EQ(looked.takeFirst().first().value<DiskChange>(), DiskChange::None);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(watch().pending(), DiskChange::None);
+    discard();
+}
+
 // A deleted file is told once; its text stays, marked for saving, and Save writes it again.
 TEST_F(ReloadTest, ADeletedFileIsToldAndItsTextKeptModified)
 {

@@ -292,6 +292,12 @@ INSTANTIATE_TEST_SUITE_P(Encodings, RoundTripTest,
             TextFormat::Encoding::Utf8, true },
         RoundTrip { "StrayByteBeforeAZeroWidthNoBreakSpace", "\xEF\xEF\xBB\xBF", QString::fromUtf8("\uF7EF\uFEFF"),
             TextFormat::Encoding::Utf8, true },
+        // A real character of the range kept bytes use could not be told from one: the file
+        // reads as Windows-1252 and is written back unchanged.
+        RoundTrip { "TopOfTheKeptRangeBesideAStrayByte", "\xEF\x9F\xBF \x96", QString::fromUtf8("ï\u0178¿ –"),
+            TextFormat::Encoding::Windows1252, false },
+        RoundTrip { "BottomOfTheKeptRangeBesideAStrayByte", "\xEF\x9E\x80 \x96", QString::fromUtf8("ï\u017E€ –"),
+            TextFormat::Encoding::Windows1252, false },
         RoundTrip {
             "Windows1252", "caf\xE9 \x96", QString::fromUtf8("café –"), TextFormat::Encoding::Windows1252, false }),
     [](const auto& info) { return std::string(info.param.name); });

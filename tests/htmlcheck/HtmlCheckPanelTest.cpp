@@ -43,9 +43,9 @@ protected:
 // puts the caret on the problem and the focus in the editor.
 TEST_F(HtmlCheckPanelTest, ListsProblemsAndAClickGoesThere)
 {
-    open("page.htm",
+    ASSERT_NO_FATAL_FAILURE(open("page.htm",
         "<!DOCTYPE html>\r\n<html><head><title>t</title></head>\r\n<body>\r\n<p><b>bold</p>\r\n"
-        "<p>x</b></p>\r\n</body></html>");
+        "<p>x</b></p>\r\n</body></html>"));
     const QStringList tools = [&] {
         QStringList names;
         for (QAction* a : window->findChild<QMenu*>("toolsMenu")->actions())
@@ -85,7 +85,8 @@ TEST_F(HtmlCheckPanelTest, ListsProblemsAndAClickGoesThere)
 // A clean page says so; a script is not checked, and the user is told why.
 TEST_F(HtmlCheckPanelTest, CleanPagesAndScripts)
 {
-    open("page.htm", "<!DOCTYPE html>\r\n<html><head><title>t</title></head><body><p>x</p></body></html>");
+    ASSERT_NO_FATAL_FAILURE(
+        open("page.htm", "<!DOCTYPE html>\r\n<html><head><title>t</title></head><body><p>x</p></body></html>"));
     QSignalSpy checked(panel, &HtmlCheckPanel::checked);
     trigger("a_checkHtml");
     ASSERT_TRUE(checked.wait(30000));

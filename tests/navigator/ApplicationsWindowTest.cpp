@@ -55,6 +55,7 @@ TEST_F(ApplicationsWindowTest, FirstPressChoosesTheProgramAndTheNextStartsItOnTh
     const QString doc = openDocument("my page.htm");
     const QString program = makeProgram("browser one");
     ApplicationsWindow* apps = openApps();
+    ASSERT_NE(apps, nullptr);
     EXPECT_EQ(apps->windowTitle(), "Open Application ");
     EXPECT_FALSE(window->action("a_browsers")->isEnabled());
     EXPECT_EQ(apps->entries(), QStringList({ " ", " ", " " }));
@@ -88,6 +89,7 @@ TEST_F(ApplicationsWindowTest, EditorStartsWithoutADocumentWhileTheTemporaryView
     window->setHtmlTabActive(false);
     ASSERT_EQ(window->currentFileField(), "Temp View: page.htm");
     ApplicationsWindow* apps = openApps();
+    ASSERT_NE(apps, nullptr);
     press(apps, "openEditor2Button");
     EXPECT_EQ(shell.requests, QStringList { "start " + editor2 });
     closeApps(apps);
@@ -101,6 +103,7 @@ TEST_F(ApplicationsWindowTest, CancellingTheSaveQuestionStopsTheButton)
     openDocument("page.htm");
     editor().setText("<p>changed</p>");
     ApplicationsWindow* apps = openApps();
+    ASSERT_NE(apps, nullptr);
     prompter.expectMessage("File has changed. The browser will view the saved version\r\nYou are advised to save the "
                            "file now.\r\nChoose Yes to ave now? No to continue without saving.",
         Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel, Prompter::Cancel);
@@ -120,6 +123,7 @@ TEST_F(ApplicationsWindowTest, AChangeFromThePopUpLastsOnlyWhileTheWindowIsOpen)
     const QByteArray list = (first + "\r\n" + first + "\r\n").toUtf8(); // two lines: editor 2 is missing
     writeFile(listFile(), list);
     ApplicationsWindow* apps = openApps();
+    ASSERT_NE(apps, nullptr);
     EXPECT_EQ(apps->entries(), QStringList({ first, first, " " }));
 
     auto* menu = apps->findChild<QMenu*>("changeApplicationMenu");
@@ -146,6 +150,7 @@ TEST_F(ApplicationsWindowTest, AChangeFromThePopUpLastsOnlyWhileTheWindowIsOpen)
     closeApps(apps);
     writeFile(listFile(), list);
     apps = openApps();
+    ASSERT_NE(apps, nullptr);
     EXPECT_EQ(apps->entries(), QStringList({ first, first, " " }));
     closeApps(apps);
     discard();

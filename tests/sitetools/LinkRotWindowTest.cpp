@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -45,6 +46,7 @@ protected:
         copySite("linksite");
         registerSiteToolCommands(context);
         window = openWindow<LinkRotWindow>("a_findBrokenLinks");
+        ASSERT_NE(window, nullptr);
         window->checkPoints().setInterval(0);
         pages = child<QListWidget>(window, "sitePagesList");
         broken = child<QListWidget>(window, "brokenLinksList");
@@ -256,6 +258,7 @@ TEST_F(LinkRotTest, CancelStopsTheCheckAndKeepsTheWindowUsable)
     EXPECT_FALSE(window->isBusy());
     EXPECT_TRUE(pages->isEnabled());
     // The pane holds the page it stopped in, named in the current file box.
+    ASSERT_GE(pages->currentRow(), 0);
     EXPECT_EQ(window->currentFile(), base + texts(pages)[pages->currentRow()]);
 }
 
@@ -376,7 +379,8 @@ TEST_F(LinkRotTest, FindAndReplaceInThePane)
 
 class FixWindowTest : public LinkRotTest {
 protected:
-    FixWindow* fix = nullptr;
+    // The dialog closes itself when no broken link is left; its controls go with it.
+    QPointer<FixWindow> fix;
     QListWidget* fixBroken = nullptr;
     QListWidget* suggested = nullptr;
     QLineEdit* fixEdit = nullptr;
@@ -388,15 +392,16 @@ protected:
         window->fixAction()->trigger();
         fix = window->fixWindow();
         ASSERT_NE(fix, nullptr);
-        fixBroken = child<QListWidget>(fix, "brokenLinksList");
-        suggested = child<QListWidget>(fix, "suggestedList");
-        fixEdit = child<QLineEdit>(fix, "fixEdit");
+        ASSERT_NE(fixBroken = child<QListWidget>(fix, "brokenLinksList"), nullptr);
+        ASSERT_NE(suggested = child<QListWidget>(fix, "suggestedList"), nullptr);
+        ASSERT_NE(fixEdit = child<QLineEdit>(fix, "fixEdit"), nullptr);
     }
+    bool fixOpen() const { return fix && fix->isVisible(); }
 };
 
 TEST_F(FixWindowTest, SuggestsChangesAndClosesWhenNothingIsLeft)
 {
-    openFix();
+    ASSERT_NO_FATAL_FAILURE(openFix());
     EXPECT_EQ(fix->windowTitle(), "Fix Broken Links");
     EXPECT_TRUE(fix->isModal());
     EXPECT_FALSE(window->fixAction()->isEnabled());
@@ -414,11 +419,13 @@ TEST_F(FixWindowTest, SuggestsChangesAndClosesWhenNothingIsLeft)
                            "select a suggested link.",
         Icon::None, Prompter::Ok, Prompter::Ok);
     child<QPushButton>(fix, "changeLinkButton")->click();
+    ASSERT_TRUE(fixOpen());
 
     // The third of four: after the change the third place shows what was the fourth.
     click(fixBroken, 2);
     EXPECT_EQ(fixEdit->text(), "about.htm");
     QTest::keyClick(fixEdit, Qt::Key_Return);
+    ASSERT_TRUE(fixOpen());
     EXPECT_EQ(texts(fixBroken), (QStringList { "news.htm", "gone.htm", "images/Logo.GIF" }));
     EXPECT_EQ(fixBroken->currentRow(), 2);
     EXPECT_EQ(fixEdit->text(), "images/logo.gif");
@@ -426,15 +433,18 @@ TEST_F(FixWindowTest, SuggestsChangesAndClosesWhenNothingIsLeft)
 
     // A double-click on a suggestion changes the link too.
     QListWidgetItem* item = suggested->item(0);
+    ASSERT_NE(item, nullptr);
     int doubles = 0;
     QObject::connect(suggested, &QListWidget::itemDoubleClicked, [&] { ++doubles; });
     QTest::mouseClick(suggested->viewport(), Qt::LeftButton, {}, suggested->visualItemRect(item).center());
     QTest::mouseDClick(suggested->viewport(), Qt::LeftButton, {}, suggested->visualItemRect(item).center());
     EXPECT_EQ(doubles, 1);
+    ASSERT_TRUE(fixOpen());
     EXPECT_EQ(texts(fixBroken), (QStringList { "news.htm", "gone.htm" }));
     EXPECT_EQ(fixBroken->currentRow(), 0);
 
     child<QPushButton>(fix, "changeLinkButton")->click();
+    ASSERT_TRUE(fixOpen());
     EXPECT_EQ(texts(fixBroken), QStringList { "gone.htm" });
 
     // Browsing fixes the link at once; nothing is left, so the dialog closes.
@@ -459,7 +469,7 @@ TEST_F(FixWindowTest, SuggestsChangesAndClosesWhenNothingIsLeft)
 
 TEST_F(FixWindowTest, BrowseWithNothingToFixAndEscapeCloses)
 {
-    openFix();
+    ASSERT_NO_FATAL_FAILURE(openFix());
     QTest::keyClick(fix, Qt::Key_Escape);
     settle();
     EXPECT_EQ(window->fixWindow(), nullptr);
@@ -470,7 +480,7 @@ TEST_F(FixWindowTest, BrowseWithNothingToFixAndEscapeCloses)
     ASSERT_NE(fix, nullptr);
     prompter.expectOpenFile("Find the correct file", std::nullopt);
     child<QPushButton>(fix, "browseButton")->click();
-    EXPECT_NE(window->fixWindow(), nullptr);
+    ASSERT_NE(window->fixWindow(), nullptr);
     fix->close();
     settle();
     EXPECT_EQ(window->fixWindow(), nullptr);

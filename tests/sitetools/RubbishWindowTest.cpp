@@ -48,6 +48,7 @@ protected:
         write("sub/c.htm", "<img src=\"../pic.gif\">");
         registerSiteToolCommands(context);
         window = openWindow<RubbishWindow>("a_findOrphans");
+        ASSERT_NE(window, nullptr);
         window->checkPoints().setInterval(0);
         orphans = child<QListWidget>(window, "orphansList");
         label = child<QLabel>(window, "orphansLabel");
@@ -180,7 +181,7 @@ TEST_F(RubbishTest, MoveAllAndMoveSelected)
     prompter.expectMessage(
         "Shall I move all orphan files", Icon::Confirmation, Prompter::Yes | Prompter::No, Prompter::No);
     child<QPushButton>(operations, "moveAllButton")->click();
-    EXPECT_EQ(list->count(), 4);
+    ASSERT_EQ(list->count(), 4);
     EXPECT_TRUE(QFile::exists(base + "b.htm"));
 
     // Two selected of four: two move, two are left in both lists.
@@ -193,7 +194,7 @@ TEST_F(RubbishTest, MoveAllAndMoveSelected)
         EXPECT_FALSE(QFile::exists(path));
         EXPECT_TRUE(QFile::exists(top + "siteRubbish/" + path.mid(base.size()))) << path.toStdString();
     }
-    EXPECT_EQ(list->count(), 2);
+    ASSERT_EQ(list->count(), 2);
 
     // A file of that name waiting in the Rubbish directory: nothing is overwritten.
     const QString waiting = texts(list)[0];
@@ -227,6 +228,7 @@ TEST_F(RubbishTest, ClosingTheMoveDialogHandsTheListBack)
     window->moveAction()->trigger();
     RubbishOperationsWindow* operations = window->operationsWindow();
     ASSERT_NE(operations, nullptr);
+    ASSERT_EQ(orphans->count(), 4);
     click(operations->orphansList(), 3);
     EXPECT_EQ(operations->selectedNameEdit()->text(), texts(orphans)[3]);
     child<QPushButton>(operations, "moveSelectedButton")->click();
@@ -314,6 +316,7 @@ TEST_F(AltTextTest, ListsTheAltTextsAndSelectsThemInTheEditor)
     documentName = "/web/page.htm";
     editor.setText("<img alt=\"Logo\">\r\n<IMG ALT=\"\"><img alt=\" \"><img alt='b'>");
     auto* window = openWindow<AltTextWindow>("a_findAltText");
+    ASSERT_NE(window, nullptr);
     EXPECT_EQ(registry.action("a_findAltText")->text(), "Find image &ALT text ...");
     EXPECT_FALSE(registry.action("a_findAltText")->isEnabled());
     EXPECT_EQ(window->windowTitle(), "Find image ALT text ... /web/page.htm");
@@ -345,6 +348,7 @@ TEST_F(AltTextTest, NoAltTextsAndAMissingClosingQuote)
 {
     editor.setText("<img src=x>");
     auto* window = openWindow<AltTextWindow>("a_findAltText");
+    ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->altTextList()->count(), 0);
     EXPECT_EQ(editor.selStart(), 0);
     editor.setText("<img alt=\"a\"><img alt=\"b>");

@@ -32,6 +32,7 @@ TEST(SearchEngine, FindTitle)
         { "no end tag", "<title>My Page", "EnterTitle" },
         { "end tag before the start tag", "</title><title>x</title>", "EnterTitle" },
         { "the first title counts", "<title>one</title><title>two</title>", "ONE" },
+        { "every letter a to z", "<title>abcdefghijklmnopqrstuvwxyz</title>", "ABCDEFGHIJKLMNOPQRSTUVWXYZ" },
         { "only a to z upper-cased", "<title>café über 1-2</title>", "CAFé üBER 1-2" },
         { "control characters trimmed", "<title>\x01\tDone\x02</title>", "DONE" },
     };

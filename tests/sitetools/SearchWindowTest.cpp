@@ -122,8 +122,11 @@ public:
     void selectFiles(const QStringList& names)
     {
         window->fileList()->clearSelection();
-        for (const QString& name : names)
-            window->fileList()->findItems(name, Qt::MatchExactly).first()->setSelected(true);
+        for (const QString& name : names) {
+            const QList<QListWidgetItem*> found = window->fileList()->findItems(name, Qt::MatchExactly);
+            ASSERT_FALSE(found.isEmpty()) << name.toStdString();
+            found.first()->setSelected(true);
+        }
     }
     void addFiles(const QStringList& names)
     {

@@ -112,8 +112,10 @@ TEST(LinkCheck, UrlDecode)
     const QList<std::pair<QString, QString>> cases {
         { "my%20page.htm", "my page.htm" }, { "a+b.htm", "a b.htm" }, { "a%2Bb.htm", "a+b.htm" },
         { "100%%.htm", "100%.htm" }, { "50%.htm", "50%.htm" }, // not an escape: kept
+        { "my%20", "my " }, // an escape that ends the link
         { "x%4", "x%4" }, { "x%", "x%" }, { "%zz.htm", "%zz.htm" }, { "caf%C3%A9.htm", QString::fromUtf8("café.htm") },
         { "caf%E9.htm", QString::fromUtf8("café.htm") }, // not UTF-8: one character per escape
+        { "%EF%BB%BFb.htm", QChar(0xFEFF) + QString("b.htm") }, // a character, not a byte-order mark
     };
     for (const auto& [in, out] : cases)
         EXPECT_EQ(urlDecode(in), out) << in.toStdString();
@@ -393,6 +395,8 @@ TEST(Orphans, MovesAreRestoredWherePlacesAreFree)
     for (const QString& name : { "a.htm", "img/pic.gif", "b.htm" })
         moves.append({ site.path(name), moveToRubbish(site.path(name), site.base) });
     EXPECT_EQ(parseMoveLog(moveLogText(moves)), moves);
+    const QList<RubbishMove> logged { { "/s/a.htm", "/sRubbish/a.htm" }, { "/s/img/p.gif", "/sRubbish/img/p.gif" } };
+    EXPECT_EQ(moveLogText(logged).toStdString(), "/sRubbish/a.htm\t/s/a.htm\r\n/sRubbish/img/p.gif\t/s/img/p.gif\r\n");
     QDir(site.path("img")).removeRecursively();
     site.write("b.htm", "new b");
     const QList<RubbishMove> left = restoreMoves(moves);

@@ -184,6 +184,7 @@ TEST(StyleSheetCodeTest, Declarations)
         textDeclarations("#FF0000", 2, "serif", "12", "px"), "color: #FF0000; font-family: serif; font-size: 12px; ");
     EXPECT_EQ(textDeclarations("", 0, "Default", "", "px"), "");
     EXPECT_EQ(textStyleDeclarations(6, 1, 4), "font-weight: bold; font-style: italic; text-align: justify; ");
+    EXPECT_EQ(textStyleDeclarations(0, 2, 0), "font-style: oblique; ");
     EXPECT_EQ(textStyleDeclarations(0, 4, 0), "text-decoration: underline; ");
     EXPECT_EQ(textStyleDeclarations(0, 0, 0), "");
     EXPECT_EQ(indentDeclaration("", "%"), "text-indent: %; ");
