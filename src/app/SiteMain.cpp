@@ -21,21 +21,22 @@ namespace {
 constexpr int kFound = 1;
 constexpr int kFailed = 2;
 
-const char kUsage[] = "Usage: pelorin95-site [options] links|orphans DIR\n"
-                      "\n"
-                      "  links DIR     every broken link of the site: page<TAB>offset<TAB>link, then a summary\n"
-                      "  orphans DIR   every file of the site that no page refers to, then a summary\n"
-                      "\n"
-                      "  --json              one JSON document instead of lines\n"
-                      "  --anchors           also check links to #anchors (lines marked \"anchor\")\n"
-                      "  --external          also check http: and https: links (lines marked with the answer,\n"
-                      "                      and the final address of a redirect)\n"
-                      "  --timeout SECONDS   for each web request (10)\n"
-                      "  --no-cache          ask again for web links checked in the last 24 hours\n"
-                      "  --settings-dir DIR  where the web-link cache is kept\n"
-                      "  --help, --version\n"
-                      "\n"
-                      "Exit status: 0 when nothing is broken, 1 when something is, 2 on bad use or an unreadable site.\n";
+const char kUsage[]
+    = "Usage: pelorin95-site [options] links|orphans DIR\n"
+      "\n"
+      "  links DIR     every broken link of the site: page<TAB>offset<TAB>link, then a summary\n"
+      "  orphans DIR   every file of the site that no page refers to, then a summary\n"
+      "\n"
+      "  --json              one JSON document instead of lines\n"
+      "  --anchors           also check links to #anchors (lines marked \"anchor\")\n"
+      "  --external          also check http: and https: links (lines marked with the answer,\n"
+      "                      and the final address of a redirect)\n"
+      "  --timeout SECONDS   for each web request (10)\n"
+      "  --no-cache          ask again for web links checked in the last 24 hours\n"
+      "  --settings-dir DIR  where the web-link cache is kept\n"
+      "  --help, --version\n"
+      "\n"
+      "Exit status: 0 when nothing is broken, 1 when something is, 2 on bad use or an unreadable site.\n";
 
 void write(FILE* to, const QByteArray& bytes)
 {
@@ -89,8 +90,7 @@ int checkLinks(const QString& base, const QCommandLineParser& parser)
     const bool external = parser.isSet("external");
     ProgressLine progress;
     const SiteLists site = loadSite(base, PageRule::AnyCase);
-    LinkReport report = checkSiteLinks(
-        base, site, { parser.isSet("anchors"), external }, progress.counting("pages"));
+    LinkReport report = checkSiteLinks(base, site, { parser.isSet("anchors"), external }, progress.counting("pages"));
     if (external) {
         WebCheckOptions options;
         if (parser.isSet("timeout")) {

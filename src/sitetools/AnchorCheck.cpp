@@ -125,7 +125,8 @@ LinkCheck brokenAnchors(
         const QSet<QString>& names = link.target.isEmpty() ? own
             : index.contains(link.target)                  ? anchors.namesOf(link.target)
                                                            : none;
-        if (!reachesAnchor(names, link.fragment)) check.broken.append({ link.link.text, link.link.offset, kAnchorNote });
+        if (!reachesAnchor(names, link.fragment))
+            check.broken.append({ link.link.text, link.link.offset, kAnchorNote });
     }
     return check;
 }

@@ -1,7 +1,7 @@
 #include "sitetools/SiteCheckReport.h"
 
-#include "sitetools/AnchorCheck.h"
 #include "platform/FileError.h"
+#include "sitetools/AnchorCheck.h"
 #include "sitetools/Orphans.h"
 
 #include <QFileInfo>
@@ -175,7 +175,8 @@ OrphanReport checkSiteOrphans(const QString& base, const SiteProgress& progress)
 
 QString reportField(const QString& text)
 {
-    const auto plain = [](QChar c) { return c.unicode() >= 0x20 && c != u'\\' && (c.unicode() < 0x7F || c.unicode() > 0x9F); };
+    const auto plain
+        = [](QChar c) { return c.unicode() >= 0x20 && c != u'\\' && (c.unicode() < 0x7F || c.unicode() > 0x9F); };
     if (std::all_of(text.begin(), text.end(), plain)) return text;
     QString out;
     out.reserve(text.size() + 8);
@@ -206,7 +207,10 @@ QByteArray linkReportText(const LinkReport& report)
         if (!l.web.finalAddress.isEmpty()) out += u'\t' + reportField(l.web.finalAddress);
         out += u'\n';
     }
-    out += QStringLiteral("pages=%1 links=%2 broken=%3").arg(report.pages.size()).arg(report.links).arg(report.broken());
+    out += QStringLiteral("pages=%1 links=%2 broken=%3")
+               .arg(report.pages.size())
+               .arg(report.links)
+               .arg(report.broken());
     if (report.anchorsChecked) out += QStringLiteral(" anchors=%1").arg(report.anchors);
     if (report.webChecked) {
         out += QStringLiteral(" web=%1").arg(report.web);
@@ -249,7 +253,10 @@ QByteArray orphanReportText(const OrphanReport& report)
     QString out;
     for (const QString& orphan : report.orphans)
         out += reportField(orphan) + u'\n';
-    out += QStringLiteral("pages=%1 files=%2 orphans=%3\n").arg(report.pages).arg(report.files).arg(report.orphans.size());
+    out += QStringLiteral("pages=%1 files=%2 orphans=%3\n")
+               .arg(report.pages)
+               .arg(report.files)
+               .arg(report.orphans.size());
     return out.toUtf8();
 }
 

@@ -12,7 +12,10 @@ namespace {
 
 QString hostOf(const QUrl& url) { return url.host().toLower(); }
 
-bool isRedirect(int status) { return status == 301 || status == 302 || status == 303 || status == 307 || status == 308; }
+bool isRedirect(int status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
 
 QString errorName(QNetworkReply::NetworkError error)
 {
