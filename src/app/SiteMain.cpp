@@ -100,7 +100,7 @@ int checkLinks(const QString& base, const QCommandLineParser& parser)
             options.timeoutMs = int(seconds * 1000);
         }
         const bool cached = !parser.isSet("no-cache");
-        const QString cacheFile = AppDirs::settingsFile(kWebCacheFile);
+        const QString cacheFile = cached ? AppDirs::settingsFile(kWebCacheFile) : QString();
         WebLinkCache cache;
         if (cached) cache.read(cacheFile, QDateTime::currentDateTimeUtc());
         addWebResults(report,
