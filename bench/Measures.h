@@ -11,6 +11,8 @@
 long peakKilobytes();
 // CPU time used by the process so far, in seconds.
 double cpuSeconds();
+// CPU time (user and system) used so far by the child processes that were waited for, in seconds.
+double childCpuSeconds();
 // The value at fraction p (0..1) of the sorted values; 0 for no values.
 double percentile(std::vector<double> v, double p);
 

@@ -51,26 +51,6 @@ int extensionBefore(const QString& text, qsizetype end)
     return -1;
 }
 
-// Converts text indices, met in increasing order, into pane offsets: a line break the text holds
-// as a lone LF still counts as two characters.
-class OffsetCounter {
-public:
-    explicit OffsetCounter(const QString& text)
-        : m_text(text)
-    { }
-    qsizetype offset(qsizetype index)
-    {
-        for (; m_index < index; ++m_index)
-            if (m_text[m_index] == u'\n' && (m_index == 0 || m_text[m_index - 1] != u'\r')) ++m_extra;
-        return index + m_extra;
-    }
-
-private:
-    const QString& m_text;
-    qsizetype m_index = 0;
-    qsizetype m_extra = 0;
-};
-
 bool skipped(QStringView link)
 {
     static const QString kSkips[] = { "http", "#", "mailto", "javascript:", "(" };
@@ -162,7 +142,7 @@ LinkCheck findBrokenLinks(const QString& text, const QString& pageDirectory, con
     };
     std::vector<Found> broken;
     LinkCheck check;
-    OffsetCounter offsets(text);
+    PaneOffsets offsets(text);
     // The quote that opens a link is always the last one before it: an extension holds none.
     qsizetype lastQuote = -1;
     for (qsizetype quote = text.indexOf(u'"'); quote >= 0; quote = text.indexOf(u'"', quote + 1)) {
@@ -202,7 +182,7 @@ QList<FoundLink> findAttributeValues(const QString& text, const QString& attribu
         return {};
     }
     QList<FoundLink> values;
-    OffsetCounter offsets(text);
+    PaneOffsets offsets(text);
     qsizetype from = 0;
     for (;;) {
         const qsizetype at = text.indexOf(open, from, Qt::CaseInsensitive);

@@ -8,11 +8,34 @@
 #include <QStringList>
 
 // A link found in a page: the exact text between its quotes and the offset of its first
-// character (every line break counted as two characters, as the code pane counts them).
+// character (every line break counted as two characters, as the code pane counts them). note
+// says what is wrong with it when that is more than a missing file (a missing #anchor, a web
+// address's answer).
 struct FoundLink {
     QString text;
     qsizetype offset = 0;
+    QString note;
     bool operator==(const FoundLink&) const = default;
+};
+
+// Converts text indices, met in increasing order, into pane offsets: a line break the text holds
+// as a lone LF still counts as two characters.
+class PaneOffsets {
+public:
+    explicit PaneOffsets(const QString& text)
+        : m_text(text)
+    { }
+    qsizetype offset(qsizetype index)
+    {
+        for (; m_index < index; ++m_index)
+            if (m_text[m_index] == u'\n' && (m_index == 0 || m_text[m_index - 1] != u'\r')) ++m_extra;
+        return index + m_extra;
+    }
+
+private:
+    const QString& m_text;
+    qsizetype m_index = 0;
+    qsizetype m_extra = 0;
 };
 
 // The every-file list as a set, so that verifying a link costs one lookup.

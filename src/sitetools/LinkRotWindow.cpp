@@ -2,14 +2,17 @@
 
 #include "editor/CodeEditor.h"
 #include "editor/WriteQuestions.h"
+#include "platform/AppDirs.h"
 #include "platform/CommandBoundary.h"
 #include "platform/Prompter.h"
 #include "shared/CommandRegistry.h"
 #include "shared/RelativePath.h"
+#include "sitetools/AnchorCheck.h"
 #include "sitetools/FixWindow.h"
 #include "sitetools/PaneSearch.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -39,6 +42,15 @@ struct WaitCursor {
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
 };
 
+// A link the chosen checks found is marked with what they found.
+QString listedText(const FoundLink& link)
+{
+    if (link.note.isEmpty()) return link.text;
+    return link.text + QStringLiteral("   (")
+        + (link.note == kAnchorNote ? QStringLiteral("no such anchor") : QStringLiteral("web link: ") + link.note)
+        + u')';
+}
+
 } // namespace
 
 LinkRotWindow::LinkRotWindow(const FeatureContext& context, QWidget* parent)
@@ -65,6 +77,7 @@ LinkRotWindow::LinkRotWindow(const FeatureContext& context, QWidget* parent)
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(m_tabs, 1);
+    layout->addWidget(buildChosenChecks());
     layout->addWidget(makeHintBox(this));
     setCentralWidget(central);
     buildMenus();
@@ -343,7 +356,7 @@ LinkCheck LinkRotWindow::check(const QString& text, const QString& page)
 {
     QString verifying;
     const QString caption = page;
-    return findBrokenLinks(
+    LinkCheck result = findBrokenLinks(
         text, directoryOf(page), m_index,
         [&](qsizetype position, qsizetype total) {
             return m_points.pass([&] {
@@ -354,6 +367,8 @@ LinkCheck LinkRotWindow::check(const QString& text, const QString& page)
             });
         },
         &verifying);
+    if (!result.stopped) addChosenChecks(text, page, result);
+    return result;
 }
 
 void LinkRotWindow::showBrokenLinks(const QList<FoundLink>& links)
@@ -361,7 +376,7 @@ void LinkRotWindow::showBrokenLinks(const QList<FoundLink>& links)
     m_found = links;
     m_brokenList->clear();
     for (const FoundLink& link : links)
-        m_brokenList->addItem(link.text);
+        m_brokenList->addItem(listedText(link));
 }
 
 void LinkRotWindow::stopCheck()
@@ -659,4 +674,82 @@ void LinkRotWindow::closeEvent(QCloseEvent* event)
     m_viewer->removePage();
     m_cancel->close();
     QMainWindow::closeEvent(event);
+}
+
+// ---- The chosen checks
+
+QWidget* LinkRotWindow::buildChosenChecks()
+{
+    // Outside the tabs, so that the web check's Cancel works while the rest waits for the check.
+    auto* row = new QWidget(this);
+    m_anchorsBox = new QCheckBox(QStringLiteral("Check #anchors"), row);
+    m_anchorsBox->setObjectName("checkAnchorsBox");
+    m_anchorsBox->setStatusTip(QStringLiteral("Also find links to #anchors that their page does not have."));
+    m_webBox = new QCheckBox(QStringLiteral("Check web links"), row);
+    m_webBox->setObjectName("checkWebLinksBox");
+    m_webBox->setStatusTip(QStringLiteral("Also ask the web servers about the page's http: and https: links."));
+    m_webProgress = new QProgressBar(row);
+    m_webProgress->setObjectName("webProgress");
+    m_webProgress->setTextVisible(false);
+    m_webCancelButton = new QPushButton(QStringLiteral("Cancel"), row);
+    m_webCancelButton->setObjectName("cancelWebButton");
+    m_webCancelButton->setStatusTip(QStringLiteral("Stop asking about web links; the page's other links are kept."));
+    m_webProgress->hide();
+    m_webCancelButton->hide();
+    connect(m_webCancelButton, &QPushButton::clicked, this, [this] { m_webCancelled = true; });
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_anchorsBox);
+    layout->addWidget(m_webBox);
+    layout->addWidget(m_webProgress, 1);
+    layout->addWidget(m_webCancelButton);
+    layout->addStretch();
+    return row;
+}
+
+void LinkRotWindow::addChosenChecks(const QString& text, const QString& page, LinkCheck& result)
+{
+    if (m_anchorsBox->isChecked()) {
+        // Read afresh at each check: the other pages may have been edited and saved since.
+        AnchorIndex anchors;
+        const LinkCheck anchorCheck = findBrokenAnchors(text, page, m_index, anchors);
+        result.broken += anchorCheck.broken;
+        result.examined += anchorCheck.examined;
+    }
+    if (!m_webBox->isChecked()) return;
+    const QList<FoundLink> links = webLinks(text);
+    if (links.isEmpty()) return;
+    QStringList addresses;
+    for (const FoundLink& link : links)
+        addresses << webAddress(link.text);
+    const QHash<QString, WebResult> results = checkWeb(addresses);
+    for (const FoundLink& link : links) {
+        const auto answer = results.constFind(webAddress(link.text));
+        if (answer == results.constEnd()) continue;
+        ++result.examined;
+        if (answer->broken()) result.broken.append({ link.text, link.offset, answer->statusText() });
+    }
+    result.stopped = m_points.stopped();
+}
+
+QHash<QString, WebResult> LinkRotWindow::checkWeb(const QStringList& addresses)
+{
+    const QString file = AppDirs::settingsFile(kWebCacheFile);
+    WebLinkCache cache;
+    cache.read(file, QDateTime::currentDateTimeUtc());
+    m_webCancelled = false;
+    m_webProgress->setRange(0, int(addresses.size()));
+    m_webProgress->setValue(0);
+    m_webProgress->show();
+    m_webCancelButton->show();
+    const QHash<QString, WebResult> results
+        = checkWebLinks(addresses, m_webOptions, &cache, [this](qsizetype done, qsizetype total) {
+              m_webProgress->setRange(0, int(total));
+              m_webProgress->setValue(int(done));
+              return !m_webCancelled && !m_points.stopped();
+          });
+    m_webProgress->hide();
+    m_webCancelButton->hide();
+    cache.write(file);
+    return results;
 }

@@ -5,6 +5,7 @@
 #include "sitetools/LinkCheck.h"
 #include "sitetools/SiteParts.h"
 #include "sitetools/SiteWalk.h"
+#include "sitetools/WebLinkCheck.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -12,6 +13,7 @@
 class CodeEditor;
 class FixWindow;
 class QAction;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -60,6 +62,8 @@ public:
     FixWindow* fixWindow() const { return m_fixWindow; }
     bool saveButtonRed() const { return m_saveRed; }
     bool isBusy() const { return m_busy; }
+    // How web links are asked for; tests shorten the timeout.
+    WebCheckOptions& webCheckOptions() { return m_webOptions; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -92,6 +96,10 @@ private:
     void updateSaveColour();
     void selectPageRow(int row);
     void tabChanged(int index);
+    // The checks beyond the finder's own, each chosen by its box: #anchors and web links.
+    QWidget* buildChosenChecks();
+    void addChosenChecks(const QString& text, const QString& page, LinkCheck& result);
+    QHash<QString, WebResult> checkWeb(const QStringList& addresses);
 
     FeatureContext m_context;
     Prompter& m_prompter;
@@ -124,4 +132,10 @@ private:
     QMenu* m_brokenMenu;
     QAction* m_fixAction;
     QPointer<FixWindow> m_fixWindow;
+    QCheckBox* m_anchorsBox;
+    QCheckBox* m_webBox;
+    QProgressBar* m_webProgress;
+    QPushButton* m_webCancelButton;
+    bool m_webCancelled = false;
+    WebCheckOptions m_webOptions;
 };

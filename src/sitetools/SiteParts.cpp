@@ -27,11 +27,6 @@ std::optional<QString> chooseSiteDirectory(Prompter& prompter, const QString& st
     return prompter.chooseDirectory(QStringLiteral("Select a Directory"), startDir);
 }
 
-QString siteBaseDirectory(const QString& typed)
-{
-    return directoryWithSlash(QDir::cleanPath(QFileInfo(typed).absoluteFilePath()));
-}
-
 void CheckPoints::processEvents() { QCoreApplication::processEvents(); }
 
 CancelWindow::CancelWindow(const QString& caption, bool cancelOnClose, QWidget* parent)

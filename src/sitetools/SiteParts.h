@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sitetools/SiteWalk.h"
+
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QString>
@@ -21,9 +23,6 @@ class QSpinBox;
 
 // "Select a Directory", starting at startDir; the chosen directory or nothing.
 std::optional<QString> chooseSiteDirectory(Prompter& prompter, const QString& startDir);
-
-// A base directory as the site windows keep it: absolute, cleaned, with one trailing '/'.
-QString siteBaseDirectory(const QString& typed);
 
 // The points where a long operation lets the window paint and the Cancel button work. Events
 // are processed at most every interval milliseconds, so a fast check is not slowed down.

@@ -58,6 +58,11 @@ QString directoryWithSlash(const QString& dir)
     return result.endsWith(u'/') ? result : result + u'/';
 }
 
+QString siteBaseDirectory(const QString& typed)
+{
+    return directoryWithSlash(QDir::cleanPath(QFileInfo(typed).absoluteFilePath()));
+}
+
 QStringList siteDirectories(const QString& base, const SiteProgress& progress)
 {
     QStringList directories { base };

@@ -17,6 +17,9 @@ bool isSitePage(const QString& fileName, PageRule rule);
 // A directory path with exactly one trailing '/'.
 QString directoryWithSlash(const QString& dir);
 
+// A base directory as the site tools keep it: absolute, cleaned, with one trailing '/'.
+QString siteBaseDirectory(const QString& typed);
+
 // The directories of a site: the base text as entry 0, then every subdirectory breadth-first,
 // as full paths without a trailing '/', in the order the file system lists them. Hidden
 // directories (names starting with '.') and symbolic links to directories are left out; a

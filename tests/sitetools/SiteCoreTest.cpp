@@ -7,6 +7,7 @@
 
 #include "QStringPrinter.h"
 #include "SiteBuilder.h"
+#include "SiteCases.h"
 
 #include <QRandomGenerator>
 #include <gmock/gmock.h>
@@ -137,9 +138,7 @@ TEST(LinkCheck, ExpandLink)
 
 class BrokenLinks : public ::testing::Test {
 protected:
-    SiteBuilder site { { { "index.htm", "" }, { "about.htm", "" }, { "my page.htm", "" }, { "a+b.htm", "" },
-        { "Upper.HTM", "" }, { "images/logo.gif", "" }, { "sub/page.htm", "" }, { "style.css", "" } } };
-    void SetUp() override { site.write("../outside.htm", ""); }
+    SiteBuilder site { kLinkCaseFiles };
     LinkCheck check(const QString& text, const QString& dir = {})
     {
         const SiteIndex index(loadSite(site.base, PageRule::AnyCase).everyFile);
@@ -156,24 +155,7 @@ protected:
 
 TEST_F(BrokenLinks, WhichLinksAreBroken)
 {
-    const QList<std::pair<QString, bool>> cases {
-        { "about.htm", false },
-        { "About.htm", true }, // case kept
-        { "Index.htm", true },
-        { "upper.htm", true },
-        { "Upper.HTM", false }, // capital extension examined too
-        { "images/logo.gif", false },
-        { "missing.htm", true },
-        { "my%20page.htm", false },
-        { "a+b.htm", true }, // "+" is a space
-        { "a%2Bb.htm", false },
-        { "../outside.htm", true }, // above the base
-        { "C:\\site\\about.htm", true }, // the ":" rule
-        { "file:///about.htm", true },
-        { "style.css", false },
-        { "/about.htm", true },
-    };
-    for (const auto& [link, isBroken] : cases)
+    for (const auto& [link, isBroken] : kLinkCases)
         EXPECT_EQ(broken("<a href=\"" + link + "\">").size(), isBroken ? 1 : 0) << link.toStdString();
 }
 
@@ -280,36 +262,7 @@ QStringList orphansOf(const SiteBuilder& site)
 
 TEST(Orphans, Table)
 {
-    struct Case {
-        const char* name;
-        QList<std::pair<QString, QByteArray>> files;
-        QStringList orphans;
-    };
-    const QList<Case> cases {
-        { "nothing links to the start page",
-            { { "index.htm", "<a href=\"a.htm\">" }, { "a.htm", "" }, { "b.htm", "" }, { "pic.gif", "" } },
-            { "b.htm", "index.htm", "pic.gif" } },
-        { "letter case counts", { { "index.htm", "<img src=\"images/Logo.gif\">" }, { "images/logo.gif", "" } },
-            { "images/logo.gif", "index.htm" } },
-        { "style sheets and scripts in exact case",
-            { { "a.htm", "" }, { "x.Css", "" }, { "y.css", "" }, { "Z.CSS", "" }, { "s.js", "" } },
-            { "a.htm", "x.Css" } },
-        { "a link up from a subdirectory",
-            { { "sub/p.htm", "<img src=\"../pic.gif\"> <a href=\"p.htm\">" }, { "pic.gif", "" } }, {} },
-        { "a plain substring counts",
-            { { "a.htm", "mylogo.gif sub/x.gif /sub/y.gif" }, { "logo.gif", "" }, { "sub/x.gif", "" },
-                { "sub/y.gif", "" } },
-            { "a.htm" } },
-        { "a site without pages reports everything", { { "x.css", "" }, { "pic.gif", "" } }, { "pic.gif", "x.css" } },
-        { "names without a dot and a file named .html",
-            { { "index.htm", "README sub/Makefile .html" }, { "README", "" }, { "sub/Makefile", "" }, { ".html", "" },
-                { "LICENSE", "" } },
-            { "LICENSE", "index.htm" } },
-        { "a reference from the page's own directory only",
-            { { "a/p.htm", "b/q.gif ../b/r.gif" }, { "a/b/q.gif", "" }, { "b/q.gif", "" }, { "b/r.gif", "" } },
-            { "a/p.htm", "b/q.gif" } },
-    };
-    for (const Case& c : cases) {
+    for (const OrphanCase& c : kOrphanCases) {
         SiteBuilder site(c.files);
         EXPECT_EQ(orphansOf(site), c.orphans) << c.name;
     }
