@@ -180,7 +180,7 @@ int runStartup(const QString& file, const QString& dataDir)
     DesktopShell shell;
     const QStringList arguments = file.isEmpty() ? QStringList() : QStringList { file };
     MainWindow window({ &prompter, &shell, {}, {} }, arguments);
-    prompter.setParent(&window);
+    prompter.setMainWindow(&window);
     bool painted = false;
     struct FirstPaint : QObject {
         std::function<void()> onPaint;

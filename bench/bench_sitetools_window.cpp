@@ -23,16 +23,16 @@ class QuietPrompter : public Prompter {
 public:
     QString root;
     int finished = 0;
-    Button message(const QString& text, Icon, Buttons buttons, const QString&) override
+    Button messageFor(QWidget*, const QString& text, Icon, Buttons buttons, const QString&) override
     {
         if (text == u"Finished Checking.") ++finished;
         return buttons & No ? No : Ok;
     }
-    std::optional<QString> openFile(const FileDialog&) override { return std::nullopt; }
-    std::optional<QString> saveFile(const FileDialog&) override { return std::nullopt; }
-    std::optional<QString> chooseDirectory(const QString&, const QString&) override { return root; }
-    std::optional<QColor> chooseColor(const QColor&) override { return std::nullopt; }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> openFileFor(QWidget*, const FileDialog&) override { return std::nullopt; }
+    std::optional<QString> saveFileFor(QWidget*, const FileDialog&) override { return std::nullopt; }
+    std::optional<QString> chooseDirectoryFor(QWidget*, const QString&, const QString&) override { return root; }
+    std::optional<QColor> chooseColorFor(QWidget*, const QColor&) override { return std::nullopt; }
+    std::optional<QString> inputTextFor(QWidget*, const QString&, const QString&, const QString&) override { return std::nullopt; }
 };
 
 class NoBrowser : public BrowserView {

@@ -81,7 +81,7 @@ void ScriptRunner::next()
     QTimer::singleShot(200, this, &ScriptRunner::next);
 }
 
-Prompter::Button ScriptRunner::message(const QString& text, Icon, Buttons buttons, const QString&)
+Prompter::Button ScriptRunner::messageFor(QWidget*, const QString& text, Icon, Buttons buttons, const QString&)
 {
     say(QStringLiteral("message: ") + QString(text).replace(QLatin1String("\r\n"), QLatin1String(" ")));
     if (buttons & Yes) return Yes;
@@ -98,24 +98,24 @@ std::optional<QString> ScriptRunner::takeFile(const QString& what)
     return file;
 }
 
-std::optional<QString> ScriptRunner::openFile(const FileDialog& dialog)
+std::optional<QString> ScriptRunner::openFileFor(QWidget*, const FileDialog& dialog)
 {
     return takeFile(QStringLiteral("open dialog: ") + dialog.title);
 }
 
-std::optional<QString> ScriptRunner::saveFile(const FileDialog& dialog)
+std::optional<QString> ScriptRunner::saveFileFor(QWidget*, const FileDialog& dialog)
 {
     return takeFile(QStringLiteral("save dialog: ") + dialog.title);
 }
 
-std::optional<QString> ScriptRunner::chooseDirectory(const QString& title, const QString&)
+std::optional<QString> ScriptRunner::chooseDirectoryFor(QWidget*, const QString& title, const QString&)
 {
     return takeFile(QStringLiteral("directory dialog: ") + title);
 }
 
-std::optional<QColor> ScriptRunner::chooseColor(const QColor&) { return std::nullopt; }
+std::optional<QColor> ScriptRunner::chooseColorFor(QWidget*, const QColor&) { return std::nullopt; }
 
-std::optional<QString> ScriptRunner::inputText(const QString& caption, const QString&, const QString& value)
+std::optional<QString> ScriptRunner::inputTextFor(QWidget*, const QString& caption, const QString&, const QString& value)
 {
     say(QStringLiteral("input: ") + caption);
     return value;

@@ -24,12 +24,13 @@ public:
     ScriptRunner(const QStringList& steps, QObject* parent = nullptr);
     void start(MainWindow& window);
 
-    Button message(const QString& text, Icon icon, Buttons buttons, const QString& caption = {}) override;
-    std::optional<QString> openFile(const FileDialog& dialog) override;
-    std::optional<QString> saveFile(const FileDialog& dialog) override;
-    std::optional<QString> chooseDirectory(const QString& title, const QString& initialDir) override;
-    std::optional<QColor> chooseColor(const QColor& initial) override;
-    std::optional<QString> inputText(const QString& caption, const QString& prompt, const QString& value) override;
+    Button messageFor(QWidget* owner, const QString& text, Icon icon, Buttons buttons, const QString& caption) override;
+    std::optional<QString> openFileFor(QWidget* owner, const FileDialog& dialog) override;
+    std::optional<QString> saveFileFor(QWidget* owner, const FileDialog& dialog) override;
+    std::optional<QString> chooseDirectoryFor(QWidget* owner, const QString& title, const QString& initialDir) override;
+    std::optional<QColor> chooseColorFor(QWidget* owner, const QColor& initial) override;
+    std::optional<QString> inputTextFor(
+        QWidget* owner, const QString& caption, const QString& prompt, const QString& value) override;
 
 private:
     void next();

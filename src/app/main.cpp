@@ -55,7 +55,7 @@ int main(int argc, char** argv)
     }
     Prompter* asker = script ? static_cast<Prompter*>(script.get()) : &prompter;
     MainWindow window({ asker, &shell, {}, {} }, files.mid(0, 1));
-    prompter.setParent(&window);
+    prompter.setMainWindow(&window);
     // Maximized; the geometry also covers a desktop without a window manager to maximize it.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) window.setGeometry(screen->availableGeometry());
     window.showMaximized();

@@ -19,7 +19,7 @@ QStringList EditorFontDialog::faceEntries()
 }
 
 EditorFontDialog::EditorFontDialog(const QString& fontName, const QString& fontSize, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_store { fontName, fontSize }
 {
     setObjectName(QStringLiteral("editorFontDialog"));

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 InstantCodeWindow::InstantCodeWindow(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
+    : QDialog(parent, Qt::Dialog)
     , m_messageLabel(new QLabel(this))
     , m_valueEdit(new QLineEdit(this))
     , m_okButton(new QPushButton(QStringLiteral("OK"), this))

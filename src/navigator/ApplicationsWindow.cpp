@@ -38,8 +38,8 @@ QString listFile() { return AppDirs::settingsFile(ExternalApps::kListFile); }
 } // namespace
 
 ApplicationsWindow::ApplicationsWindow(Prompter& prompter, Shell& shell, Hooks hooks, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
-    , m_prompter(prompter)
+    : QWidget(parent, Qt::Tool)
+    , m_prompter(prompter, this)
     , m_shell(shell)
     , m_hooks(std::move(hooks))
 {

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "platform/Prompter.h"
+
 #include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <optional>
 
-class Prompter;
 class QPushButton;
 class Shell;
 
@@ -39,7 +40,7 @@ protected:
 private:
     std::optional<QString> chooseApplication(int entry, const QString& initialName, const QString& initialDir);
 
-    Prompter& m_prompter;
+    WindowPrompter m_prompter; // every question of this window is shown above it
     Shell& m_shell;
     Hooks m_hooks;
     QStringList m_entries;

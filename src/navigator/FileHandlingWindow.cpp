@@ -28,9 +28,9 @@ QString withExtension(const QString& path, const QString& extension)
 } // namespace
 
 FileHandlingWindow::FileHandlingWindow(NavigatorPanel& navigator, Prompter& prompter, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, Qt::Window)
     , m_navigator(navigator)
-    , m_prompter(prompter)
+    , m_prompter(prompter, this)
     , m_browser(new FileBrowser({ { "HTML", "*.htm*;*.asp;*.shtml" }, { "All files", "*.*" } }, this))
     , m_extensionBox(new QComboBox(this))
 {

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "platform/Prompter.h"
+
 #include "navigator/FileBrowser.h"
 
 #include <QWidget>
 
 class NavigatorPanel;
-class Prompter;
 class QPushButton;
 
 // "File Handling": changes a file's extension to ".htm" or ".html". Stays on top; deletes
@@ -32,7 +33,7 @@ protected:
 
 private:
     NavigatorPanel& m_navigator;
-    Prompter& m_prompter;
+    WindowPrompter m_prompter; // every question of this window is shown above it
     FileBrowser* m_browser;
     QComboBox* m_extensionBox;
 };

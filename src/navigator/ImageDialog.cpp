@@ -15,10 +15,10 @@
 
 ImageDialog::ImageDialog(CodeEditor& editor, NavigatorPanel& navigator, Prompter& prompter,
     std::function<void()> warnToSave, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
+    : QDialog(parent, Qt::Dialog)
     , m_editor(editor)
     , m_navigator(navigator)
-    , m_prompter(prompter)
+    , m_prompter(prompter, this)
     , m_warnToSave(std::move(warnToSave))
     , m_imageFileEdit(new QLineEdit(this))
     , m_heightEdit(new QLineEdit(this))

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "platform/Prompter.h"
+
 #include <QDialog>
 #include <functional>
 
 class CodeEditor;
 class NavigatorPanel;
-class Prompter;
 class QLineEdit;
 
 // "Insert an Image File": shows the navigator's selected image with its size and writes an
@@ -36,7 +37,7 @@ protected:
 private:
     CodeEditor& m_editor;
     NavigatorPanel& m_navigator;
-    Prompter& m_prompter;
+    WindowPrompter m_prompter; // every question of this window is shown above it
     std::function<void()> m_warnToSave;
     QLineEdit* m_imageFileEdit;
     QLineEdit* m_heightEdit;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace {
 QString defaultCaption(Prompter::Icon icon)
@@ -42,6 +43,20 @@ QString runFileDialog(QWidget* parent, const Prompter::FileDialog& d, QFileDialo
 }
 } // namespace
 
+template <class F> auto QtPrompter::shown(QWidget* owner, F f)
+{
+    QWidget* parent = owner ? owner->window() : m_mainWindow;
+    QPointer<QWidget> guard(parent);
+    auto answer = f(parent);
+    // The window manager may hand the focus to any window when the dialog goes: the keys belong
+    // to the window that asked.
+    if (guard && guard->isVisible()) {
+        guard->raise();
+        guard->activateWindow();
+    }
+    return answer;
+}
+
 QString QtPrompter::qtFilter(const QString& filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -55,9 +70,16 @@ QString QtPrompter::qtFilter(const QString& filter)
     return out.join(QLatin1String(";;"));
 }
 
-Prompter::Button QtPrompter::message(const QString& text, Icon icon, Buttons buttons, const QString& caption)
+Prompter::Button QtPrompter::messageFor(
+    QWidget* owner, const QString& text, Icon icon, Buttons buttons, const QString& caption)
 {
-    QMessageBox box(m_parent);
+    return shown(owner, [&](QWidget* parent) { return showMessage(parent, text, icon, buttons, caption); });
+}
+
+Prompter::Button QtPrompter::showMessage(
+    QWidget* parent, const QString& text, Icon icon, Buttons buttons, const QString& caption)
+{
+    QMessageBox box(parent);
     box.setWindowTitle(caption.isEmpty() ? defaultCaption(icon) : caption);
     // Messages are plain text: a tag in a message ("<head>") is shown, not read as markup.
     box.setTextFormat(Qt::PlainText);
@@ -102,38 +124,44 @@ Prompter::Button QtPrompter::message(const QString& text, Icon icon, Buttons but
     return Ok;
 }
 
-std::optional<QString> QtPrompter::openFile(const FileDialog& dialog)
+std::optional<QString> QtPrompter::openFileFor(QWidget* owner, const FileDialog& dialog)
 {
-    const QString name = runFileDialog(m_parent, dialog, QFileDialog::AcceptOpen);
+    const QString name
+        = shown(owner, [&](QWidget* parent) { return runFileDialog(parent, dialog, QFileDialog::AcceptOpen); });
     if (name.isEmpty()) return std::nullopt;
     return name;
 }
 
-std::optional<QString> QtPrompter::saveFile(const FileDialog& dialog)
+std::optional<QString> QtPrompter::saveFileFor(QWidget* owner, const FileDialog& dialog)
 {
-    const QString name = runFileDialog(m_parent, dialog, QFileDialog::AcceptSave);
+    const QString name
+        = shown(owner, [&](QWidget* parent) { return runFileDialog(parent, dialog, QFileDialog::AcceptSave); });
     if (name.isEmpty()) return std::nullopt;
     return name;
 }
 
-std::optional<QString> QtPrompter::chooseDirectory(const QString& title, const QString& initialDir)
+std::optional<QString> QtPrompter::chooseDirectoryFor(QWidget* owner, const QString& title, const QString& initialDir)
 {
-    const QString dir = QFileDialog::getExistingDirectory(m_parent, title, initialDir);
+    const QString dir = shown(
+        owner, [&](QWidget* parent) { return QFileDialog::getExistingDirectory(parent, title, initialDir); });
     if (dir.isEmpty()) return std::nullopt;
     return dir;
 }
 
-std::optional<QColor> QtPrompter::chooseColor(const QColor& initial)
+std::optional<QColor> QtPrompter::chooseColorFor(QWidget* owner, const QColor& initial)
 {
-    const QColor colour = QColorDialog::getColor(initial, m_parent);
+    const QColor colour = shown(owner, [&](QWidget* parent) { return QColorDialog::getColor(initial, parent); });
     if (!colour.isValid()) return std::nullopt;
     return colour;
 }
 
-std::optional<QString> QtPrompter::inputText(const QString& caption, const QString& prompt, const QString& value)
+std::optional<QString> QtPrompter::inputTextFor(
+    QWidget* owner, const QString& caption, const QString& prompt, const QString& value)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(m_parent, caption, prompt, QLineEdit::Normal, value, &ok);
+    const QString text = shown(owner, [&](QWidget* parent) {
+        return QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, value, &ok);
+    });
     if (!ok) return std::nullopt;
     return text;
 }

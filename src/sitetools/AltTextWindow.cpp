@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 AltTextWindow::AltTextWindow(const FeatureContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, Qt::Window)
     , m_context(context)
     , m_list(new QListWidget(this))
 {

@@ -18,7 +18,7 @@
 FixWindow::FixWindow(LinkRotWindow& finder, Prompter& prompter)
     : QDialog(&finder)
     , m_finder(finder)
-    , m_prompter(prompter)
+    , m_prompter(prompter, this)
     , m_brokenList(new QListWidget(this))
     , m_suggestedList(new QListWidget(this))
     , m_fixEdit(new QLineEdit(this))

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/Prompter.h"
+
 #include <QDialog>
 
 class LinkRotWindow;
-class Prompter;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -33,7 +34,7 @@ private:
     void changeLink(int rowAfter);
 
     LinkRotWindow& m_finder;
-    Prompter& m_prompter;
+    WindowPrompter m_prompter; // every question of this window is shown above it
     QListWidget* m_brokenList;
     QListWidget* m_suggestedList;
     QLineEdit* m_fixEdit;

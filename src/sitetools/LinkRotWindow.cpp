@@ -54,9 +54,9 @@ QString listedText(const FoundLink& link)
 } // namespace
 
 LinkRotWindow::LinkRotWindow(const FeatureContext& context, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::WindowStaysOnTopHint)
+    : QMainWindow(parent, Qt::Window)
     , m_context(context)
-    , m_prompter(*context.prompter)
+    , m_prompter(*context.prompter, this)
     , m_chooserStart(QDir::currentPath())
 {
     setObjectName("linkRotWindow");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Prompter.h"
+
 #include "shared/FeatureContext.h"
 #include "sitetools/FixWindow.h"
 #include "sitetools/LinkCheck.h"
@@ -102,7 +104,7 @@ private:
     QHash<QString, WebResult> checkWeb(const QStringList& addresses);
 
     FeatureContext m_context;
-    Prompter& m_prompter;
+    WindowPrompter m_prompter; // every question of this window is shown above it
     SiteLists m_site;
     SiteIndex m_index;
     QString m_base;

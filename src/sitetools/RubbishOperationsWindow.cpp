@@ -21,7 +21,7 @@
 RubbishOperationsWindow::RubbishOperationsWindow(RubbishWindow& finder, Prompter& prompter)
     : QDialog(&finder)
     , m_finder(finder)
-    , m_prompter(prompter)
+    , m_prompter(prompter, this)
     , m_list(new QListWidget(this))
     , m_selectedName(new QLineEdit(this))
     , m_rememberMoves(new QCheckBox(QStringLiteral("Remember the moves, so that they can be restored"), this))

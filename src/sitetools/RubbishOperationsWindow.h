@@ -1,10 +1,11 @@
 #pragma once
 
+#include "platform/Prompter.h"
+
 #include "sitetools/Orphans.h"
 
 #include <QDialog>
 
-class Prompter;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -40,7 +41,7 @@ private:
     bool move(const QList<int>& rows);
 
     RubbishWindow& m_finder;
-    Prompter& m_prompter;
+    WindowPrompter m_prompter; // every question of this window is shown above it
     QListWidget* m_list;
     QLineEdit* m_selectedName;
     QCheckBox* m_rememberMoves;

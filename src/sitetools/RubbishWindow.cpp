@@ -29,9 +29,9 @@ const QString kNoLongerExists = QStringLiteral("File no longer exists. Perhaps i
 }
 
 RubbishWindow::RubbishWindow(const FeatureContext& context, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::WindowStaysOnTopHint)
+    : QMainWindow(parent, Qt::Window)
     , m_context(context)
-    , m_prompter(*context.prompter)
+    , m_prompter(*context.prompter, this)
     , m_chooserStart(QDir::currentPath())
 {
     setObjectName("rubbishWindow");

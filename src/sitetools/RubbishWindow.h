@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Prompter.h"
+
 #include "shared/FeatureContext.h"
 #include "sitetools/RubbishOperationsWindow.h"
 #include "sitetools/SiteParts.h"
@@ -55,7 +57,7 @@ private:
     void tabChanged(int index);
 
     FeatureContext m_context;
-    Prompter& m_prompter;
+    WindowPrompter m_prompter; // every question of this window is shown above it
     QString m_base;
     QString m_chooserStart;
     QStringList m_directories;

@@ -115,7 +115,7 @@ struct WaitCursor {
 SearchWindow::SearchWindow(
     Prompter& prompter, const std::function<BrowserView*(QWidget*)>& makeBrowser, QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , m_prompter(prompter)
+    , m_prompter(prompter, this)
     , m_menuBar(new QMenuBar(this))
     , m_splitter(new QSplitter(this))
     , m_pageControl(new QTabWidget(this))

@@ -113,7 +113,7 @@ private:
     void setProject(const SearchEngine::Project& project);
     bool saveWith(Prompter::FileDialog& dialog, const std::function<bool(const QString&)>& write);
 
-    Prompter& m_prompter;
+    WindowPrompter m_prompter; // every question of this window is shown above it
     QMenuBar* m_menuBar;
     QList<QMenu*> m_tabMenus[3];
     QSplitter* m_splitter;

@@ -30,7 +30,7 @@ std::optional<QString> chooseSiteDirectory(Prompter& prompter, const QString& st
 void CheckPoints::processEvents() { QCoreApplication::processEvents(); }
 
 CancelWindow::CancelWindow(const QString& caption, bool cancelOnClose, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, Qt::Tool)
     , m_label(new QLabel(this))
     , m_cancelButton(new QPushButton(QStringLiteral("Cancel"), this))
     , m_cancelOnClose(cancelOnClose)

@@ -36,9 +36,9 @@ void replaceAll(QPlainTextEdit* text, const QString& replacement)
 } // namespace
 
 ConvertHtmlWindow::ConvertHtmlWindow(CodeEditor& editor, Prompter& prompter, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, Qt::Window)
     , m_editor(editor)
-    , m_prompter(prompter)
+    , m_prompter(prompter, this)
     , m_fileNameEdit(new QLineEdit(kNeverSaved, this))
     , m_workText(new QPlainTextEdit(this))
 {

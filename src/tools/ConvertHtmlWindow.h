@@ -1,11 +1,12 @@
 #pragma once
 
+#include "platform/Prompter.h"
+
 #include "editor/DocumentFile.h"
 
 #include <QWidget>
 
 class CodeEditor;
-class Prompter;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -40,7 +41,7 @@ private:
     template <typename F> auto prompt(F&& ask);
 
     CodeEditor& m_editor;
-    Prompter& m_prompter;
+    WindowPrompter m_prompter; // every question of this window is shown above it
     QLineEdit* m_fileNameEdit;
     QPlainTextEdit* m_workText;
     QString m_fileName;

@@ -28,8 +28,8 @@ const QString kHtmlFilter = QStringLiteral("HTML Files|*.htm*|Text Files|*.txt|A
 } // namespace
 
 ConvertToTextWindow::ConvertToTextWindow(Prompter& prompter, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
-    , m_prompter(prompter)
+    : QWidget(parent, Qt::Window)
+    , m_prompter(prompter, this)
     , m_fileNameEdit(new QLineEdit(this))
     , m_workText(new QPlainTextEdit(this))
 {

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "platform/Prompter.h"
+
 #include "editor/DocumentFile.h"
 #include "tools/TextAreaActions.h"
 
 #include <QWidget>
 
-class Prompter;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -36,7 +37,7 @@ private:
     // The file-name line's file with ".txt" in place of its extension; empty when it names none.
     QString textFileName() const;
 
-    Prompter& m_prompter;
+    WindowPrompter m_prompter; // every question of this window is shown above it
     QLineEdit* m_fileNameEdit;
     QPlainTextEdit* m_workText;
     DocumentFile m_file; // the file last opened or saved here

@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 FunctionNavigatorWindow::FunctionNavigatorWindow(CodeEditor& editor, bool scriptFile, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, Qt::Window)
     , m_editor(editor)
     , m_functionsList(new QListWidget(this))
     , m_occurrencesList(new QListWidget(this))

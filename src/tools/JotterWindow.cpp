@@ -20,8 +20,8 @@ const QString JotterWindow::kSaveNow = QStringLiteral("The file has not been sav
 const QString JotterWindow::kFilter = QStringLiteral("HTML Files|*.htm;*.html;*.?htm*|Text Files|*.txt|All Files|*.*");
 
 JotterWindow::JotterWindow(Prompter& prompter, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
-    , m_prompter(prompter)
+    : QWidget(parent, Qt::Window)
+    , m_prompter(prompter, this)
     , m_fileNameEdit(new QLineEdit(QStringLiteral("File has never been saved"), this))
     , m_notes(new QPlainTextEdit(this))
 {

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "platform/Prompter.h"
+
 #include "editor/DocumentFile.h"
 
 #include "tools/TextAreaActions.h"
 
 #include <QWidget>
 
-class Prompter;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
@@ -39,7 +40,7 @@ protected:
 private:
     void showFile(const QString& path);
 
-    Prompter& m_prompter;
+    WindowPrompter m_prompter; // every question of this window is shown above it
     QLineEdit* m_fileNameEdit;
     QPlainTextEdit* m_notes;
     TextAreaActions m_actions;

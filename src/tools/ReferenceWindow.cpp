@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 ReferenceWindow::ReferenceWindow(const QString& dataDir, Prompter& prompter, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, Qt::Window)
     , m_data(ReferenceData::load(dataDir))
     , m_searchEdit(new QLineEdit(this))
     , m_topicList(new QListWidget(this))

@@ -32,7 +32,7 @@ SpellCheckDialog::SpellCheckDialog(CodeEditor& editor, SpellChecker& checker, Pr
     : QDialog(parent)
     , m_editor(editor)
     , m_checker(checker)
-    , m_prompter(prompter)
+    , m_prompter(prompter, this)
 {
     setWindowTitle(QStringLiteral("Check Spelling"));
     m_wordEdit = new QLineEdit;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Prompter.h"
+
 #include "tools/SpellCheck.h"
 
 #include <QDialog>
@@ -7,7 +9,6 @@
 #include <optional>
 
 class CodeEditor;
-class Prompter;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -32,7 +33,7 @@ private:
 
     CodeEditor& m_editor;
     SpellChecker& m_checker;
-    Prompter& m_prompter;
+    WindowPrompter m_prompter; // every question of this window is shown above it
     std::optional<SpellCheckRun> m_run;
     QLineEdit* m_wordEdit;
     QLineEdit* m_changeToEdit;

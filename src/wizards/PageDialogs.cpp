@@ -65,7 +65,7 @@ QMenu* sourceMenu(WizardWindow* window, CodeEditor* source, std::function<void()
 // Document-write wizard.
 
 DocWriteDialog::DocWriteDialog(const FeatureContext& context)
-    : WizardWindow(context, QStringLiteral("Document Write Wizard"), QStringLiteral("docWriteDialog"), false)
+    : WizardWindow(context, QStringLiteral("Document Write Wizard"), QStringLiteral("docWriteDialog"))
     , m_sourceEdit(sourceBox(this, "sourceEdit", QStringLiteral("The HTML for the script to write")))
     , m_codeViewer(named(new CodeViewer(this), "codeViewer", QStringLiteral("The code that OK writes")))
     , m_addJavaScriptTagsCheck(checkBox("addJavaScriptTagsCheck", QStringLiteral("Add JavaScript Tags"), false,
@@ -131,7 +131,7 @@ void DocWriteDialog::openFile() { loadInto(prompter(), m_sourceEdit); }
 // Form wizard.
 
 FormDialog::FormDialog(const FeatureContext& context)
-    : WizardWindow(context, QStringLiteral("Form Dialogue"), QStringLiteral("formDialog"), true)
+    : WizardWindow(context, QStringLiteral("Form Dialogue"), QStringLiteral("formDialog"))
     , m_nameCheck(checkBox("nameCheck", QStringLiteral("Name"), true, QStringLiteral("Give the form a name")))
     , m_nameEdit(lineEdit("nameEdit", QStringLiteral("form1"), QStringLiteral("The form's name")))
     , m_actionCheck(checkBox("actionCheck", QStringLiteral("Action"), false, QStringLiteral("Where the form is sent")))
@@ -194,7 +194,7 @@ void FormDialog::ok()
 
 CookieDialog::CookieDialog(const FeatureContext& context)
     : WizardWindow(context, QStringLiteral("Cookie Code to Recognise Your Visitors and Count the Number of Visits"),
-        QStringLiteral("cookieDialog"), true)
+        QStringLiteral("cookieDialog"))
     , m_explanationText(named(new QPlainTextEdit(this), "explanationText"))
 {
     m_explanationText->setReadOnly(true);
@@ -239,7 +239,7 @@ void CookieDialog::ok()
 // Array wizard.
 
 ArrayDialog::ArrayDialog(const FeatureContext& context)
-    : WizardWindow(context, QStringLiteral("Make Array Wizard"), QStringLiteral("arrayDialog"), true)
+    : WizardWindow(context, QStringLiteral("Make Array Wizard"), QStringLiteral("arrayDialog"))
     , m_elementsEdit(sourceBox(this, "elementsEdit", QStringLiteral("The array's elements, one per line")))
     , m_codeViewer(named(new CodeViewer(this), "codeViewer", QStringLiteral("The code that OK writes")))
     , m_arrayNameEdit(lineEdit("arrayNameEdit", QStringLiteral("myArray"), QStringLiteral("The array's name")))
@@ -294,7 +294,7 @@ void ArrayDialog::loadFile() { loadInto(prompter(), m_elementsEdit); }
 // List dialog.
 
 ListDialog::ListDialog(const FeatureContext& context)
-    : WizardWindow(context, QStringLiteral("Make a List"), QStringLiteral("listDialog"), true)
+    : WizardWindow(context, QStringLiteral("Make a List"), QStringLiteral("listDialog"))
     , m_orderedCheck(checkBox("orderedCheck", QStringLiteral("Ordered List - Deselect for Unordered List"), true))
     , m_startEdit(lineEdit("startEdit", QStringLiteral("1")))
     , m_typeCombo(named(new QComboBox(this), "typeCombo"))
@@ -363,7 +363,7 @@ void ListDialog::addBreaks()
 // Font-tag dialog.
 
 FontDialog::FontDialog(const FeatureContext& context)
-    : WizardWindow(context, QStringLiteral("Select a Font or Size"), QStringLiteral("fontDialog"), false)
+    : WizardWindow(context, QStringLiteral("Select a Font or Size"), QStringLiteral("fontDialog"))
     , m_fontCombo(named(new QComboBox(this), "fontCombo"))
     , m_sizeCombo(named(new QComboBox(this), "sizeCombo"))
     , m_colourEdit(lineEdit("colourEdit", {}))

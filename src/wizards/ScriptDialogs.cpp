@@ -31,7 +31,7 @@ QString functionNameShown(const WizardState* state)
 // Function wizard.
 
 FunctionDialog::FunctionDialog(const FeatureContext& context)
-    : WizardWindow(context, QStringLiteral("Function Dialogue"), QStringLiteral("functionDialog"), true)
+    : WizardWindow(context, QStringLiteral("Function Dialogue"), QStringLiteral("functionDialog"))
     , m_functionEdit(
           lineEdit("functionEdit", kInitialFunctionName, QStringLiteral("The function's name, with its brackets")))
     , m_javaScriptCheck(checkBox("javaScriptCheck", QStringLiteral("JavaScript Tags"), false,
@@ -114,7 +114,7 @@ void FunctionDialog::ok()
 // Alert wizard.
 
 AlertDialog::AlertDialog(const FeatureContext& context)
-    : WizardWindow(context, QStringLiteral("Alert Dialogue"), QStringLiteral("alertDialog"), true)
+    : WizardWindow(context, QStringLiteral("Alert Dialogue"), QStringLiteral("alertDialog"))
     , m_messageEdit(named(new QPlainTextEdit(this), "messageEdit", QStringLiteral("The message: one or more lines")))
     , m_codeViewer(named(new CodeViewer(this), "codeViewer", QStringLiteral("The code that OK writes")))
     , m_javaScriptCheck(checkBox("javaScriptCheck", QStringLiteral("Add JavaScript Tags"), false,
@@ -214,7 +214,7 @@ void AlertDialog::ok()
 // Dummy link wizard.
 
 DummyLinkDialog::DummyLinkDialog(const FeatureContext& context)
-    : WizardWindow(context, QStringLiteral("Links Dialogue"), QStringLiteral("dummyLinkDialog"), true)
+    : WizardWindow(context, QStringLiteral("Links Dialogue"), QStringLiteral("dummyLinkDialog"))
     , m_onClickCheck(checkBox("onClickCheck", QStringLiteral("Add onClick?"), false,
           QStringLiteral("Run some JavaScript when the link is clicked")))
     , m_onClickEdit(lineEdit("onClickEdit", functionNameShown(context.wizard), QStringLiteral("The onClick action")))
@@ -278,7 +278,7 @@ void DummyLinkDialog::ok()
 // Wizard Function Link.
 
 FunctionLinkDialog::FunctionLinkDialog(const FeatureContext& context)
-    : WizardWindow(context, QStringLiteral("Link to Function"), QStringLiteral("functionLinkDialog"), true)
+    : WizardWindow(context, QStringLiteral("Link to Function"), QStringLiteral("functionLinkDialog"))
     , m_nameEdit(lineEdit("nameEdit", functionNameShown(context.wizard)))
     , m_onClickOnlyCheck(checkBox("onClickOnlyCheck", QStringLiteral("Add onClick only"), false))
 {

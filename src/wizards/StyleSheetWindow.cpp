@@ -116,7 +116,7 @@ QWidget* StyleSheetWindow::urlField(QLineEdit* field, const char* buttonName)
 }
 
 StyleSheetWindow::StyleSheetWindow(const FeatureContext& context)
-    : WizardWindow(context, QStringLiteral("Dorvane's Style Sheet Maker"), QStringLiteral("styleSheetWindow"), true)
+    : WizardWindow(context, QStringLiteral("Dorvane's Style Sheet Maker"), QStringLiteral("styleSheetWindow"))
     , m_menuBar(new QMenuBar(this))
     , m_fileNameEdit(lineEdit("fileNameEdit", kNeverSaved, QStringLiteral("The style sheet's file")))
     , m_selectorCombo(list("selectorCombo", selectors()))

@@ -59,7 +59,7 @@ QString TableDialog::customColour() { return g_tableColour; }
 QString TableDataDialog::customColour() { return g_cellColour; }
 
 TableDialog::TableDialog(const FeatureContext& context)
-    : WizardWindow(context, QStringLiteral("New Table"), QStringLiteral("tableDialog"), true)
+    : WizardWindow(context, QStringLiteral("New Table"), QStringLiteral("tableDialog"))
     , m_rowsSpin(spin(this, "rowsSpin", 1, 10, 2))
     , m_columnsSpin(spin(this, "columnsSpin", 1, 10, 2))
     , m_alignCombo(list(this, "alignCombo", tableAlignEntries(), -1, QStringLiteral("Default")))
@@ -123,7 +123,7 @@ TableOptions TableDialog::options() const
 }
 
 TableDataDialog::TableDataDialog(const FeatureContext& context)
-    : WizardWindow(context, QStringLiteral("Table Data Wizard"), QStringLiteral("tableDataDialog"), false)
+    : WizardWindow(context, QStringLiteral("Table Data Wizard"), QStringLiteral("tableDataDialog"))
     , m_vAlignCombo(list(this, "vAlignCombo", cellVAlignEntries(), 1))
     , m_alignCombo(list(this, "alignCombo", cellAlignEntries(), 1))
     , m_stateWidthCheck(checkBox("stateWidthCheck", QStringLiteral("State Width"), false))

@@ -44,7 +44,7 @@ QSpinBox* sizeSpin(QWidget* parent, const char* name)
 } // namespace
 
 WindowDialog::WindowDialog(const FeatureContext& context)
-    : WizardWindow(context, QStringLiteral("Windows Dialogue"), QStringLiteral("windowDialog"), true)
+    : WizardWindow(context, QStringLiteral("Windows Dialogue"), QStringLiteral("windowDialog"))
     , m_contentsEdit(named(new CodeEditor(this), "contentsEdit",
           QStringLiteral("The HTML that Write to Window writes into the new window")))
     , m_codeViewer(named(new CodeViewer(this), "codeViewer", QStringLiteral("The code that OK writes")))

@@ -38,8 +38,9 @@ ColourButton::ColourButton(Prompter& prompter, const QString& caption, QWidget* 
     connect(this, &QPushButton::clicked, this, [this, &prompter] { emit colourChosen(hexcolor(prompter)); });
 }
 
-WizardWindow::WizardWindow(const FeatureContext& context, const QString& caption, const QString& name, bool stayOnTop)
-    : QDialog(context.window, stayOnTop ? Qt::Dialog | Qt::WindowStaysOnTopHint : Qt::Dialog)
+WizardWindow::WizardWindow(const FeatureContext& context, const QString& caption, const QString& name)
+    // Above the main window by ownership, never above every other program.
+    : QDialog(context.window, Qt::Dialog)
     , m_context(context)
 {
     setObjectName(name);

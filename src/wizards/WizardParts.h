@@ -47,60 +47,12 @@ signals:
     void colourChosen(const QString& hexDigits);
 };
 
-// Forwards to the program's prompter and tells its window while a question is up, so that the
-// window's activation handler can tell coming back from its own question from coming back
-// from another window.
-class WindowPrompter : public Prompter {
-    template <class F> auto ask(F f)
-    {
-        const bool outer = m_asking;
-        m_asking = true;
-        auto answer = f();
-        m_asking = outer;
-        return answer;
-    }
-
-public:
-    WindowPrompter(Prompter* target, bool& asking)
-        : m_target(target)
-        , m_asking(asking)
-    { }
-    Button message(const QString& text, Icon icon, Buttons buttons, const QString& caption = {}) override
-    {
-        return ask([&] { return m_target->message(text, icon, buttons, caption); });
-    }
-    std::optional<QString> openFile(const FileDialog& dialog) override
-    {
-        return ask([&] { return m_target->openFile(dialog); });
-    }
-    std::optional<QString> saveFile(const FileDialog& dialog) override
-    {
-        return ask([&] { return m_target->saveFile(dialog); });
-    }
-    std::optional<QString> chooseDirectory(const QString& title, const QString& initialDir) override
-    {
-        return ask([&] { return m_target->chooseDirectory(title, initialDir); });
-    }
-    std::optional<QColor> chooseColor(const QColor& initial) override
-    {
-        return ask([&] { return m_target->chooseColor(initial); });
-    }
-    std::optional<QString> inputText(const QString& caption, const QString& prompt, const QString& value) override
-    {
-        return ask([&] { return m_target->inputText(caption, prompt, value); });
-    }
-
-private:
-    Prompter* m_target;
-    bool& m_asking;
-};
-
 // What every wizard window shares: modeless, owned by the main window, released when closed
 // (Escape and the close box as well as its own buttons), the document's editor focused again.
 class WizardWindow : public QDialog {
     Q_OBJECT
 public:
-    WizardWindow(const FeatureContext& context, const QString& caption, const QString& name, bool stayOnTop);
+    WizardWindow(const FeatureContext& context, const QString& caption, const QString& name);
 
     CodeEditor& editor() const { return *m_context.editor; }
     // The program's prompter; the window's activation handler ignores the return from these
@@ -151,7 +103,7 @@ private:
     FeatureContext m_context;
     bool m_asking = false;
     bool m_backFromQuestion = false;
-    WindowPrompter m_prompter { m_context.prompter, m_asking };
+    WindowPrompter m_prompter { *m_context.prompter, this, &m_asking };
     QPlainTextEdit* m_hintPanel = nullptr;
 };
 

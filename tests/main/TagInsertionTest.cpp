@@ -97,7 +97,7 @@ TEST(InstantCodeWindow, ShowsTheLabelSelectsTheDefaultAndAnswersOnEnter)
 {
     InstantCodeWindow window;
     EXPECT_EQ(window.windowTitle(), "Instant Code");
-    EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(window.isModal());
     EXPECT_EQ(window.okButton()->text(), "OK");
 

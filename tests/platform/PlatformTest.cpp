@@ -139,3 +139,60 @@ TEST(QtPrompter, MessagesArePlainTextWithTheDefaultAsked)
     EXPECT_EQ(answer, Prompter::No); // closing the box answers No when there is no Cancel
 }
 } // namespace
+
+#include <QDialog>
+#include <QMainWindow>
+#include <QTest>
+#include <functional>
+
+namespace {
+// Every kind of dialog a tool window asks for is owned by that window, so the window manager
+// shows it above the window; when it closes, the window that asked has the keys again, not the
+// main window behind it.
+TEST(QtPrompter, EachDialogIsOwnedByTheAskingWindowWhichIsActiveAgainAfter)
+{
+    QMainWindow mainWindow;
+    mainWindow.show();
+    QtPrompter app(&mainWindow);
+    struct Kind {
+        const char* name;
+        std::function<QWidget*(QWidget*)> make;
+    };
+    const Kind windows[] = {
+        { "site tool", [](QWidget* main) { return new QMainWindow(main, Qt::Window); } },
+        { "tool", [](QWidget* main) { return new QWidget(main, Qt::Window); } },
+        { "wizard", [](QWidget* main) { return new QDialog(main, Qt::Dialog); } },
+    };
+    const std::pair<const char*, std::function<void(Prompter&)>> dialogs[] = {
+        { "message", [](Prompter& p) { p.message("Finished Checking.", Prompter::Icon::Information, Prompter::Ok); } },
+        { "open", [](Prompter& p) { p.openFile({ "Open", "All Files|*.*", "htm", {}, {}, false, true }); } },
+        { "save", [](Prompter& p) { p.saveFile({ "Save", "All Files|*.*", "htm", {}, {}, true, false }); } },
+        { "directory", [](Prompter& p) { p.chooseDirectory("Select a Directory", {}); } },
+        { "colour", [](Prompter& p) { p.chooseColor(Qt::red); } },
+        { "input", [](Prompter& p) { p.inputText("Caption", "Prompt", "value"); } },
+    };
+    for (const Kind& kind : windows) {
+        QWidget* tool = kind.make(&mainWindow);
+        tool->show();
+        QApplication::setActiveWindow(tool);
+        WindowPrompter prompter(app, tool);
+        for (const auto& [name, ask] : dialogs) {
+            SCOPED_TRACE(std::string(kind.name) + " asking for " + name);
+            QWidget* owner = nullptr;
+            QTimer::singleShot(0, [&] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                ASSERT_NE(dialog, nullptr);
+                owner = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
+                // The window manager gives the keys elsewhere as the dialog goes.
+                QApplication::setActiveWindow(&mainWindow);
+                dialog->close();
+            });
+            ask(prompter);
+            EXPECT_EQ(owner, tool);
+            // Activation goes through the platform: its events are delivered first.
+            EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == tool; }, 2000));
+        }
+        delete tool;
+    }
+}
+} // namespace

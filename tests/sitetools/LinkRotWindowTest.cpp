@@ -59,6 +59,7 @@ protected:
     {
         prompter.expectDirectory("Select a Directory", top + "site");
         window->getDirectory();
+        EXPECT_EQ(prompter.lastOwner(), window); // shown above the finder, not the main window
     }
     QString pane() const { return window->codePane()->text(); }
     QString paneSelection() const { return window->codePane()->selText(); }

@@ -59,6 +59,7 @@ protected:
     {
         prompter.expectDirectory("Select a Directory", top + "site");
         window->getDirectory();
+        EXPECT_EQ(prompter.lastOwner(), window);
     }
     QStringList orphanNames() const
     {
@@ -291,6 +292,7 @@ TEST_F(RubbishTest, AMoveAllThatFailsHalfWayListsEachOrphanOnceAfterARestore)
         "Cannot move file \"" + all[1] + "\" to \"" + blocked + "\". A file of that name is already there.",
         Icon::Error, Prompter::Ok, Prompter::Ok);
     child<QPushButton>(operations, "moveAllButton")->click();
+    EXPECT_EQ(prompter.lastOwner(), operations);
     EXPECT_EQ(texts(list), all.mid(1));
 
     prompter.expectMessage("Files moved back: 1.", Icon::Information, Prompter::Ok, Prompter::Ok);

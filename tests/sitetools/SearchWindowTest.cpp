@@ -363,6 +363,7 @@ TEST_F(SearchWindowTest, GeneratingNeedsFilesAndADirectory)
     openOnSite();
     prompter.expectMessage("Please select some files for the search", Prompter::Icon::None, Prompter::Ok, Prompter::Ok);
     action("createSearchAction")->trigger();
+    EXPECT_EQ(prompter.lastOwner(), window);
     EXPECT_EQ(window->pageControl()->currentIndex(), SearchWindow::StartTab);
     EXPECT_TRUE(window->leftPanel()->isVisible());
     EXPECT_EQ(menuTitles(), (QStringList { "&File", "Tools", "View", "&Help" }));

@@ -40,7 +40,7 @@ public:
         , m_dir(dir)
     { }
 
-    Button message(const QString&, Icon, Buttons buttons, const QString& = {}) override
+    Button messageFor(QWidget*, const QString&, Icon, Buttons buttons, const QString&) override
     {
         QList<Button> offered;
         for (const Button b : { Ok, Cancel, Yes, No })
@@ -48,13 +48,13 @@ public:
         ++asked;
         return offered.isEmpty() ? Ok : offered[pick(m_random, int(offered.size()))];
     }
-    std::optional<QString> openFile(const FileDialog&) override
+    std::optional<QString> openFileFor(QWidget*, const FileDialog&) override
     {
         ++asked;
         if (pick(m_random, 3) == 0) return std::nullopt;
         return m_files[pick(m_random, int(m_files.size()))];
     }
-    std::optional<QString> saveFile(const FileDialog&) override
+    std::optional<QString> saveFileFor(QWidget*, const FileDialog&) override
     {
         ++asked;
         const int choice = pick(m_random, 4);
@@ -62,17 +62,17 @@ public:
         if (choice == 1) return m_dir + QStringLiteral("/saved-%1.htm").arg(pick(m_random, 5));
         return m_files[pick(m_random, int(m_files.size()))];
     }
-    std::optional<QString> chooseDirectory(const QString&, const QString&) override
+    std::optional<QString> chooseDirectoryFor(QWidget*, const QString&, const QString&) override
     {
         ++asked;
         return pick(m_random, 2) ? std::optional<QString>(m_dir) : std::nullopt;
     }
-    std::optional<QColor> chooseColor(const QColor&) override
+    std::optional<QColor> chooseColorFor(QWidget*, const QColor&) override
     {
         ++asked;
         return pick(m_random, 2) ? std::optional<QColor>(QColor(pick(m_random, 256), 0, 255)) : std::nullopt;
     }
-    std::optional<QString> inputText(const QString&, const QString&, const QString& value) override
+    std::optional<QString> inputTextFor(QWidget*, const QString&, const QString&, const QString& value) override
     {
         ++asked;
         return pick(m_random, 2) ? std::optional<QString>(value + QStringLiteral("x")) : std::nullopt;

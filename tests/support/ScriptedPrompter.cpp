@@ -70,8 +70,9 @@ std::optional<ScriptedPrompter::Expected> ScriptedPrompter::take(Kind kind, cons
     return e;
 }
 
-Prompter::Button ScriptedPrompter::message(const QString& text, Icon icon, Buttons buttons, const QString& caption)
+Prompter::Button ScriptedPrompter::messageFor(QWidget* owner, const QString& text, Icon icon, Buttons buttons, const QString& caption)
 {
+    m_owners << owner;
     m_messages << text;
     m_lastCaption = caption;
     const auto e = take(Kind::Message, text);
@@ -81,35 +82,40 @@ Prompter::Button ScriptedPrompter::message(const QString& text, Icon icon, Butto
     return e->button;
 }
 
-std::optional<QString> ScriptedPrompter::openFile(const FileDialog& dialog)
+std::optional<QString> ScriptedPrompter::openFileFor(QWidget* owner, const FileDialog& dialog)
 {
+    m_owners << owner;
     m_lastFileDialog = dialog;
     const auto e = take(Kind::OpenFile, dialog.title);
     return e ? e->answer : std::nullopt;
 }
 
-std::optional<QString> ScriptedPrompter::saveFile(const FileDialog& dialog)
+std::optional<QString> ScriptedPrompter::saveFileFor(QWidget* owner, const FileDialog& dialog)
 {
+    m_owners << owner;
     m_lastFileDialog = dialog;
     const auto e = take(Kind::SaveFile, dialog.title);
     return e ? e->answer : std::nullopt;
 }
 
-std::optional<QString> ScriptedPrompter::chooseDirectory(const QString& title, const QString&)
+std::optional<QString> ScriptedPrompter::chooseDirectoryFor(QWidget* owner, const QString& title, const QString&)
 {
+    m_owners << owner;
     const auto e = take(Kind::Directory, title);
     return e ? e->answer : std::nullopt;
 }
 
-std::optional<QColor> ScriptedPrompter::chooseColor(const QColor& initial)
+std::optional<QColor> ScriptedPrompter::chooseColorFor(QWidget* owner, const QColor& initial)
 {
+    m_owners << owner;
     m_lastColorInitial = initial;
     const auto e = take(Kind::Color, {});
     return e ? e->colour : std::nullopt;
 }
 
-std::optional<QString> ScriptedPrompter::inputText(const QString& caption, const QString& prompt, const QString& value)
+std::optional<QString> ScriptedPrompter::inputTextFor(QWidget* owner, const QString& caption, const QString& prompt, const QString& value)
 {
+    m_owners << owner;
     m_lastCaption = caption;
     m_lastInputValue = value;
     const auto e = take(Kind::Input, prompt);

@@ -36,13 +36,17 @@ public:
     QString lastInputValue() const { return m_lastInputValue; }
     // Every message text shown, in order.
     QStringList messages() const { return m_messages; }
+    // The window named by each prompt, in order (nullptr: the main window).
+    QList<QWidget*> owners() const { return m_owners; }
+    QWidget* lastOwner() const { return m_owners.isEmpty() ? nullptr : m_owners.last(); }
 
-    Button message(const QString& text, Icon icon, Buttons buttons, const QString& caption = {}) override;
-    std::optional<QString> openFile(const FileDialog& dialog) override;
-    std::optional<QString> saveFile(const FileDialog& dialog) override;
-    std::optional<QString> chooseDirectory(const QString& title, const QString& initialDir) override;
-    std::optional<QColor> chooseColor(const QColor& initial) override;
-    std::optional<QString> inputText(const QString& caption, const QString& prompt, const QString& value) override;
+    Button messageFor(QWidget* owner, const QString& text, Icon icon, Buttons buttons, const QString& caption) override;
+    std::optional<QString> openFileFor(QWidget* owner, const FileDialog& dialog) override;
+    std::optional<QString> saveFileFor(QWidget* owner, const FileDialog& dialog) override;
+    std::optional<QString> chooseDirectoryFor(QWidget* owner, const QString& title, const QString& initialDir) override;
+    std::optional<QColor> chooseColorFor(QWidget* owner, const QColor& initial) override;
+    std::optional<QString> inputTextFor(
+        QWidget* owner, const QString& caption, const QString& prompt, const QString& value) override;
 
 private:
     enum class Kind { Message, OpenFile, SaveFile, Directory, Color, Input };
@@ -65,4 +69,5 @@ private:
     QColor m_lastColorInitial;
     QString m_lastInputValue;
     QStringList m_messages;
+    QList<QWidget*> m_owners;
 };

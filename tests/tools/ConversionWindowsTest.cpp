@@ -96,6 +96,7 @@ TEST_F(ConvertHtmlTest, OpenAndSaveAsNameTheFile)
     ASSERT_NE(window, nullptr);
     prompter.expectOpenFile("Open", source);
     window->findChild<QAction*>("openAction")->trigger();
+    EXPECT_EQ(prompter.lastOwner(), window);
     EXPECT_EQ(prompter.lastFileDialog().filter, "");
     EXPECT_EQ(window->workText()->toPlainText(), "<p>a</p>\n<p>b</p>\n");
     EXPECT_EQ(window->fileNameEdit()->text(), source);
@@ -141,6 +142,7 @@ TEST_F(ConvertToTextTest, OpenConvertAndSave)
 
     prompter.expectOpenFile("Open a new HTML file to convert to text", page);
     click(window, "openButton");
+    EXPECT_EQ(prompter.lastOwner(), window);
     const Prompter::FileDialog dialog = prompter.lastFileDialog();
     EXPECT_EQ(dialog.filter, "HTML Files|*.htm*|Text Files|*.txt|All Files|*.*");
     EXPECT_EQ(dialog.defaultExtension, "htm");

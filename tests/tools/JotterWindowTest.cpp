@@ -40,6 +40,7 @@ TEST_F(JotterTest, OpenAndSaveNotes)
     QTest::keyClicks(window->notes(), "second");
     prompter.expectSaveFile("Save File As", workFile("notes.txt"));
     window->findChild<QAction*>("saveFileAsAction")->trigger();
+    EXPECT_EQ(prompter.lastOwner(), window); // shown above the jotter, not the main window
     EXPECT_EQ(prompter.lastFileDialog().filter, "HTML Files|*.htm;*.html;*.?htm*|Text Files|*.txt|All Files|*.*");
     EXPECT_EQ(prompter.lastFileDialog().defaultExtension, "htm");
     EXPECT_TRUE(prompter.lastFileDialog().overwritePrompt);

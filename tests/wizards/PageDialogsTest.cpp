@@ -203,6 +203,7 @@ TEST_F(PageDialogsTest, FontColourSizeAndActivationReset)
     const int fontCount = fonts->count();
     prompter.expectColor(QColor(255, 0, 0));
     click(dialog, "colourButton");
+    EXPECT_EQ(prompter.lastOwner(), dialog);
     EXPECT_EQ(child<QLineEdit>(dialog, "colourEdit")->text(), "#FF0000");
     EXPECT_EQ(dialog->sample()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     child<QComboBox>(dialog, "sizeCombo")->setCurrentIndex(6);
@@ -221,7 +222,7 @@ TEST_F(PageDialogsTest, FontColourSizeAndActivationReset)
 class ModalColourPrompter : public ScriptedPrompter {
 public:
     QWidget* elsewhere = nullptr;
-    std::optional<QColor> chooseColor(const QColor&) override
+    std::optional<QColor> chooseColorFor(QWidget*, const QColor&) override
     {
         QApplication::setActiveWindow(elsewhere);
         return QColor(0, 0, 255);

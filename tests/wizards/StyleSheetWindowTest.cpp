@@ -127,6 +127,7 @@ TEST_F(StyleSheetWindowTest, BorderNeedsEveryPartAndSizeWordsSetTheUnits)
 {
     prompter.expectMessage("Please complete all fields.", Icon::None, Prompter::Ok, Prompter::Ok);
     click(window, "addBorderButton");
+    EXPECT_EQ(prompter.lastOwner(), window); // shown above the maker, not the main window
     EXPECT_EQ(sheet->text(), "");
 
     choose("borderSideCombo", 5);
