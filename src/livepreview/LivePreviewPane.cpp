@@ -1,5 +1,7 @@
 #include "livepreview/LivePreviewPane.h"
 
+#include <QSplitter>
+
 #include "editor/CodeEditor.h"
 #include "livepreview/LiveHtml.h"
 
@@ -34,6 +36,25 @@ LivePreviewPane::LivePreviewPane(CodeEditor& editor, std::function<QString()> do
 void LivePreviewPane::showEvent(QShowEvent* e)
 {
     QWidget::showEvent(e);
+    // Shown for the first time, a pane in a splitter has no width yet: it takes half.
+    if (!m_placed) {
+        m_placed = true;
+        QTimer::singleShot(0, this, [this] {
+            auto* split = qobject_cast<QSplitter*>(parentWidget());
+            if (!split || !isVisible()) return;
+            QList<int> sizes = split->sizes();
+            const int at = split->indexOf(this);
+            int total = 0;
+            for (const int size : sizes)
+                total += size;
+            if (at < 0 || sizes[at] > total / 10) return;
+            for (int& size : sizes)
+                size = 0;
+            sizes[at] = total / 2;
+            sizes[at == 0 ? 1 : 0] = total - total / 2;
+            split->setSizes(sizes);
+        });
+    }
     // Changes made while the pane was hidden are shown now; Chromium starts once the pane is up.
     QTimer::singleShot(0, this, &LivePreviewPane::refresh);
 }

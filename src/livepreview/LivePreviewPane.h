@@ -50,4 +50,5 @@ private:
     QString m_shownHtml;
     QString m_shownFile; // the saved file shown instead of the text, if any
     QPointF m_scroll;
+    bool m_placed = false; // given its first width
 };

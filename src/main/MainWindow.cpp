@@ -357,6 +357,12 @@ QIcon toolBarIcon(const QString& themeName, const QString& caption)
 {
     const QIcon themed = QIcon::fromTheme(themeName);
     if (!themed.isNull()) return themed;
+    // Without a desktop theme (a plain window manager), the pictures the program brings.
+    const QString own = AppDirs::dataFile(QStringLiteral("icons/") + themeName + QStringLiteral(".svg"));
+    if (QFileInfo::exists(own)) {
+        const QIcon drawn(own);
+        if (!drawn.pixmap(24, 24).isNull()) return drawn;
+    }
     QPixmap pixmap(24, 24);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -482,10 +488,12 @@ void runAfterFirstPaint(QWidget* widget, std::function<void()> action)
 }
 } // namespace
 
-void MainWindow::showEvent(QShowEvent* e)
+void MainWindow::setVisible(bool visible)
 {
-    QMainWindow::showEvent(e);
-    if (m_shownOnce) return;
+    QMainWindow::setVisible(visible);
+    // After the window itself is on screen, so that a question about the file (a NUL byte)
+    // appears over it rather than alone.
+    if (!visible || m_shownOnce) return;
     m_shownOnce = true;
     if (m_arguments.size() > 0) {
         setHtmlTabActive(true);

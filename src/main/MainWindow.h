@@ -127,8 +127,10 @@ public:
     // Runs one user command inside the error boundary.
     void runCommand(const std::function<void()>& command);
 
+    // The first show opens the command line's file (or the brief help) once the window is up.
+    void setVisible(bool visible) override;
+
 protected:
-    void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;

@@ -52,6 +52,9 @@ void AltTextWindow::pick(int row)
     editor.scrollInView();
     if (m_list->item(row)->text() != QStringLiteral("Empty ALT text"))
         editor.setSelLength(int(m_found[row].text.size()));
+    // The keys go to the text just selected: its window becomes the active one.
+    editor.window()->raise();
+    editor.window()->activateWindow();
     editor.setFocus();
 }
 

@@ -43,6 +43,7 @@ ConvertHtmlWindow::ConvertHtmlWindow(CodeEditor& editor, Prompter& prompter, QWi
     , m_workText(new QPlainTextEdit(this))
 {
     setObjectName("convertHtmlWindow");
+    closeOnEscape(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kCaption);
     resize(640, 480);

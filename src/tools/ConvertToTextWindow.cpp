@@ -34,6 +34,7 @@ ConvertToTextWindow::ConvertToTextWindow(Prompter& prompter, QWidget* parent)
     , m_workText(new QPlainTextEdit(this))
 {
     setObjectName("convertToTextWindow");
+    closeOnEscape(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Convert HTML to text"));
     resize(640, 480);

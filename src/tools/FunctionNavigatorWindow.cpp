@@ -1,4 +1,5 @@
 #include "tools/FunctionNavigatorWindow.h"
+#include "tools/TextAreaActions.h"
 
 #include "editor/CodeEditor.h"
 
@@ -17,6 +18,7 @@ FunctionNavigatorWindow::FunctionNavigatorWindow(CodeEditor& editor, bool script
     , m_removeJsTagsButton(new QPushButton(QStringLiteral("Remove JS Tags"), this))
 {
     setObjectName("functionNavigatorWindow");
+    closeOnEscape(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Function Navigator"));
     resize(560, 420);

@@ -26,6 +26,7 @@ JotterWindow::JotterWindow(Prompter& prompter, QWidget* parent)
     , m_notes(new QPlainTextEdit(this))
 {
     setObjectName("jotterWindow");
+    closeOnEscape(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Jotter"));
     resize(560, 420);

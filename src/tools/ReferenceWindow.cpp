@@ -1,4 +1,5 @@
 #include "tools/ReferenceWindow.h"
+#include "tools/TextAreaActions.h"
 
 #include "platform/HintRouter.h"
 #include "platform/Prompter.h"
@@ -25,6 +26,7 @@ ReferenceWindow::ReferenceWindow(const QString& dataDir, Prompter& prompter, QWi
     , m_hintBox(new QPlainTextEdit(this))
 {
     setObjectName("referenceWindow");
+    closeOnEscape(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("JavaScript Data"));
     resize(760, 520);

@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QKeyEvent>
 
 namespace {
 
@@ -48,3 +49,20 @@ void TextAreaActions::addTo(QMenu* menu) const
     menu->addAction(selectAll);
 }
 
+namespace {
+// Sees the keys the window's controls leave alone (they travel up to the window).
+class EscapeCloses : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Escape || key->modifiers() != Qt::NoModifier) return false;
+        if (auto* window = qobject_cast<QWidget*>(parent())) window->close();
+        return true;
+    }
+};
+} // namespace
+
+void closeOnEscape(QWidget* window) { window->installEventFilter(new EscapeCloses(window)); }

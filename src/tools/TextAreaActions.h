@@ -26,3 +26,7 @@ struct TextAreaActions {
 // How a Save As ended. A cancelled dialog is the user's choice: a command that offered the save
 // goes on. A failed write or a declined question stops it, so nothing unsaved is dropped.
 enum class SaveOutcome { Saved, Cancelled, Failed };
+
+// Escape closes the tool window, as it closes the wizards (through its close event, so the
+// window's own questions are asked).
+void closeOnEscape(QWidget* window);

@@ -65,6 +65,8 @@ TEST_F(LivePreviewWebTest, TypingRefreshesThePaneFromMemory)
     ASSERT_TRUE(pane->isVisible());
     ASSERT_TRUE(waitForRefresh(refreshed));
     refreshed.clear();
+    // Shown the first time, the pane takes half the width beside the editor.
+    EXPECT_NEAR(pane->width(), pane->parentWidget()->width() / 2, pane->parentWidget()->width() / 10);
     EXPECT_EQ(heading(), "Start");
     EXPECT_EQ(js("document.images[0].complete && document.images[0].naturalWidth").toInt(), 7);
 

@@ -2,6 +2,7 @@
 #include "editor/TextFile.h"
 #include "main/EditingAids.h"
 #include "main/EditorFontDialog.h"
+#include "main/MenuTables.h"
 #include "platform/FileError.h"
 #include "support/MainWindowFixture.h"
 
@@ -18,6 +19,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QWindow>
 
 namespace {
 using Icon = Prompter::Icon;
@@ -137,6 +139,58 @@ TEST_F(MainWindowTest, AHugeRecentFilesListShowsOnlyItsNewestEntries)
     ASSERT_EQ(menu.size(), 1 + RecentFiles::kMaxRead);
     EXPECT_EQ(menu[1], "/nowhere/page999999.htm");
     EXPECT_EQ(menu.last(), QString("/nowhere/page%1.htm").arg(1000000 - RecentFiles::kMaxRead));
+}
+
+// A question at start (a NUL byte in the file named on the command line) comes over the window,
+// once the window itself is on screen.
+TEST_F(MainWindowTest, AWarningAtStartComesOnceTheWindowIsOnScreen)
+{
+    const QString page = makeFile("nul.htm", QByteArray("ab\0c", 4));
+    struct Watching : ScriptedPrompter {
+        std::function<bool()> onScreen;
+        bool seen = false;
+        Button messageFor(QWidget* owner, const QString& text, Icon icon, Buttons buttons, const QString& caption) override
+        {
+            seen = onScreen();
+            return ScriptedPrompter::messageFor(owner, text, icon, buttons, caption);
+        }
+    };
+    Watching watching;
+    watching.onScreen = [this] { return window && window->windowHandle() && window->windowHandle()->isVisible(); };
+    watching.expectMessage(page + " holds a NUL byte: only the text before it is shown.", Icon::Warning, Prompter::Ok,
+        Prompter::Ok);
+    MainWindow::Services services;
+    services.prompter = &watching;
+    services.shell = &shell;
+    services.makeBrowser = [](QWidget* parent) { return new FakeBrowserView(parent); };
+    window = std::make_unique<MainWindow>(services, QStringList { page });
+    window->show();
+    EXPECT_TRUE(watching.seen);
+    EXPECT_EQ(editor().text(), "ab");
+    watching.verify();
+    editor().setModified(false);
+    watching.expectMessage("Exit the editor?", Icon::Confirmation, Prompter::Ok | Prompter::Cancel, Prompter::Ok);
+    window->close();
+    window.reset();
+}
+
+// Without a desktop icon theme every tool button still has a picture of its own.
+TEST_F(MainWindowTest, EveryToolButtonHasADistinctPictureWithoutATheme)
+{
+    AppDirs::setDataDir(PELORIN_DATA_SOURCE);
+    QIcon::setThemeName("no-such-theme");
+    start();
+    QList<QImage> pictures;
+    for (const QStringList& bar : { MenuTables::toolBar1(), MenuTables::toolBar2() })
+        for (const QString& name : bar) {
+            if (name == "-") continue;
+            const QImage picture = window->action(name)->icon().pixmap(24, 24).toImage();
+            ASSERT_FALSE(picture.isNull()) << name.toStdString();
+            EXPECT_FALSE(pictures.contains(picture)) << name.toStdString() << " looks like another button";
+            pictures << picture;
+        }
+    AppDirs::setDataDir({});
+    discard();
 }
 
 TEST_F(MainWindowTest, RecentFilesListKeepsTheFiveNewestAndIsWrittenWithCrLf)

@@ -326,9 +326,13 @@ TEST_F(AltTextTest, ListsTheAltTextsAndSelectsThemInTheEditor)
     EXPECT_EQ(texts(list), (QStringList { "Logo", "Empty ALT text", "Empty ALT text" }));
     EXPECT_EQ(editor.selText(), " ");
 
+    editor.show();
+    QApplication::setActiveWindow(window);
     click(list, 0);
     EXPECT_EQ(editor.selStart(), 10);
     EXPECT_EQ(editor.selText(), "Logo");
+    // The keys go to the editor that shows the text picked.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == editor.window(); }, 2000));
     click(list, 1);
     EXPECT_EQ(editor.selStart(), 28);
     EXPECT_EQ(editor.selLength(), 0);

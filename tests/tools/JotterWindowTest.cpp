@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QDir>
 #include <QTest>
 #include <QTimer>
 
@@ -151,4 +152,32 @@ TEST_F(JotterTest, CommandsAreRegisteredWithTheirCaptions)
     EXPECT_EQ(found, expected);
 }
 
+} // namespace
+
+#include <QDir>
+#include <QTest>
+
+namespace {
+class ToolWindowsTest : public ToolFixture { };
+
+// Escape closes each plain tool window, as it closes the wizards; its command comes back.
+TEST_F(ToolWindowsTest, EscapeClosesEachToolWindow)
+{
+    for (const char* name : { "list.jsd", "details.jsd", "details2.jsd" })
+        writeFile(QDir(dataDir.path()).filePath(name), "");
+    for (const char* command : { "a_jotter", "a_jsReference", "a_functionNavigator", "a_makeViewable", "a_convertToText" }) {
+        SCOPED_TRACE(command);
+        registry.run(command);
+        QWidget* window = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget != &mainWindow && widget->isVisible() && widget->testAttribute(Qt::WA_DeleteOnClose)) window = widget;
+        ASSERT_NE(window, nullptr);
+        EXPECT_FALSE(enabled(command));
+        QPointer<QWidget> alive(window);
+        QTest::keyClick(window, Qt::Key_Escape);
+        flushDeletes();
+        EXPECT_TRUE(alive.isNull() || !alive->isVisible());
+        EXPECT_TRUE(enabled(command));
+    }
+}
 } // namespace
