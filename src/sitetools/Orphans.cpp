@@ -171,7 +171,7 @@ OrphanScan findOrphansOneByOne(const QString& base, const QStringList& pages, co
 }
 
 OrphanScan findOrphans(const QString& base, const QStringList& pages, const QStringList& everyFile,
-    const SiteProgress& progress, const PageReader& read)
+    const SiteProgress& progress, const PageReader& read, int workers)
 {
     OrphanScan scan;
     const qsizetype count = everyFile.size();
@@ -230,7 +230,7 @@ OrphanScan findOrphans(const QString& base, const QStringList& pages, const QStr
         std::vector<QString> prefixes;
         std::vector<int> prefixMadeFor;
     };
-    const int workers = pageWorkers(pages.size());
+    if (workers <= 0) workers = pageWorkers(pages.size());
     std::vector<Searcher> searchers(workers,
         Searcher { groups, withoutDot, std::vector<char>(referenced.begin(), referenced.end()),
             std::vector<QString>(directoryIds.size()), std::vector<int>(directoryIds.size(), -1) });

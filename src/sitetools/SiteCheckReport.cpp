@@ -59,7 +59,7 @@ LinkReport checkSiteLinks(
     const qsizetype count = site.pages.size();
     std::vector<PageCheck> checks(count);
     const qsizetype done = forEachPage(
-        count, pageWorkers(count),
+        count, options.workers > 0 ? options.workers : pageWorkers(count),
         [&](qsizetype k, int) {
             PageCheck& check = checks[k];
             const QString path = base + site.pages[k];
