@@ -1,16 +1,20 @@
 // The site tools over real documentation trees and a generated site of 10,000 pages and 50,000
 // files: the broken-links check of every page (the work of "Check Site" without its stops) and
-// the orphans scan, each beside a baseline that walks the site and reads every page once; the
-// orphans scan also beside the page-by-candidate loop on a tenth of the pages, extrapolated.
-// Each measurement runs in a child process of its own, so that its peak memory is its own.
+// the orphans scan, each on one thread and on every core, beside a baseline that walks the site
+// and reads every page once; the orphans scan also beside the page-by-candidate loop on a tenth
+// of the pages, extrapolated. The runs on one thread and on every core must give the same
+// result, compared by a digest of it. Each measurement runs in a child process of its own, so
+// that its peak memory is its own.
 // Inputs: bench/sitetools-data installs the trees and generates the site.
 
 #include "Measures.h"
 #include "sitetools/LinkCheck.h"
 #include "sitetools/Orphans.h"
+#include "sitetools/SiteCheckReport.h"
 #include "sitetools/SiteWalk.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -89,24 +93,26 @@ int run(const QString& mode, const QString& root)
     const QString base = directoryWithSlash(root);
     QElapsedTimer timer;
     timer.start();
-    const bool links = mode == u"links" || mode == u"read-links";
+    const bool links = mode.contains(u"links");
     const SiteLists site = loadSite(base, links ? PageRule::AnyCase : PageRule::ExactCase);
     const double loadSeconds = double(timer.nsecsElapsed()) / 1e9;
     qsizetype examined = 0, broken = 0, orphans = 0, chars = 0;
     qsizetype pages = site.pages.size();
+    QByteArray result; // what the two kinds of run must agree on
     if (mode.startsWith(u"read")) {
         for (const QString& page : site.pages)
             chars += readPageText(base + page).size();
-    } else if (mode == u"links") {
-        const SiteIndex index(site.everyFile);
-        for (const QString& page : site.pages) {
-            const QString path = base + page;
-            const LinkCheck check = findBrokenLinks(readPageText(path), path.left(path.lastIndexOf(u'/') + 1), index);
-            examined += check.examined;
-            broken += check.broken.size();
-        }
-    } else if (mode == u"orphans") {
-        orphans = findOrphans(base, site.pages, site.everyFile).orphans.size();
+    } else if (links) {
+        LinkCheckOptions options;
+        options.workers = mode == u"links-serial" ? 1 : 0;
+        const LinkReport report = checkSiteLinks(base, site, options);
+        examined = report.links;
+        broken = report.broken();
+        result = linkReportText(report);
+    } else if (mode.startsWith(u"orphans")) {
+        const OrphanScan scan = findOrphans(base, site.pages, site.everyFile, {}, readPageText, mode == u"orphans-serial" ? 1 : 0);
+        orphans = scan.orphans.size();
+        result = scan.orphans.join(u'\n').toUtf8();
     } else if (mode == u"naive") {
         // A tenth of the pages, one candidate at a time.
         const QStringList tenth = site.pages.mid(0, std::max<qsizetype>(1, site.pages.size() / 10));
@@ -114,17 +120,21 @@ int run(const QString& mode, const QString& root)
         orphans = findOrphansOneByOne(base, tenth, site.everyFile).orphans.size();
     }
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
-    std::printf("  %-10s pages=%lld files=%lld load_s=%.2f total_s=%.2f pages_per_s=%.0f", qPrintable(mode),
+    std::printf("  %-14s pages=%lld files=%lld load_s=%.2f total_s=%.2f pages_per_s=%.0f", qPrintable(mode),
         (long long)pages, (long long)site.everyFile.size(), loadSeconds, seconds, double(pages) / seconds);
-    if (mode == u"links")
+    if (links && !mode.startsWith(u"read"))
         std::printf(" links=%lld broken=%lld links_per_s=%.0f", (long long)examined, (long long)broken,
             double(examined) / seconds);
-    if (mode == u"orphans" || mode == u"naive") std::printf(" orphans=%lld", (long long)orphans);
+    if (mode.startsWith(u"orphans") || mode == u"naive") std::printf(" orphans=%lld", (long long)orphans);
     if (mode == u"naive")
         std::printf(
             " extrapolated_s=%.1f", seconds * double(site.pages.size()) / double(std::max<qsizetype>(pages, 1)));
     if (mode.startsWith(u"read")) std::printf(" chars=%lld", (long long)chars);
-    std::printf(" peak_mb=%.0f\n", double(peakKilobytes()) / 1024.0);
+    // CPU time above the wall time is the work the other threads did meanwhile.
+    std::printf(" cpu_s=%.2f peak_mb=%.0f", cpuSeconds(), double(peakKilobytes()) / 1024.0);
+    if (!result.isEmpty() || !mode.startsWith(u"read"))
+        std::printf(" digest=%s", QCryptographicHash::hash(result, QCryptographicHash::Sha1).toHex().left(12).constData());
+    std::printf("\n");
     return 0;
 }
 
@@ -142,6 +152,7 @@ int main(int argc, char** argv)
         { "openjdk-17-doc", "/usr/share/doc/openjdk-17-jre-headless/api" },
         { "generated site", siteDirectory() },
     };
+    bool ok = true;
     for (const auto& [name, root] : trees) {
         if (!QFileInfo(root).isDir()) {
             std::printf(
@@ -150,12 +161,32 @@ int main(int argc, char** argv)
         }
         std::printf("%s: %s\n", qPrintable(name), qPrintable(root));
         std::fflush(stdout);
-        for (const char* mode : { "read-links", "links", "read-orph", "orphans", "naive" }) {
+        // The seconds and the digest of each run, by mode.
+        QHash<QString, std::pair<double, QByteArray>> runs;
+        for (const char* mode :
+            { "read-links", "links-serial", "links", "read-orph", "orphans-serial", "orphans", "naive" }) {
             QProcess child;
-            child.setProcessChannelMode(QProcess::ForwardedChannels);
+            child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
             child.start(QCoreApplication::applicationFilePath(), { "--run", QLatin1String(mode), root });
             child.waitForFinished(-1);
+            const QByteArray line = child.readAllStandardOutput();
+            std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+            std::fflush(stdout);
+            auto field = [&](const QByteArray& name) {
+                const qsizetype at = line.indexOf(" " + name + "=");
+                return at < 0 ? QByteArray() : line.mid(at + name.size() + 2).split(' ').value(0).trimmed();
+            };
+            runs[QLatin1String(mode)] = { field("total_s").toDouble(), field("digest") };
+        }
+        for (const auto& [kind, read] : { std::pair { "links", "read-links" }, std::pair { "orphans", "read-orph" } }) {
+            const auto& serial = runs[QLatin1String(kind) + "-serial"];
+            const auto& parallel = runs[QLatin1String(kind)];
+            const bool same = !parallel.second.isEmpty() && parallel.second == serial.second;
+            ok = ok && same;
+            std::printf("  %-14s serial_s=%.2f parallel_s=%.2f speedup=%.2f x_read=%.1f results %s\n", kind,
+                serial.first, parallel.first, serial.first / std::max(parallel.first, 1e-6),
+                parallel.first / std::max(runs[QLatin1String(read)].first, 1e-6), same ? "identical" : "DIFFER");
         }
     }
-    return 0;
+    return ok ? 0 : 1;
 }

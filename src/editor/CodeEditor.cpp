@@ -270,7 +270,12 @@ void CodeEditor::tidyPieces(int from, int to)
     while (block.isValid()) {
         const int length = block.length() - 1;
         if (length > kPieceMax) {
-            const int cut = block.position() + pieceEnd(block.text(), 0);
+            // The cut depends on the block's start only: copying all of a long pasted line for
+            // every piece split off it would take time in the square of its length.
+            QTextCursor head(document());
+            head.setPosition(block.position());
+            head.setPosition(block.position() + kPieceMax + 1, QTextCursor::KeepAnchor);
+            const int cut = block.position() + pieceEnd(head.selectedText(), 0);
             const int state = block.userState();
             QTextCursor c(document());
             c.setPosition(cut);

@@ -171,7 +171,7 @@ OrphanScan findOrphansOneByOne(const QString& base, const QStringList& pages, co
 }
 
 OrphanScan findOrphans(const QString& base, const QStringList& pages, const QStringList& everyFile,
-    const SiteProgress& progress, const PageReader& read)
+    const SiteProgress& progress, const PageReader& read, int workers)
 {
     OrphanScan scan;
     const qsizetype count = everyFile.size();
@@ -213,63 +213,81 @@ OrphanScan findOrphans(const QString& base, const QStringList& pages, const QStr
         directoryOfCandidate[c]
             = *directoryIds.insert(directory, directoryIds.value(directory, int(directoryIds.size())));
     }
-    // The part of a reference before the name depends only on the two directories: made once per
-    // directory pair, for the directory of the pages being searched.
-    std::vector<QString> prefixes(directoryIds.size());
-    std::vector<int> prefixMadeFor(directoryIds.size(), -1);
-    QString pageDirectory;
-    int pageDirectoryNumber = -1;
+    // Pages of one directory come together; each run of them is numbered.
+    std::vector<int> pageDirectoryNumber(pages.size());
+    for (qsizetype k = 0; k < pages.size(); ++k)
+        pageDirectoryNumber[k] = k == 0 ? 0
+            : pageDirectoryNumber[k - 1] + (directoryOf(pages[k]) != directoryOf(pages[k - 1]) ? 1 : 0);
 
-    for (qsizetype k = 0; k < pages.size(); ++k) {
-        if (progress && !progress(k, pages.size())) {
-            scan.stopped = true;
-            return scan;
-        }
-        const QString page = base + pages[k];
-        const QString text = read(page);
-        ++scan.pagesSearched;
-        if (directoryOf(page) != pageDirectory) {
-            pageDirectory = directoryOf(page);
-            ++pageDirectoryNumber;
-        }
-        auto prefixOf = [&](int c) -> const QString& {
-            const int d = directoryOfCandidate[c];
-            if (prefixMadeFor[d] != pageDirectoryNumber) {
-                const QString ref = reference(page, everyFile[c]);
-                prefixes[d] = ref.left(ref.size() - nameLength[c]);
-                prefixMadeFor[d] = pageDirectoryNumber;
-            }
-            return prefixes[d];
-        };
-        const QStringView view(text);
-        finder.find(text, [&](int id, qsizetype end) {
-            std::vector<int>& group = groups[id];
-            for (size_t i = 0; i < group.size();) {
-                const int c = group[i];
-                const QString& prefix = prefixOf(c);
-                const qsizetype start = end - nameLength[c] - prefix.size();
-                if (start >= 0 && view.mid(start, prefix.size()) == prefix) {
-                    referenced[c] = true;
-                    group[i] = group.back();
-                    group.pop_back();
+    // Pages are searched on several threads. Each keeps its own candidates, which shrink as it
+    // finds them; a file is referred to when any thread found it, whatever the order of pages.
+    struct Searcher {
+        std::vector<std::vector<int>> groups;
+        std::vector<int> withoutDot;
+        std::vector<char> referenced;
+        // The part of a reference before the name depends only on the two directories: made
+        // once per directory pair, for the directory of the pages being searched.
+        std::vector<QString> prefixes;
+        std::vector<int> prefixMadeFor;
+    };
+    if (workers <= 0) workers = pageWorkers(pages.size());
+    std::vector<Searcher> searchers(workers,
+        Searcher { groups, withoutDot, std::vector<char>(referenced.begin(), referenced.end()),
+            std::vector<QString>(directoryIds.size()), std::vector<int>(directoryIds.size(), -1) });
+
+    const qsizetype searched = forEachPage(
+        pages.size(), workers,
+        [&](qsizetype k, int worker) {
+            Searcher& s = searchers[worker];
+            const QString page = base + pages[k];
+            const QString text = read(page);
+            auto prefixOf = [&](int c) -> const QString& {
+                const int d = directoryOfCandidate[c];
+                if (s.prefixMadeFor[d] != pageDirectoryNumber[k]) {
+                    const QString ref = reference(page, everyFile[c]);
+                    s.prefixes[d] = ref.left(ref.size() - nameLength[c]);
+                    s.prefixMadeFor[d] = pageDirectoryNumber[k];
+                }
+                return s.prefixes[d];
+            };
+            const QStringView view(text);
+            finder.find(text, [&](int id, qsizetype end) {
+                std::vector<int>& group = s.groups[id];
+                for (size_t i = 0; i < group.size();) {
+                    const int c = group[i];
+                    const QString& prefix = prefixOf(c);
+                    const qsizetype start = end - nameLength[c] - prefix.size();
+                    if (start >= 0 && view.mid(start, prefix.size()) == prefix) {
+                        s.referenced[c] = 1;
+                        group[i] = group.back();
+                        group.pop_back();
+                    } else {
+                        ++i;
+                    }
+                }
+            });
+            for (size_t i = 0; i < s.withoutDot.size();) {
+                const int c = s.withoutDot[i];
+                if (text.contains(prefixOf(c) + everyFile[c].right(nameLength[c]))) {
+                    s.referenced[c] = 1;
+                    s.withoutDot[i] = s.withoutDot.back();
+                    s.withoutDot.pop_back();
                 } else {
                     ++i;
                 }
             }
-        });
-        for (size_t i = 0; i < withoutDot.size();) {
-            const int c = withoutDot[i];
-            if (text.contains(prefixOf(c) + everyFile[c].right(nameLength[c]))) {
-                referenced[c] = true;
-                withoutDot[i] = withoutDot.back();
-                withoutDot.pop_back();
-            } else {
-                ++i;
-            }
-        }
+        },
+        progress);
+    scan.pagesSearched = searched;
+    if (searched < pages.size()) {
+        scan.stopped = true;
+        return scan;
     }
-    for (qsizetype c = 0; c < count; ++c)
-        if (!referenced[c]) scan.orphans << everyFile[c];
+    for (qsizetype c = 0; c < count; ++c) {
+        const bool found = std::any_of(
+            searchers.begin(), searchers.end(), [c](const Searcher& s) { return s.referenced[c] != 0; });
+        if (!found) scan.orphans << everyFile[c];
+    }
     return scan;
 }
 

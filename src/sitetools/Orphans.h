@@ -23,9 +23,10 @@ using PageReader = std::function<QString(const QString& path)>;
 
 // Searches every page (base + entry) for references to every file. progress is called before
 // each page; false stops the scan. The pages of one directory share their reference strings,
-// and all of a page's references are found in one pass over its text.
+// and all of a page's references are found in one pass over its text. Pages are read and
+// searched on `workers` threads (0: pageWorkers), so read must be safe to call on several.
 OrphanScan findOrphans(const QString& base, const QStringList& pages, const QStringList& everyFile,
-    const SiteProgress& progress = {}, const PageReader& read = readPageText);
+    const SiteProgress& progress = {}, const PageReader& read = readPageText, int workers = 0);
 
 // The same result, page by page and candidate by candidate with findRubbish.
 OrphanScan findOrphansOneByOne(const QString& base, const QStringList& pages, const QStringList& everyFile,

@@ -1,6 +1,5 @@
 #include "sitetools/SiteCheckReport.h"
 
-#include "platform/FileError.h"
 #include "sitetools/AnchorCheck.h"
 #include "sitetools/Orphans.h"
 
@@ -9,11 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
-#include <QThread>
 #include <algorithm>
-#include <atomic>
-#include <optional>
-#include <thread>
 
 namespace {
 
@@ -45,12 +40,10 @@ namespace {
 
 // What one page gives the link report; pages are checked on several threads, each on its own.
 struct PageCheck {
-    bool done = false;
     LinkCheck files;
     QList<FragmentLink> fragments;
     QSet<QString> names;
     QList<FoundLink> web;
-    std::optional<FileError> error;
 };
 
 } // namespace
@@ -65,49 +58,26 @@ LinkReport checkSiteLinks(
     const SiteIndex index(site.everyFile);
     const qsizetype count = site.pages.size();
     std::vector<PageCheck> checks(count);
-    std::atomic<qsizetype> next { 0 };
-    std::atomic<bool> stop { false };
-    auto work = [&](bool reporting) {
-        for (qsizetype k = next++; k < count && !stop; k = next++) {
-            if (reporting && progress && !progress(k, count)) {
-                stop = true;
-                break;
-            }
+    const qsizetype done = forEachPage(
+        count, options.workers > 0 ? options.workers : pageWorkers(count),
+        [&](qsizetype k, int) {
             PageCheck& check = checks[k];
             const QString path = base + site.pages[k];
-            try {
-                // As "Check Site" does, a page gone since the walk is skipped.
-                if (QFileInfo(path).isFile()) {
-                    const QString text = readPageText(path);
-                    check.files = findBrokenLinks(text, directoryOf(path), index);
-                    if (options.anchors) {
-                        check.fragments = fragmentLinks(text, directoryOf(path));
-                        check.names = anchorNames(text);
-                    }
-                    if (options.web) check.web = webLinks(text);
-                }
-            } catch (const FileError& error) {
-                check.error = error;
+            // As "Check Site" does, a page gone since the walk is skipped.
+            if (!QFileInfo(path).isFile()) return;
+            const QString text = readPageText(path);
+            check.files = findBrokenLinks(text, directoryOf(path), index);
+            if (options.anchors) {
+                check.fragments = fragmentLinks(text, directoryOf(path));
+                check.names = anchorNames(text);
             }
-            check.done = true;
-        }
-    };
-    {
-        std::vector<std::thread> helpers;
-        const int threads = std::clamp(QThread::idealThreadCount(), 1, 8);
-        for (int t = 1; t < threads && count > 16; ++t)
-            helpers.emplace_back(work, false);
-        work(true);
-        for (std::thread& helper : helpers)
-            helper.join();
-    }
-    // Pages are taken in their order: the first one not done ends the report, as if checked one by one.
+            if (options.web) check.web = webLinks(text);
+        },
+        progress);
+    // A stop ends the report at the first page not done, as if the pages were checked one by one.
     AnchorIndex anchors;
-    qsizetype done = 0;
-    for (; done < count && checks[done].done; ++done) {
-        if (checks[done].error) throw *checks[done].error;
-        anchors.add(base + site.pages[done], checks[done].names);
-    }
+    for (qsizetype k = 0; k < done; ++k)
+        anchors.add(base + site.pages[k], checks[k].names);
     report.stopped = done < count;
     for (qsizetype k = 0; k < done; ++k) {
         const PageCheck& check = checks[k];

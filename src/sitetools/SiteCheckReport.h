@@ -42,6 +42,7 @@ struct LinkReport {
 struct LinkCheckOptions {
     bool anchors = false;
     bool web = false;
+    int workers = 0; // threads the pages are checked on; 0: pageWorkers
 };
 
 // Checks every page of the site (loaded by the finder's rule) as "Check Site" does, without its

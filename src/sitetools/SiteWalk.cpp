@@ -5,7 +5,12 @@
 
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QThread>
 #include <algorithm>
+#include <atomic>
+#include <exception>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -136,4 +141,48 @@ QString readPageText(const QString& path)
 {
     TextFormat format;
     return decodeToText(readBytes(path), &format);
+}
+
+int pageWorkers(qsizetype pages)
+{
+    // A thread costs more than reading a few small pages.
+    return pages > 16 ? std::clamp(QThread::idealThreadCount(), 1, 8) : 1;
+}
+
+qsizetype forEachPage(qsizetype count, int workers, const PageWork& work, const SiteProgress& progress)
+{
+    std::vector<char> done(count, 0);
+    std::vector<std::exception_ptr> errors(count);
+    std::atomic<qsizetype> next { 0 };
+    std::atomic<bool> stop { false };
+    auto run = [&](int worker) {
+        while (!stop) {
+            const qsizetype k = next++;
+            if (k >= count) break;
+            if (worker == 0 && progress && !progress(k, count)) {
+                stop = true;
+                break;
+            }
+            try {
+                work(k, worker);
+            } catch (...) {
+                errors[k] = std::current_exception();
+                // One by one the scan ends at the first failing page: later pages are not needed.
+                stop = true;
+            }
+            done[k] = 1;
+        }
+    };
+    {
+        std::vector<std::thread> helpers;
+        for (int w = 1; w < workers; ++w)
+            helpers.emplace_back(run, w);
+        run(0);
+        for (std::thread& helper : helpers)
+            helper.join();
+    }
+    qsizetype finished = 0;
+    for (; finished < count && done[finished]; ++finished)
+        if (errors[finished]) std::rethrow_exception(errors[finished]);
+    return finished;
 }

@@ -52,3 +52,16 @@ qsizetype sortedPosition(const QStringList& list, const QString& text);
 
 // A page's text as the code pane would hold it; file errors throw FileError.
 QString readPageText(const QString& path);
+
+// How many threads a scan of that many pages uses: the machine's cores, one for a few pages.
+int pageWorkers(qsizetype pages);
+
+// Runs work(page, worker) for every page from 0 to count - 1 on `workers` threads, the calling
+// one among them. Each worker (numbered from 0) runs one page at a time, so what a caller keeps
+// per worker needs no lock. Only the calling thread calls progress, before each page it takes;
+// false stops every thread before its next page, and a page once taken is always finished.
+// Returns how many pages from the first were done, which is count unless stopped: the prefix a
+// one-by-one scan would have done. An exception from one of those pages is rethrown, the first
+// in page order, as one by one it would have ended the scan there.
+using PageWork = std::function<void(qsizetype page, int worker)>;
+qsizetype forEachPage(qsizetype count, int workers, const PageWork& work, const SiteProgress& progress = {});

@@ -1,6 +1,7 @@
 #include "sitetools/AltText.h"
 #include "sitetools/LinkCheck.h"
 #include "sitetools/Orphans.h"
+#include "sitetools/SiteCheckReport.h"
 #include "sitetools/SiteWalk.h"
 
 #include "platform/FileError.h"
@@ -10,7 +11,10 @@
 #include "SiteCases.h"
 
 #include <QRandomGenerator>
+#include <atomic>
 #include <gmock/gmock.h>
+#include <stdexcept>
+#include <thread>
 
 using ::testing::ElementsAre;
 using ::testing::UnorderedElementsAre;
@@ -31,6 +35,54 @@ QStringList sorted(QStringList list)
 } // namespace
 
 // ---- Site walk
+
+TEST(SiteWalk, PagesOnSeveralThreadsEndAsOneByOne)
+{
+    const qsizetype count = 2000;
+    const int workers = 4;
+    std::vector<std::atomic<int>> runs(count);
+    std::atomic<int> busy[workers] = {};
+    std::atomic<bool> overlapped { false };
+    const PageWork work = [&](qsizetype k, int worker) {
+        if (busy[worker]++ != 0) overlapped = true;
+        ++runs[k];
+        --busy[worker];
+    };
+    EXPECT_EQ(forEachPage(count, workers, work), count);
+    EXPECT_FALSE(overlapped);
+    EXPECT_TRUE(std::all_of(runs.begin(), runs.end(), [](const std::atomic<int>& r) { return r == 1; }));
+
+    // A stop at page 700: the other threads hold their pages until the calling one, which alone
+    // asks, has reached it; every page before it is done, that one is not.
+    for (auto& r : runs)
+        r = 0;
+    std::atomic<bool> stopped { false };
+    const qsizetype done = forEachPage(
+        count, workers,
+        [&](qsizetype k, int worker) {
+            while (worker != 0 && !stopped)
+                std::this_thread::yield();
+            ++runs[k];
+        },
+        [&](qsizetype k, qsizetype total) {
+            EXPECT_EQ(total, count);
+            stopped = k >= 700;
+            return !stopped;
+        });
+    EXPECT_EQ(done, 700);
+    EXPECT_EQ(runs[700], 0);
+    EXPECT_TRUE(std::all_of(runs.begin(), runs.begin() + 700, [](const std::atomic<int>& r) { return r == 1; }));
+
+    // Of two failing pages the first in page order is the one reported, whichever failed first.
+    try {
+        forEachPage(count, workers, [](qsizetype k, int) {
+            if (k == 1500 || k == 900) throw std::runtime_error(std::to_string(k));
+        });
+        ADD_FAILURE() << "no exception";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), "900");
+    }
+}
 
 TEST(SiteWalk, BreadthFirstWithoutHiddenDirectories)
 {
@@ -292,6 +344,48 @@ TEST(Orphans, FastScanAgreesWithOneByOneOnRandomSites)
         EXPECT_EQ(findOrphans(site.base, lists.pages, lists.everyFile).orphans,
             findOrphansOneByOne(site.base, lists.pages, lists.everyFile).orphans)
             << "round " << round;
+    }
+}
+
+TEST(Orphans, ScansOfManyPagesOnSeveralThreadsGiveTheOneByOneResults)
+{
+    // Enough pages in several directories for the scans to share them out between threads.
+    QRandomGenerator random(30);
+    SiteBuilder site;
+    QStringList files;
+    for (const QString& d : { "", "a/", "b/", "a/c/" })
+        for (int i = 0; i < 40; ++i)
+            files << d + QStringLiteral("p%1.htm").arg(i) << d + QStringLiteral("i%1.gif").arg(i);
+    for (const QString& name : files) {
+        QByteArray text = "<html>";
+        for (int i = 0; i < 4; ++i) {
+            const QString target = files[random.bounded(int(files.size()))];
+            const bool up = random.bounded(2);
+            text += "<a href=\"" + QByteArray(up ? "../" : "") + target.section('/', -1).toUtf8() + "\">\r\n";
+        }
+        site.write(name, text);
+    }
+    const SiteLists exact = loadSite(site.base, PageRule::ExactCase);
+    EXPECT_EQ(findOrphans(site.base, exact.pages, exact.everyFile).orphans,
+        findOrphansOneByOne(site.base, exact.pages, exact.everyFile).orphans);
+
+    const SiteLists any = loadSite(site.base, PageRule::AnyCase);
+    const LinkReport report = checkSiteLinks(site.base, any, {});
+    const SiteIndex index(any.everyFile);
+    qsizetype links = 0;
+    QList<ReportedLink> listed;
+    for (qsizetype k = 0; k < any.pages.size(); ++k) {
+        const QString path = site.base + any.pages[k];
+        const LinkCheck check = findBrokenLinks(readPageText(path), path.left(path.lastIndexOf('/') + 1), index);
+        links += check.examined;
+        for (const FoundLink& link : check.broken)
+            listed.append({ k, link });
+    }
+    EXPECT_EQ(report.links, links);
+    ASSERT_EQ(report.listed.size(), listed.size());
+    for (qsizetype i = 0; i < listed.size(); ++i) {
+        EXPECT_EQ(report.listed[i].page, listed[i].page);
+        EXPECT_EQ(report.listed[i].link, listed[i].link);
     }
 }
 

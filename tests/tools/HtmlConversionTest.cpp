@@ -1,5 +1,6 @@
 #include "tools/HtmlConversion.h"
 
+#include <QRandomGenerator>
 #include <gtest/gtest.h>
 
 #include "QStringPrinter.h"
@@ -80,6 +81,71 @@ TEST(ConvertHtmlToText, Entities)
     };
     for (const Case& c : cases)
         EXPECT_EQ(decodeEntities(QString::fromUtf8(c.input)), QString::fromUtf8(c.expected)) << c.name;
+}
+
+// The conversion as first written, one deletion or replacement at a time with every search from
+// the start or from the last change: slow, but plainly the rule. The fast one must agree with it.
+QString referenceConversion(const QString& text)
+{
+    QString out = text;
+    for (qsizetype from = 0;;) {
+        const qsizetype start = out.indexOf(QLatin1String("<script"), from, Qt::CaseInsensitive);
+        if (start < 0) break;
+        const qsizetype end = out.indexOf(QLatin1String("</script>"), start, Qt::CaseInsensitive);
+        out.remove(start, end < 0 ? out.size() - start : end + 9 - start);
+        from = start;
+    }
+    for (;;) {
+        const qsizetype open = out.indexOf(u'<');
+        if (open < 0) break;
+        const qsizetype stray = out.indexOf(u'>');
+        if (stray >= 0 && stray < open) {
+            out.remove(stray, 1);
+            continue;
+        }
+        const qsizetype close = out.indexOf(u'>', open);
+        if (close < 0) break;
+        out.remove(open, close - open + 1);
+    }
+    const std::pair<const char*, const char*> entities[]
+        = { { "&nbsp;", " " }, { "&quot;", "\"" }, { "&lt;", "<" }, { "&gt;", ">" }, { "&copy;", "" } };
+    for (const auto& [entity, replacement] : entities) {
+        const QString e = QLatin1String(entity);
+        for (qsizetype from = 0; out.contains(e);) {
+            const qsizetype at = out.indexOf(e, from, Qt::CaseInsensitive);
+            if (at < 0) break;
+            out.replace(at, e.size(), QLatin1String(replacement));
+            from = at;
+        }
+    }
+    return out;
+}
+
+// Texts strung together from pieces that meet the rule's corners: tags cut short, stray brackets,
+// entities in both cases and halves of entities that a removal joins.
+QString randomShape(QRandomGenerator& random, int pieces)
+{
+    static const char* const kPieces[] = { "<script", "<SCRIPT src=a.js>", "</script>", "</SCRIPT>", "<scr", "ipt>",
+        "<", ">", "<b>", "</b>", "x", " ", "\r\n", "&", "&nbsp;", "&NBSP;", "&Nbsp;", "&quot;", "&QUOT;", "&lt;",
+        "&LT;", "&gt;", "&copy;", "&COPY;", "&c", "&co", "opy;", "py;", "&amp;", "&lt", "nbsp;", "\xc5\xbf" };
+    QString text;
+    for (int i = 0; i < pieces; ++i)
+        text += QString::fromUtf8(kPieces[random.bounded(int(std::size(kPieces)))]);
+    return text;
+}
+
+TEST(ConvertHtmlToText, AgreesWithTheRuleOnEveryShape)
+{
+    QRandomGenerator random(30);
+    for (int round = 0; round < 20000; ++round) {
+        const QString text = randomShape(random, 1 + round % 24);
+        ASSERT_EQ(convertHtmlToText(text), referenceConversion(text)) << text.toStdString();
+    }
+    // Long texts too, where a search that restarts would also go wrong in a different way.
+    for (int round = 0; round < 4; ++round) {
+        const QString text = randomShape(random, 3000);
+        ASSERT_EQ(convertHtmlToText(text), referenceConversion(text));
+    }
 }
 
 TEST(ConvertHtmlToText, AllPhases)
