@@ -13,6 +13,7 @@
 #include "main/EditingAids.h"
 #include "main/LineSort.h"
 #include "navigator/LinkTexts.h"
+#include "QuietPrompter.h"
 #include "platform/Prompter.h"
 #include "shared/PageTitle.h"
 #include "sitetools/AltText.h"
@@ -38,17 +39,6 @@ constexpr double kNoise = 0.02;
 // The one command to run (bench_conversions NAME), for a profiler; every command when empty.
 QString only;
 bool chosen(const char* name) { return only.isEmpty() || only == QLatin1String(name); }
-
-// Answers every question with No and every dialog with Cancel, as a user going on would.
-class QuietPrompter : public Prompter {
-public:
-    Button message(const QString&, Icon, Buttons, const QString&) override { return No; }
-    std::optional<QString> openFile(const FileDialog&) override { return {}; }
-    std::optional<QString> saveFile(const FileDialog&) override { return {}; }
-    std::optional<QString> chooseDirectory(const QString&, const QString&) override { return {}; }
-    std::optional<QColor> chooseColor(const QColor&) override { return {}; }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override { return {}; }
-};
 
 // The CPU time a run takes: the commands run on one thread, and on a machine shared with other
 // work the wall clock would measure the others too.

@@ -5,6 +5,7 @@
 // missing tree is skipped.
 
 #include "platform/BrowserView.h"
+#include "QuietPrompter.h"
 #include "platform/Prompter.h"
 #include "shared/CommandRegistry.h"
 #include "shared/FeatureContext.h"
@@ -17,23 +18,6 @@
 #include <cstdio>
 
 namespace {
-
-// Answers every question at once: the site root for the directory, Ok, No to saving.
-class QuietPrompter : public Prompter {
-public:
-    QString root;
-    int finished = 0;
-    Button messageFor(QWidget*, const QString& text, Icon, Buttons buttons, const QString&) override
-    {
-        if (text == u"Finished Checking.") ++finished;
-        return buttons & No ? No : Ok;
-    }
-    std::optional<QString> openFileFor(QWidget*, const FileDialog&) override { return std::nullopt; }
-    std::optional<QString> saveFileFor(QWidget*, const FileDialog&) override { return std::nullopt; }
-    std::optional<QString> chooseDirectoryFor(QWidget*, const QString&, const QString&) override { return root; }
-    std::optional<QColor> chooseColorFor(QWidget*, const QColor&) override { return std::nullopt; }
-    std::optional<QString> inputTextFor(QWidget*, const QString&, const QString&, const QString&) override { return std::nullopt; }
-};
 
 class NoBrowser : public BrowserView {
 public:
@@ -75,7 +59,7 @@ int main(int argc, char** argv)
         QElapsedTimer timer;
         timer.start();
         int stops = 0;
-        while (prompter.finished == 0) {
+        while (!prompter.messages.contains(QStringLiteral("Finished Checking."))) {
             window->checkSite();
             ++stops;
         }
