@@ -93,14 +93,14 @@ void DocumentSession::forgetRecent(const QString& name)
 
 // ---- opening ----------------------------------------------------------------------------------
 
-void DocumentSession::openCommand()
+std::optional<QString> DocumentSession::askFileToOpen()
 {
     emit openDialogShowing();
     const Prompter::FileDialog dialog { QStringLiteral("Open File"), kOpenFilter, QStringLiteral("htm"),
         QDir::currentPath(), m_openInitialName, false, true };
     const auto name = m_prompter.openFile(dialog);
     emit fileDialogClosed();
-    if (name) load(*name);
+    return name;
 }
 
 bool DocumentSession::load(const QString& name)

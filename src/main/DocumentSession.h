@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class CodeEditor;
 class Prompter;
@@ -33,8 +34,9 @@ public:
     // Writes the recent-files list and the last file, at exit.
     void writeSettings();
 
-    // The Open dialog; nothing happens when it is cancelled.
-    void openCommand();
+    // The Open dialog: the file chosen, or nothing when it was cancelled. The window opens it the
+    // one way every file is opened (images go to the preview).
+    std::optional<QString> askFileToOpen();
     // Loads a file as the document, after the save-changes question; false when the user
     // cancelled that question. Every way of opening a file ends here.
     bool load(const QString& name);

@@ -668,7 +668,10 @@ void MainWindow::showDocumentInNavigator()
 
 void MainWindow::setCaptionSuffix(const QString& suffix) { setWindowTitle(kBaseCaption + suffix); }
 
-void MainWindow::openCommand() { m_session->openCommand(); }
+void MainWindow::openCommand()
+{
+    if (const auto name = m_session->askFileToOpen()) openTheFile(*name);
+}
 
 void MainWindow::openTheFile(const QString& name)
 {
@@ -686,6 +689,8 @@ void MainWindow::openTheFile(const QString& name)
         setHtmlTabActive(false);
     }
     m_navigator->setHtmlTabActive(false);
+    // Tool bar 2 belongs to the "HTML" tab only.
+    m_toolBar2->setVisible(false);
     m_preview->showImage(name);
 }
 

@@ -323,6 +323,12 @@ void LinkRotWindow::getDirectory()
         tell(QStringLiteral("Please select a VALID directory."));
         return;
     }
+    // The pane's page belongs to the site being left: its edits are saved or dropped first.
+    if (!saveNow()) return;
+    m_pane->editor()->clear();
+    m_pane->editor()->setModified(false);
+    m_currentRow = -1;
+    updateSaveColour();
     m_chooserStart = *chosen;
     m_baseDirEdit->setText(siteBaseDirectory(*chosen));
     setCurrentFile(QString());
@@ -535,6 +541,8 @@ bool LinkRotWindow::getNextFile()
             loadIntoPane(m_base + m_site.pages[0], 0);
             findBrokenOnPage();
         }
+        m_linkProgress->setValue(0);
+        m_pageProgress->setValue(0);
         return false;
     }
     if (!saveNow()) return false;

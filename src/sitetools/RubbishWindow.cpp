@@ -264,10 +264,16 @@ void RubbishWindow::scan()
         setOrphansLabel(QStringLiteral("Orphans found."), true);
 }
 
+CodeEditor* RubbishWindow::codePane() const { return m_pane->editor(); }
+
 void RubbishWindow::cancelScan()
 {
     m_gauge->hide();
     m_orphansList->clear();
+    // The name box showed the page being searched, the pane an earlier one: neither is left.
+    m_currentFileEdit->clear();
+    m_pane->editor()->clear();
+    m_pane->editor()->setModified(false);
     m_pane->show();
     m_points.stop();
     m_idle = true;

@@ -44,6 +44,7 @@ public:
     CheckPoints& checkPoints() { return m_points; }
     RubbishOperationsWindow* operationsWindow() const { return m_operations; }
     bool isIdle() const { return m_idle; }
+    CodeEditor* codePane() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

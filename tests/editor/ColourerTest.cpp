@@ -86,6 +86,21 @@ TEST_F(Colourer, ColoursParagraphsFromTheirStoredStates)
             "</SCRIPT>[#0000ff:<][-/alt:% y %][#0000ff:>]" }));
 }
 
+// BR has no closing form: a closing BR outside a script is red, its "/" too, loaded or typed.
+TEST_F(Colourer, AClosingBrIsRedWhole)
+{
+    load("</BR>\r\n<SCRIPT>\r\n</SCRIPT>\r\n</br> x");
+    colourer.finishColouring();
+    EXPECT_EQ(renderDocument(editor),
+        QStringList({ "[#0000ff:<][#ff0000:/BR][#0000ff:>]", "<SCRIPT>", "</SCRIPT>",
+            "[#0000ff:<][#ff0000:/br][#0000ff:>] x" }));
+    editor.setSelStart(editor.charCount());
+    editor.setFocus();
+    QTest::keyClicks(&editor, "</BR>");
+    colourer.finishColouring();
+    EXPECT_EQ(line(3), "[#0000ff:<][#ff0000:/br][#0000ff:>] x[#0000ff:<][#ff0000:/BR][#0000ff:>]");
+}
+
 TEST_F(Colourer, AlternateFontIsSansSerifAtTheEditorFontSize)
 {
     QFont font(QStringLiteral("Monospace"));

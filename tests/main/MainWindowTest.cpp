@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -273,6 +274,20 @@ TEST_F(MainWindowTest, ImagesOpenInThePreviewAndLeaveTheDocument)
     EXPECT_EQ(browser->navigations.value(0), image);
     EXPECT_EQ(editor().text(), "text");
     EXPECT_TRUE(editor().isModified());
+    EXPECT_FALSE(window->findChild<QToolBar*>("toolBar2")->isVisible());
+    window->setHtmlTabActive(true);
+    EXPECT_TRUE(window->findChild<QToolBar*>("toolBar2")->isVisible());
+
+    // File > Open takes the same way: the image is shown, never loaded as text.
+    const QString gif = makeFile("anim.gif", QByteArray("GIF89a\0\0", 8));
+    const QString caption = window->windowTitle();
+    prompter.expectOpenFile("Open File", gif);
+    trigger("a_open");
+    EXPECT_FALSE(window->isHtmlTabActive());
+    EXPECT_EQ(browser->navigations.last(), gif);
+    EXPECT_EQ(editor().text(), "text");
+    EXPECT_EQ(window->windowTitle(), caption);
+    EXPECT_FALSE(window->recentFiles().contains(gif));
     window->setHtmlTabActive(true);
     discard();
 }

@@ -144,6 +144,23 @@ TEST_F(LinkRotTest, CheckSiteStopsAtBrokenLinksAndContinuesToTheEnd)
     EXPECT_EQ(window->currentFile(), base + "about.htm");
     EXPECT_EQ(pane(), "<p>About us</p>\r\n");
     EXPECT_EQ(status->text(), "No broken links found on page");
+    EXPECT_EQ(child<QProgressBar>(window, "pageProgress")->value(), 0);
+    EXPECT_EQ(child<QProgressBar>(window, "linkProgress")->value(), 0);
+
+    // Another site while the pane holds edits: they are saved or dropped first, and the pane
+    // then holds no page of the old site.
+    window->codePane()->setSelText("edited ");
+    prompter.expectDirectory("Select a Directory", top + "site");
+    prompter.expectMessage("File  has changed. Save now?", Icon::Confirmation, YNC, Prompter::Cancel);
+    window->getDirectory();
+    EXPECT_EQ(window->currentFile(), base + "about.htm");
+    EXPECT_TRUE(pane().startsWith("edited "));
+    prompter.expectDirectory("Select a Directory", top + "site");
+    prompter.expectMessage("File  has changed. Save now?", Icon::Confirmation, YNC, Prompter::No);
+    window->getDirectory();
+    EXPECT_EQ(read(base + "about.htm"), "<p>About us</p>\r\n");
+    EXPECT_EQ(window->currentFile(), "");
+    EXPECT_EQ(pane(), "");
 }
 
 TEST_F(LinkRotTest, LeavingAChangedPageAsksToSave)

@@ -154,9 +154,13 @@ TEST_F(RubbishTest, CancelDuringThePagesStopsWithAMessage)
         window->cancelWindow()->cancelButton()->click();
         prompter.expectMessage("Action stopped by user.", Icon::None, Prompter::Ok, Prompter::Ok);
     });
+    window->codePane()->setText("<img src=\"another site's picture\">");
     window->start();
     EXPECT_TRUE(pressed);
     EXPECT_EQ(orphans->count(), 0);
+    // The name box names no page the pane does not hold.
+    EXPECT_EQ(current->text(), "");
+    EXPECT_EQ(window->codePane()->text(), "");
     EXPECT_TRUE(child<QPushButton>(window, "startButton")->isEnabled());
     EXPECT_TRUE(window->isIdle());
     window->close();
