@@ -12,20 +12,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <memory>
 #include <QScreen>
 #include <QTimer>
+#include <memory>
 
-int main(int argc, char** argv)
+namespace {
+struct CommandLine {
+    QStringList files; // absolute
+};
+
+// The options and the file to open; --help, --version and a wrong option end the program here.
+CommandLine parseCommandLine(QCoreApplication& app)
 {
-    // A file-size limit fails the write, which says so, instead of ending the program unsaved.
-    FileSystem::ignoreFileSizeSignal();
-    // The embedded browser shares OpenGL contexts with the widgets.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pelorin95"));
-    QApplication::setApplicationVersion(QStringLiteral(PELORIN_VERSION));
-
+    QCoreApplication::setApplicationName(QStringLiteral("Pelorin95"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PELORIN_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("An editor for hand-written web pages."));
     parser.addHelpOption();
@@ -38,9 +38,34 @@ int main(int argc, char** argv)
     if (parser.isSet(settingsDir)) AppDirs::setSettingsDir(parser.value(settingsDir));
     // Relative names are the user's, from where the program was started: resolved now, before
     // anything changes the current directory.
-    QStringList files;
+    CommandLine line;
     for (const QString& file : parser.positionalArguments())
-        files << QFileInfo(file).absoluteFilePath();
+        line.files << QFileInfo(file).absoluteFilePath();
+    return line;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // A file-size limit fails the write, which says so, instead of ending the program unsaved.
+    FileSystem::ignoreFileSizeSignal();
+    // --help and --version answer where there is no display (a server, a build chroot): they
+    // are answered before anything of the desktop starts.
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--") break;
+        if (argument == "--help" || argument == "-h" || argument == "-?" || argument == "--version"
+            || argument == "-v") {
+            QCoreApplication plain(argc, argv);
+            parseCommandLine(plain); // prints and ends the program
+            return 0;
+        }
+    }
+    // The embedded browser shares OpenGL contexts with the widgets.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    const CommandLine commandLine = parseCommandLine(app);
+    const QStringList& files = commandLine.files;
 
     HintRouter hints;
     QtPrompter prompter;

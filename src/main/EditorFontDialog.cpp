@@ -1,4 +1,5 @@
 #include "main/EditorFontDialog.h"
+#include "shared/FontNames.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -9,7 +10,7 @@
 
 QStringList EditorFontDialog::faceEntries()
 {
-    QStringList faces = QFontDatabase::families();
+    QStringList faces = plainFontFamilies(QFontDatabase::families());
     faces << QStringLiteral("Default");
     faces.removeDuplicates();
     std::sort(faces.begin(), faces.end(),

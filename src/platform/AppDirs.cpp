@@ -49,9 +49,10 @@ QString settingsDir()
     QString dir = overrideDir();
     if (dir.isEmpty()) dir = qEnvironmentVariable("PELORIN95_SETTINGS_DIR");
     if (dir.isEmpty()) {
-        const QFileInfo exe(executableDir());
-        if (exe.isDir() && exe.isWritable())
-            dir = exe.absoluteFilePath();
+        // Beside the executable only for a portable install that asks for it: a program run as
+        // root from /usr/bin must not leave its files there.
+        if (QFileInfo(executableDir() + QLatin1String("/portable")).isFile())
+            dir = executableDir();
         else
             dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1String("/pelorin95");
     }

@@ -14,7 +14,8 @@ QStringList takeSettingsOverride(const QStringList& arguments);
 void setSettingsDir(const QString& dir);
 
 // The settings directory with a trailing '/': the --settings-dir override, else
-// PELORIN95_SETTINGS_DIR, else beside the executable when writable, else ~/.config/pelorin95.
+// PELORIN95_SETTINGS_DIR, else beside the executable for a portable install (a file named
+// "portable" there), else the user's configuration directory (~/.config/pelorin95).
 // The directory is created when missing.
 QString settingsDir();
 QString settingsFile(const QString& name);

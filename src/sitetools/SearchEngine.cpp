@@ -160,6 +160,8 @@ QString oneLineEntry(const QString& raw, const QString& none)
     return entry.isEmpty() ? none : entry;
 }
 
+constexpr int kMostProjectFiles = 1000000;
+
 FileError notAProject(const QString& fileName, const QString& firstLine)
 {
     return FileError(
@@ -234,8 +236,12 @@ Project parseProject(const QString& text, const QString& fileName)
     const QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
     bool ok = false;
     const int count = lines.first().trimmed().toInt(&ok, 10);
-    // A count the file cannot hold is no project file either: it would only make empty entries.
-    if (!ok || count < 0 || count > lines.size() - 1) throw notAProject(fileName, lines.first());
+    if (!ok || count < 0) throw notAProject(fileName, lines.first());
+    // Lines missing at the end are empty entries; a count far beyond any site is no project.
+    if (count > kMostProjectFiles)
+        throw FileError(QStringLiteral("\"%1\" is not a project file: its first line \"%2\" counts more files than "
+                                       "a project can hold.")
+                            .arg(QDir::toNativeSeparators(fileName), lines.first()));
     const auto line = [&](qsizetype index) { return index < lines.size() ? lines[index] : QString(); };
     Project project;
     for (int i = 0; i < count; ++i) {
@@ -259,6 +265,8 @@ QString scriptString(const QString& text)
     QString result = removeInnerReturns(text);
     result.replace(u'\\', QLatin1String("\\\\"));
     result.replace(u'"', QLatin1String("\\\""));
+    // "</script>" in a title would end the page's script: "<\/" is the same string to JavaScript.
+    result.replace(QLatin1String("</"), QLatin1String("<\\/"));
     return result;
 }
 

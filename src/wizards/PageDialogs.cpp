@@ -3,6 +3,7 @@
 #include "editor/TagInsertion.h"
 #include "platform/CommandBoundary.h"
 #include "shared/WizardState.h"
+#include "shared/FontNames.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -371,7 +372,7 @@ FontDialog::FontDialog(const FeatureContext& context)
 {
     // The installed fonts are listed once, when the dialog opens.
     m_fontCombo->addItem(QStringLiteral("Default Font"));
-    m_fontCombo->addItems(QFontDatabase::families());
+    m_fontCombo->addItems(plainFontFamilies(QFontDatabase::families()));
     m_sizeCombo->addItems(fontSizes());
     m_sampleLabel->setTextFormat(Qt::PlainText);
     m_sampleLabel->setMinimumHeight(60);

@@ -6,6 +6,7 @@
 #include "platform/CommandBoundary.h"
 #include "shared/RelativePath.h"
 #include "shared/TempPages.h"
+#include "shared/FontNames.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -209,7 +210,7 @@ QWidget* StyleSheetWindow::marginsPage()
 QWidget* StyleSheetWindow::textPage()
 {
     m_textColourEdit = field("textColourEdit", QStringLiteral("The text's colour"));
-    m_fontCombo = list("fontCombo", genericFonts() + QFontDatabase::families());
+    m_fontCombo = list("fontCombo", genericFonts() + plainFontFamilies(QFontDatabase::families()));
     m_fontSizeEdit = field("fontSizeEdit", QStringLiteral("The text's size"));
     m_fontSizeUnitCombo = list("fontSizeUnitCombo", units());
     m_weightCombo = list("weightCombo", weights());

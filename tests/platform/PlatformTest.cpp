@@ -4,6 +4,8 @@
 #include "platform/Prompter.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -71,6 +73,26 @@ TEST(AppDirs, SettingsOverrideFromTheCommandLine)
     const QStringList rest = AppDirs::takeSettingsOverride({ "pelorin95", "--settings-dir", dir.path(), "a.htm" });
     EXPECT_EQ(rest, QStringList({ "pelorin95", "a.htm" }));
     EXPECT_EQ(AppDirs::settingsFile("lastfile.plr"), dir.path() + "/lastfile.plr");
+}
+
+// Without an override the settings go to the user's configuration directory, even where the
+// executable's directory is writable; beside the executable only for a portable install.
+TEST(AppDirs, SettingsBesideTheExecutableOnlyWhenPortable)
+{
+    const QByteArray env = qgetenv("PELORIN95_SETTINGS_DIR");
+    const QString before = AppDirs::settingsDir();
+    qunsetenv("PELORIN95_SETTINGS_DIR");
+    AppDirs::setSettingsDir({});
+    const QString beside = QCoreApplication::applicationDirPath() + '/';
+    EXPECT_NE(AppDirs::settingsDir(), beside);
+    EXPECT_TRUE(AppDirs::settingsDir().endsWith("/pelorin95/"));
+    QFile portable(beside + "portable");
+    ASSERT_TRUE(portable.open(QIODevice::WriteOnly));
+    portable.close();
+    EXPECT_EQ(AppDirs::settingsDir(), beside);
+    portable.remove();
+    if (!env.isNull()) qputenv("PELORIN95_SETTINGS_DIR", env);
+    AppDirs::setSettingsDir(before);
 }
 } // namespace
 

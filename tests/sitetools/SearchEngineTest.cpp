@@ -89,6 +89,17 @@ TEST(SearchEngine, ProjectFileRoundTrip)
     // Lines missing at the end are empty entries; LF breaks are read too.
     EXPECT_EQ(
         parseProject("2\n/a.htm\n/b.htm\nA", "x.prj"), (Project { { "/a.htm", "/b.htm" }, { "A", "" }, { "", "" } }));
+    // Even file names may be missing, and the last line needs no break.
+    EXPECT_EQ(parseProject("3\r\n/a.htm", "x.prj"),
+        (Project { { "/a.htm", "", "" }, { "", "", "" }, { "", "", "" } }));
+    try {
+        parseProject("2000000\r\n", "/site/my.prj");
+        ADD_FAILURE() << "accepted two million files";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.message(),
+            "\"/site/my.prj\" is not a project file: its first line \"2000000\" counts more files than a project can "
+            "hold.");
+    }
 }
 
 TEST(SearchEngine, RefusesAFileThatDoesNotStartWithTheNumberOfItsFiles)
@@ -97,7 +108,7 @@ TEST(SearchEngine, RefusesAFileThatDoesNotStartWithTheNumberOfItsFiles)
         const char* text;
         const char* firstLine;
     } cases[] = { { "", "" }, { "two\r\n/a.htm", "two" }, { "-1\r\n", "-1" }, { "2.5\r\n", "2.5" },
-        { "99999999999\r\n", "99999999999" }, { "5\r\n/a.htm\r\n", "5" } };
+        { "99999999999\r\n", "99999999999" } };
     for (const auto& c : cases) {
         try {
             parseProject(QString::fromUtf8(c.text), "/site/my.prj");
@@ -122,7 +133,7 @@ TEST(SearchEngine, DataLinesEscapeQuotesAndBackslashesOnly)
         "titls[0]=\"SAY \\\"HI\\\"\";",
         "Kwds[0]=\"K1\";",
         "URLs[1]=\"sub/b.htm\";",
-        "titls[1]=\"A\\\\B <I>'X'</I>\";",
+        "titls[1]=\"A\\\\B <I>'X'<\\/I>\";", // "</" would end the page's script
         "Kwds[1]=\"EnterKeywords\";",
         "URLs[2]=\"../other/c.htm\";",
         "titls[2]=\"TWO  LINES\";",

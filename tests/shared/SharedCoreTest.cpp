@@ -1,4 +1,5 @@
 #include "editor/TextFile.h"
+#include "shared/FontNames.h"
 #include "shared/TempPages.h"
 #include "support/FileBytes.h"
 
@@ -68,5 +69,13 @@ TEST(TempPages, AnOwnPageIsReusedAndRemoved)
     EXPECT_EQ(TempPages::pathFor(dir.path(), "1temp.htm"), first);
     EXPECT_TRUE(TempPages::removeIfOwn(first));
     EXPECT_FALSE(QFileInfo::exists(first));
+}
+
+// fontconfig's "[foundry]" suffix goes, and each family is listed once.
+TEST(FontNames, EachFamilyOnceByItsPlainName)
+{
+    EXPECT_EQ(plainFontFamilies({ "C059 [UKWN]", "C059 [urw]", "DejaVu Sans", "Nimbus Sans [urw]", "Nimbus Sans",
+                  "Odd [name] Font" }),
+        (QStringList { "C059", "DejaVu Sans", "Nimbus Sans", "Odd [name] Font" }));
 }
 } // namespace
