@@ -1,0 +1,122 @@
+#include "sitetools/SiteFind.h"
+
+#include "editor/TextFile.h"
+#include "platform/FileError.h"
+#include "sitetools/SiteLinks.h"
+
+#include <atomic>
+#include <memory>
+#include <vector>
+
+bool isSearchedFile(const QString& fileName)
+{
+    return holdsLinks(fileName) || fileName.endsWith(QLatin1String(".js"), Qt::CaseInsensitive);
+}
+
+std::optional<QRegularExpression> sitePattern(const SiteFindOptions& options, QString* error)
+{
+    auto fail = [&](const QString& why) -> std::optional<QRegularExpression> {
+        if (error) *error = why;
+        return std::nullopt;
+    };
+    if (options.text.isEmpty()) return fail(QStringLiteral("Type what to find."));
+    QString source = options.regularExpression ? options.text : QRegularExpression::escape(options.text);
+    if (options.wholeWords) source = QStringLiteral("(?<!\\w)(?:") + source + QStringLiteral(")(?!\\w)");
+    QRegularExpression pattern(source,
+        QRegularExpression::UseUnicodePropertiesOption
+            | (options.matchCase ? QRegularExpression::NoPatternOption : QRegularExpression::CaseInsensitiveOption));
+    if (!pattern.isValid())
+        return fail(QStringLiteral("The regular expression is not valid: %1.").arg(pattern.errorString()));
+    pattern.optimize();
+    return pattern;
+}
+
+bool findInSite(const QString& base, const QRegularExpression& pattern, const SiteProgress& progress,
+    const std::function<void(const QList<SiteMatch>&)>& found, const OpenPage& open)
+{
+    QStringList files = siteFiles(siteDirectories(base, progress), progress);
+    files.erase(
+        std::remove_if(files.begin(), files.end(), [](const QString& f) { return !isSearchedFile(f); }), files.end());
+    const qsizetype count = files.size();
+    std::vector<QList<SiteMatch>> results(count);
+    const auto done = std::make_unique<std::atomic<bool>[]>(count);
+    qsizetype given = 0;
+    // Pages are handed on in their order, as far as all before them are done.
+    auto handOn = [&] {
+        for (; given < count && done[given].load(std::memory_order_acquire); ++given) {
+            if (!results[given].isEmpty()) found(results[given]);
+            results[given].clear();
+        }
+    };
+    const bool finished = forEachPage(count,
+        [&](qsizetype position, qsizetype total) {
+            handOn();
+            return !progress || progress(position, total);
+        },
+        [&](qsizetype k) {
+            QList<SiteMatch>& matches = results[k];
+            try {
+                QString text;
+                if (!open.path.isEmpty() && files[k] == open.path) {
+                    text = open.text;
+                } else {
+                    TextFormat format;
+                    text = decodeToText(readBytes(files[k]), &format);
+                }
+                auto it = pattern.globalMatch(text);
+                int line = 1;
+                qsizetype lineStart = 0;
+                qsizetype at = 0;
+                while (it.hasNext()) {
+                    const QRegularExpressionMatch match = it.next();
+                    if (match.capturedLength() == 0) continue;
+                    const qsizetype index = match.capturedStart();
+                    for (; at < index; ++at)
+                        if (text[at] == u'\n') {
+                            ++line;
+                            lineStart = at + 1;
+                        }
+                    qsizetype lineEnd = text.indexOf(u'\n', index);
+                    if (lineEnd < 0) lineEnd = text.size();
+                    matches.append({ files[k], index, match.capturedLength(), line, int(index - lineStart + 1),
+                        text.mid(lineStart, lineEnd - lineStart), match.capturedTexts() });
+                }
+            } catch (const FileError&) {
+                // An unreadable file has nothing to find.
+            }
+            done[k].store(true, std::memory_order_release);
+        });
+    handOn();
+    return finished;
+}
+
+QList<SiteChange> replacementChanges(const QList<SiteMatch>& matches, const QString& replacement, bool regularExpression)
+{
+    QList<SiteChange> changes;
+    for (const SiteMatch& match : matches) {
+        QString text;
+        if (!regularExpression) {
+            text = replacement;
+        } else {
+            for (qsizetype i = 0; i < replacement.size(); ++i) {
+                const QChar c = replacement[i];
+                if (c == u'\\' && i + 1 < replacement.size()) {
+                    const QChar n = replacement[i + 1];
+                    if (n.isDigit() && n != u'0') {
+                        text += match.captured.value(n.digitValue());
+                        ++i;
+                        continue;
+                    }
+                    if (n == u'\\') {
+                        text += n;
+                        ++i;
+                        continue;
+                    }
+                }
+                text += c;
+            }
+        }
+        changes.append({ match.page, match.index, match.line, match.column, match.captured.value(0), text, match.lineText });
+    }
+    return changes;
+}
