@@ -18,7 +18,7 @@ const QList<MenuTable>& fullMenuBar()
         { "toolsMenu", "&Tools",
             { "a_jotter", "a_createSearch", "a_insertToc", ">&Sort Selection", "a_sortAscending", "a_sortDescending",
                 "<", "-", "a_makeViewable", "a_convertToText", "-", "a_findBrokenLinks", "a_findOrphans",
-                "a_findAltText", "-", "a_functionNavigator", "a_styleSheets", "-", "a_checkHtml" } },
+                "a_findAltText", "a_findInSite", "a_undoSiteChange", "-", "a_functionNavigator", "a_styleSheets", "-", "a_checkHtml" } },
         { "wizardsMenu", "Wizards",
             { "a_tableWizard", "a_alertWizard", "a_functionWizard", "a_windowWizard", "a_dummyLinkWizard",
                 "a_docWriteWizard", "a_formWizard", "a_arrayWizard", "a_cookieWizard", "-", "a_wizardFunctionLink" } },

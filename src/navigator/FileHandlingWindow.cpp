@@ -4,6 +4,7 @@
 #include "platform/CommandBoundary.h"
 #include "platform/FileError.h"
 #include "platform/Prompter.h"
+#include "shared/SiteFileActions.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -27,7 +28,8 @@ QString withExtension(const QString& path, const QString& extension)
 
 } // namespace
 
-FileHandlingWindow::FileHandlingWindow(NavigatorPanel& navigator, Prompter& prompter, QWidget* parent)
+FileHandlingWindow::FileHandlingWindow(
+    NavigatorPanel& navigator, Prompter& prompter, QWidget* parent, std::shared_ptr<SiteFileActions> siteFiles)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
     , m_navigator(navigator)
     , m_prompter(prompter)
@@ -58,6 +60,21 @@ FileHandlingWindow::FileHandlingWindow(NavigatorPanel& navigator, Prompter& prom
     layout->addWidget(m_browser, 1);
     layout->addLayout(extensionRow);
     layout->addLayout(buttons);
+    if (siteFiles) {
+        auto* linkButtons = new QHBoxLayout;
+        for (const auto& [caption, name, act] :
+            { std::tuple { "Rename and Update Links ...", "renameWithLinksButton", &SiteFileActions::renameWithLinks },
+                std::tuple { "Move and Update Links ...", "moveWithLinksButton", &SiteFileActions::moveWithLinks } }) {
+            auto* linkButton = new QPushButton(QString::fromLatin1(caption), this);
+            linkButton->setObjectName(QLatin1String(name));
+            linkButtons->addWidget(linkButton);
+            connect(linkButton, &QPushButton::clicked, this, [this, siteFiles, act = act] {
+                if ((*siteFiles).*act) ((*siteFiles).*act)(m_browser->fileList()->selectedFile());
+            });
+        }
+        linkButtons->addStretch();
+        layout->insertLayout(layout->count() - 1, linkButtons);
+    }
 
     connect(renameButton, &QPushButton::clicked, this, &FileHandlingWindow::changeExtension);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);

@@ -3,17 +3,21 @@
 #include "navigator/FileBrowser.h"
 
 #include <QWidget>
+#include <memory>
 
 class NavigatorPanel;
 class Prompter;
 class QPushButton;
+struct SiteFileActions;
 
 // "File Handling": changes a file's extension to ".htm" or ".html". Stays on top; deletes
 // itself when closed.
 class FileHandlingWindow : public QWidget {
     Q_OBJECT
 public:
-    FileHandlingWindow(NavigatorPanel& navigator, Prompter& prompter, QWidget* parent = nullptr);
+    // With site file actions it also offers to rename or move the selected file with its links.
+    FileHandlingWindow(NavigatorPanel& navigator, Prompter& prompter, QWidget* parent = nullptr,
+        std::shared_ptr<SiteFileActions> siteFiles = {});
 
     FileBrowser* browser() const { return m_browser; }
     QComboBox* extensionBox() const { return m_extensionBox; }

@@ -79,7 +79,38 @@ QStringList linkingFiles(const QString& base, const SiteProgress& progress)
 {
     QStringList files = siteFiles(siteDirectories(base, progress), progress);
     files.erase(std::remove_if(files.begin(), files.end(), [](const QString& f) { return !holdsLinks(f); }), files.end());
+    // The same list on every machine, whatever order the file system lists them in.
+    sortIgnoringCase(files);
     return files;
+}
+
+QString defaultSiteBase(const QString& file, const QString& lastBase)
+{
+    if (!lastBase.isEmpty() && file.startsWith(directoryWithSlash(lastBase))) return directoryWithSlash(lastBase);
+    const QList<QByteArray> spellings = spellingsOf(fileNameOf(file));
+    auto linksHere = [&](const QString& dir) {
+        for (const QString& page : directoryFiles(dir)) {
+            if (!holdsLinks(page)) continue;
+            try {
+                const QByteArray bytes = readBytes(page);
+                if (!mentions(bytes, spellings)) continue;
+                TextFormat format;
+                for (const LinkSpot& spot : linkSpots(decodeToText(bytes, &format), isStyleSheet(page)))
+                    if (linkTarget(spot.value, dir, dir) == file) return true;
+            } catch (const FileError&) {
+                // An unreadable page says nothing about the site.
+            }
+        }
+        return false;
+    };
+    QString best = directoryOf(file);
+    QString dir = best;
+    for (int level = 0; level < 8 && dir.size() > 1; ++level) {
+        dir = directoryOf(dir.chopped(1));
+        if (dir.isEmpty()) break;
+        if (linksHere(dir)) best = dir;
+    }
+    return best;
 }
 
 void placeChanges(const QString& text, QList<SiteChange>& changes)
@@ -296,6 +327,8 @@ SiteJournal::Check SiteJournal::check(const OpenPage& editorNow) const
     const std::optional<Journal> journal = readJournal(m_dir);
     if (!journal) return check;
     check.present = true;
+    check.from = journal->from;
+    check.to = journal->to;
     if (!journal->from.isEmpty() && (!QFileInfo(journal->to).isFile() || QFileInfo::exists(journal->from)))
         check.changedSince << native(journal->to);
     for (const JournalPage& page : journal->pages) {

@@ -21,7 +21,7 @@ struct SiteChange {
     bool operator==(const SiteChange&) const = default;
 };
 
-// A site-wide edit: the changes, page by page in site order, and for a rename or move the file
+// A site-wide edit: the changes, page by page in the order of linkingFiles(), and for a rename or move the file
 // that goes from `from` to `to` (both empty for a replace).
 struct SitePlan {
     QString base;
@@ -37,7 +37,7 @@ struct OpenPage {
 };
 
 // The pages and style sheets of the site below base (a directory with a trailing '/'), as full
-// paths in walk order.
+// paths sorted ignoring case.
 QStringList linkingFiles(const QString& base, const SiteProgress& progress = {});
 
 // Every change that moving the file `from` to `to` makes in the site: the links to it in every
@@ -47,6 +47,11 @@ QStringList linkingFiles(const QString& base, const SiteProgress& progress = {})
 // An empty plan with from and to empty means the progress stopped it.
 SitePlan planMove(const QString& base, const QString& from, const QString& to, const OpenPage& open = {},
     const SiteProgress& progress = {});
+
+// The site base to offer for a change to file: lastBase when the file lies below it, else the
+// highest directory, at most eight levels above the file, that holds a page linking to it, else
+// the file's own directory. With a trailing '/'.
+QString defaultSiteBase(const QString& file, const QString& lastBase);
 
 // Fills line, column and lineText of changes of one page from its text, the changes in index order.
 void placeChanges(const QString& text, QList<SiteChange>& changes);
@@ -91,6 +96,8 @@ public:
     // editor must put back (path and text), and whether the change is still there.
     struct Check {
         bool present = false;
+        QString from; // the move undone goes from `to` back to `from`
+        QString to;
         QStringList changedSince;
         QString editorPath;
         QString editorText;

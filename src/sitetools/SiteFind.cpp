@@ -37,6 +37,7 @@ bool findInSite(const QString& base, const QRegularExpression& pattern, const Si
     QStringList files = siteFiles(siteDirectories(base, progress), progress);
     files.erase(
         std::remove_if(files.begin(), files.end(), [](const QString& f) { return !isSearchedFile(f); }), files.end());
+    sortIgnoringCase(files);
     const qsizetype count = files.size();
     std::vector<QList<SiteMatch>> results(count);
     const auto done = std::make_unique<std::atomic<bool>[]>(count);
