@@ -153,7 +153,7 @@ bool FindInSiteWindow::find()
     m_checks.start();
     QSet<QString> pages;
     const bool finished = findInSite(
-        m_base, *pattern,
+        m_base, options(),
         [this](qsizetype position, qsizetype total) {
             return m_checks.pass([&] {
                 m_summaryLabel->setText(QStringLiteral("Searching ... %1 of %2 files").arg(position).arg(total));

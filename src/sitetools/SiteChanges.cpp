@@ -159,6 +159,11 @@ SitePlan planMove(const QString& base, const QString& fromName, const QString& t
 
     const QStringList files = linkingFiles(base, progress);
     const QList<QByteArray> spellings = spellingsOf(fileNameOf(from));
+    QStringList names;
+    for (const QByteArray& spelling : spellings)
+        names << QString::fromUtf8(spelling);
+    names << fileNameOf(from);
+    names.removeDuplicates();
     std::vector<PageScan> scans(files.size());
     const bool finished = forEachPage(files.size(), progress, [&](qsizetype k) {
         const QString& file = files[k];
@@ -179,7 +184,8 @@ SitePlan planMove(const QString& base, const QString& fromName, const QString& t
         }
         const QString pageDir = directoryOf(file);
         QList<SiteChange>& changes = scans[k].changes;
-        for (const LinkSpot& spot : linkSpots(text, isStyleSheet(file))) {
+        const bool sheet = isStyleSheet(file);
+        for (const LinkSpot& spot : moved ? linkSpots(text, sheet) : linkSpotsNaming(text, sheet, names)) {
             const QString target = linkTarget(spot.value, pageDir, base);
             if (target.isEmpty()) continue;
             QString value;
@@ -227,6 +233,10 @@ QList<PageRewrite> prepareRewrites(const QList<SiteChange>& chosen, const OpenPa
         } else {
             page.oldBytes = readBytes(page.path);
             page.oldText = page.file.load(page.path);
+            // Written back as it was read, the page must come out as it is, or more than its
+            // links would change (mixed line breaks, a NUL that ends the text read).
+            if (encodeText(page.oldText.split(u'\n'), page.file.format()) != page.oldBytes)
+                throw FileError(kNotKept.arg(native(page.path)));
             if (!QFileInfo(page.path).isWritable()) throw FileError(kCannotWrite.arg(native(page.path)));
         }
         qsizetype end = 0;
@@ -284,14 +294,16 @@ bool SiteJournal::isEmpty() const { return !readJournal(m_dir).has_value(); }
 void SiteJournal::commit(
     const SitePlan& plan, QList<PageRewrite>& pages, const QList<TextFormat>& formats, const OpenPage& editorPage)
 {
-    QDir(m_dir).removeRecursively();
-    if (!QDir().mkpath(m_dir)) throw FileError::cannotCreate(m_dir, QStringLiteral("The directory cannot be made."));
+    // The new journal is made beside the old one, which stays until the change has been made.
+    const QString next = directoryWithSlash(m_dir).chopped(1) + QStringLiteral(".next/");
+    QDir(next).removeRecursively();
+    if (!QDir().mkpath(next)) throw FileError::cannotCreate(next, QStringLiteral("The directory cannot be made."));
     Journal journal { plan.from, plan.to, {} };
     for (qsizetype k = 0; k < pages.size(); ++k) {
         const PageRewrite& page = pages[k];
         const bool inEditor = !editorPage.path.isEmpty() && page.path == editorPage.path;
         const QString copy = QStringLiteral("page%1.old").arg(k);
-        writeBytes(m_dir + copy, inEditor ? page.oldText.toUtf8() : page.oldBytes);
+        writeBytes(next + copy, inEditor ? page.oldText.toUtf8() : page.oldBytes);
         journal.pages.append({ page.path, inEditor, copy, inEditor ? textHash(page.newText) : QByteArray() });
     }
     // Pages first, then the move; whatever fails puts back what went before.
@@ -311,14 +323,17 @@ void SiteJournal::commit(
             throw FileError(kCannotMove.arg(native(plan.from), native(plan.to)));
     } catch (const FileError&) {
         putBack();
-        QDir(m_dir).removeRecursively();
+        QDir(next).removeRecursively();
         throw;
     }
     QStringList lines { journal.from, journal.to };
     for (const JournalPage& page : journal.pages)
         lines << page.path << (page.text ? QStringLiteral("text") : QStringLiteral("bytes")) << page.copy
               << QString::fromLatin1(page.after);
-    SettingsFiles::writeLines(m_dir + journalFile(), lines);
+    SettingsFiles::writeLines(next + journalFile(), lines);
+    QDir(m_dir).removeRecursively();
+    if (!QDir().rename(next.chopped(1), directoryWithSlash(m_dir).chopped(1)))
+        throw FileError::cannotCreate(m_dir, QStringLiteral("The journal cannot be kept."));
 }
 
 SiteJournal::Check SiteJournal::check(const OpenPage& editorNow) const

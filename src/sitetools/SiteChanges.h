@@ -71,8 +71,8 @@ struct PageRewrite {
 };
 
 // Groups the chosen changes by page and reads every page again. Throws FileError, before anything
-// is written, for a page that cannot be read, cannot be written, or no longer holds an old text
-// where the list found it. The page open in the editor is taken from open.
+// is written, for a page that cannot be read, cannot be written, would not be written back byte
+// for byte apart from its changes, or no longer holds an old text where the list found it. The page open in the editor is taken from open.
 QList<PageRewrite> prepareRewrites(const QList<SiteChange>& chosen, const OpenPage& open = {});
 
 // The last site change, kept in a directory of the settings so that it can be undone after a
@@ -126,6 +126,8 @@ inline const QString kNotAFile = QStringLiteral("%1 is not a file. Nothing was c
 inline const QString kNoDirectory = QStringLiteral("The directory %1 does not exist. Nothing was changed.");
 inline const QString kChangedSince
     = QStringLiteral("%1 was changed since the list was made. Show the changes again; nothing was changed.");
+inline const QString kNotKept = QStringLiteral(
+    "%1 would change in more than its links when written (mixed line breaks or a NUL byte). Nothing was changed.");
 inline const QString kCannotWrite = QStringLiteral("%1 cannot be written. Nothing was changed.");
 inline const QString kCannotMove = QStringLiteral("%1 cannot be moved to %2. Nothing was changed.");
 inline const QString kNothingToUndo = QStringLiteral("There is no site change to undo.");

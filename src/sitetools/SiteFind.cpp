@@ -4,7 +4,9 @@
 #include "platform/FileError.h"
 #include "sitetools/SiteLinks.h"
 
+#include <algorithm>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -31,9 +33,45 @@ std::optional<QRegularExpression> sitePattern(const SiteFindOptions& options, QS
     return pattern;
 }
 
-bool findInSite(const QString& base, const QRegularExpression& pattern, const SiteProgress& progress,
+namespace {
+
+// A plain text of ASCII characters is looked for in a file's bytes first: UTF-8 and Windows-1252
+// spell it the same way, so a file without it is never decoded.
+class BytePrefilter {
+public:
+    explicit BytePrefilter(const SiteFindOptions& options)
+    {
+        if (options.regularExpression) return;
+        for (QChar c : options.text)
+            if (c.unicode() >= 128) return;
+        m_needle = options.text.toLatin1();
+        m_ignoreCase = !options.matchCase;
+        if (m_ignoreCase) m_needle = m_needle.toLower();
+    }
+    bool mayHold(const QByteArray& bytes) const
+    {
+        if (m_needle.isEmpty() || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) return true;
+        if (!m_ignoreCase) return bytes.contains(m_needle);
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
+        const std::boyer_moore_horspool_searcher searcher(m_needle.begin(), m_needle.end(),
+            [&](char c) { return std::hash<char>()(lower(c)); }, [&](char a, char b) { return lower(a) == lower(b); });
+        return std::search(bytes.begin(), bytes.end(), searcher) != bytes.end();
+    }
+
+private:
+    QByteArray m_needle;
+    bool m_ignoreCase = false;
+};
+
+} // namespace
+
+bool findInSite(const QString& base, const SiteFindOptions& options, const SiteProgress& progress,
     const std::function<void(const QList<SiteMatch>&)>& found, const OpenPage& open)
 {
+    const std::optional<QRegularExpression> made = sitePattern(options);
+    if (!made) return true;
+    const QRegularExpression& pattern = *made;
+    const BytePrefilter prefilter(options);
     QStringList files = siteFiles(siteDirectories(base, progress), progress);
     files.erase(
         std::remove_if(files.begin(), files.end(), [](const QString& f) { return !isSearchedFile(f); }), files.end());
@@ -61,8 +99,11 @@ bool findInSite(const QString& base, const QRegularExpression& pattern, const Si
                 if (!open.path.isEmpty() && files[k] == open.path) {
                     text = open.text;
                 } else {
-                    TextFormat format;
-                    text = decodeToText(readBytes(files[k]), &format);
+                    const QByteArray bytes = readBytes(files[k]);
+                    if (prefilter.mayHold(bytes)) {
+                        TextFormat format;
+                        text = decodeToText(bytes, &format);
+                    }
                 }
                 auto it = pattern.globalMatch(text);
                 int line = 1;

@@ -36,11 +36,12 @@ bool isSearchedFile(const QString& fileName);
 // regular expression.
 std::optional<QRegularExpression> sitePattern(const SiteFindOptions& options, QString* error = nullptr);
 
-// Searches every searched file of the site below base. found is called on the calling thread
+// Searches every searched file of the site below base (nothing is found for options that make
+// no pattern). found is called on the calling thread
 // with the matches of each page, page after page in site order, while the search runs; progress
 // may stop it. The page open in the editor is searched in its editor text. Unreadable files are
 // passed over. Returns false when stopped.
-bool findInSite(const QString& base, const QRegularExpression& pattern, const SiteProgress& progress,
+bool findInSite(const QString& base, const SiteFindOptions& options, const SiteProgress& progress,
     const std::function<void(const QList<SiteMatch>&)>& found, const OpenPage& open = {});
 
 // Each match as a change to the replacement; with a regular expression "\1" .. "\9" stand for its

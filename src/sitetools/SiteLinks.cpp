@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 // The attribute must start a name ("data-src" and "xhref" are other attributes).
@@ -63,6 +65,35 @@ QList<LinkSpot> linkSpots(const QString& text, bool styleSheet)
             spots.append({ match.capturedStart(group), match.captured(group) });
             break;
         }
+    }
+    return spots;
+}
+
+QList<LinkSpot> linkSpotsNaming(const QString& text, bool styleSheet, const QStringList& names)
+{
+    // Every occurrence gets the stretch of its tag or line, which holds any value around it.
+    QList<std::pair<qsizetype, qsizetype>> stretches;
+    for (const QString& name : names) {
+        for (qsizetype at = text.indexOf(name); at >= 0; at = text.indexOf(name, at + 1)) {
+            const qsizetype start = std::max(text.lastIndexOf(u'<', at), text.lastIndexOf(u'\n', at)) + 1;
+            qsizetype end = at + name.size();
+            while (end < text.size() && text[end] != u'>' && text[end] != u'\n')
+                ++end;
+            stretches.append({ start, end });
+        }
+    }
+    std::sort(stretches.begin(), stretches.end());
+    QList<LinkSpot> spots;
+    qsizetype covered = 0;
+    for (auto [start, end] : stretches) {
+        start = std::max(start, covered);
+        if (start >= end) continue;
+        for (LinkSpot spot : linkSpots(text.mid(start, end - start), styleSheet)) {
+            spot.index += start;
+            if (std::any_of(names.begin(), names.end(), [&](const QString& n) { return spot.value.contains(n); }))
+                spots.append(spot);
+        }
+        covered = end;
     }
     return spots;
 }

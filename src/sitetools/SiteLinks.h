@@ -15,6 +15,10 @@ struct LinkSpot {
 // CSS url(...) of a page, in text order; a style sheet has only its url(...) values.
 QList<LinkSpot> linkSpots(const QString& text, bool styleSheet);
 
+// The same, only those whose value holds one of the names: the text is scanned only around
+// where a name appears, so a long page that mentions it a few times costs little.
+QList<LinkSpot> linkSpotsNaming(const QString& text, bool styleSheet, const QStringList& names);
+
 // True for the files whose links follow a moved file: pages (".htm", ".html") and style sheets
 // (".css"), in any letter case.
 bool holdsLinks(const QString& fileName);

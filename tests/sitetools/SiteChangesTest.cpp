@@ -221,6 +221,30 @@ TEST(SiteMove, PageChangedSinceTheListStopsTheApply)
     EXPECT_TRUE(site.exists("a.htm"));
 }
 
+TEST(SiteMove, APageThatWouldNotComeBackByteForByteIsRefused)
+{
+    SiteBuilder site({ { "index.htm", "<a href=\"a.htm\">\r\nsecond\nthird\r\n" }, { "a.htm", "" } });
+    const SitePlan plan = planMove(site.base, site.path("a.htm"), site.path("b.htm"));
+    ASSERT_EQ(plan.changes.size(), 1);
+    try {
+        prepareRewrites(plan.changes);
+        FAIL() << "the change went ahead";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.message(), SiteChangeTexts::kNotKept.arg(QDir::toNativeSeparators(site.path("index.htm"))));
+    }
+}
+
+TEST(SiteMove, DefaultSiteBase)
+{
+    SiteBuilder site({ { "index.htm", "<a href=\"docs/deep/a.htm\">" }, { "docs/other.htm", "<a href=\"deep/b.htm\">" },
+        { "docs/deep/a.htm", "" } });
+    EXPECT_EQ(defaultSiteBase(site.path("docs/deep/a.htm"), {}), site.base);
+    EXPECT_EQ(defaultSiteBase(site.path("docs/deep/a.htm"), site.path("docs")), site.path("docs/"));
+    // A last base the file is not below does not count; nothing links to b.htm but a page of its own directory's parent.
+    EXPECT_EQ(defaultSiteBase(site.path("docs/deep/b.htm"), site.top + "elsewhere"), site.path("docs/"));
+    EXPECT_EQ(defaultSiteBase(site.path("docs/deep/c.htm"), {}), site.path("docs/deep/"));
+}
+
 TEST(SiteMove, UndoNamesTheFilesChangedSinceAndLeavesAll)
 {
     SiteBuilder site({ { "index.htm", "<a href=\"a.htm\">" }, { "other.htm", "<a href=\"a.htm\">" }, { "a.htm", "" } });
@@ -254,13 +278,12 @@ TEST(SiteFind, MatchesInSiteOrderWithTheirPlaces)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.options.text.toStdString());
         QList<SiteMatch> all;
-        const auto pattern = sitePattern(row.options);
-        ASSERT_TRUE(pattern);
-        EXPECT_TRUE(findInSite(site.base, *pattern, {}, [&](const QList<SiteMatch>& m) { all += m; }));
+        ASSERT_TRUE(sitePattern(row.options));
+        EXPECT_TRUE(findInSite(site.base, row.options, {}, [&](const QList<SiteMatch>& m) { all += m; }));
         EXPECT_EQ(all.size(), row.count);
     }
     QList<SiteMatch> all;
-    findInSite(site.base, *sitePattern({ "word", false, true, true }), {}, [&](const QList<SiteMatch>& m) { all += m; });
+    findInSite(site.base, { "word", false, true, true }, {}, [&](const QList<SiteMatch>& m) { all += m; });
     ASSERT_EQ(all.size(), 2);
     EXPECT_EQ(all[0].page, site.path("a.htm"));
     EXPECT_EQ(all[0].line, 2);
@@ -277,7 +300,7 @@ TEST(SiteFind, ReplaceAllGoesIntoTheJournal)
 {
     SiteBuilder site(SiteBuilder::Files { { "a.htm", "colour: red;\r\ncolor: red;\r\n" } });
     QList<SiteMatch> matches;
-    findInSite(site.base, *sitePattern({ "colou?r: (\\w+)", true }), {}, [&](const QList<SiteMatch>& m) { matches += m; });
+    findInSite(site.base, { "colou?r: (\\w+)", true }, {}, [&](const QList<SiteMatch>& m) { matches += m; });
     SitePlan plan;
     plan.base = site.base;
     plan.changes = replacementChanges(matches, "color: \\1 !important", true);
