@@ -44,23 +44,38 @@ public:
         if (options.regularExpression) return;
         for (QChar c : options.text)
             if (c.unicode() >= 128) return;
-        m_needle = options.text.toLatin1();
         m_ignoreCase = !options.matchCase;
-        if (m_ignoreCase) m_needle = m_needle.toLower();
+        m_needle = m_ignoreCase ? options.text.toLatin1().toLower() : options.text.toLatin1();
+        // Horspool's skips, for both cases of each letter when the case is ignored.
+        const qsizetype n = m_needle.size();
+        std::fill(std::begin(m_skip), std::end(m_skip), n);
+        for (qsizetype i = 0; i + 1 < n; ++i) {
+            const uchar c = uchar(m_needle[i]);
+            m_skip[c] = n - 1 - i;
+            if (m_ignoreCase) m_skip[uchar(upper(char(c)))] = n - 1 - i;
+        }
     }
     bool mayHold(const QByteArray& bytes) const
     {
         if (m_needle.isEmpty() || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) return true;
         if (!m_ignoreCase) return bytes.contains(m_needle);
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
-        const std::boyer_moore_horspool_searcher searcher(m_needle.begin(), m_needle.end(),
-            [&](char c) { return std::hash<char>()(lower(c)); }, [&](char a, char b) { return lower(a) == lower(b); });
-        return std::search(bytes.begin(), bytes.end(), searcher) != bytes.end();
+        const qsizetype n = m_needle.size();
+        const char* s = bytes.constData();
+        for (qsizetype i = 0; i + n <= bytes.size(); i += m_skip[uchar(s[i + n - 1])]) {
+            qsizetype j = n - 1;
+            while (j >= 0 && lower(s[i + j]) == m_needle[j])
+                --j;
+            if (j < 0) return true;
+        }
+        return false;
     }
 
 private:
+    static char lower(char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; }
+    static char upper(char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; }
     QByteArray m_needle;
     bool m_ignoreCase = false;
+    qsizetype m_skip[256];
 };
 
 } // namespace
@@ -105,7 +120,10 @@ bool findInSite(const QString& base, const SiteFindOptions& options, const SiteP
                         text = decodeToText(bytes, &format);
                     }
                 }
-                auto it = pattern.globalMatch(text);
+                // Read through a const reference: the iterator shares the text, and a write access
+                // would copy it.
+                const QString& subject = text;
+                auto it = pattern.globalMatch(subject);
                 int line = 1;
                 qsizetype lineStart = 0;
                 qsizetype at = 0;
@@ -114,14 +132,14 @@ bool findInSite(const QString& base, const SiteFindOptions& options, const SiteP
                     if (match.capturedLength() == 0) continue;
                     const qsizetype index = match.capturedStart();
                     for (; at < index; ++at)
-                        if (text[at] == u'\n') {
+                        if (subject[at] == u'\n') {
                             ++line;
                             lineStart = at + 1;
                         }
-                    qsizetype lineEnd = text.indexOf(u'\n', index);
-                    if (lineEnd < 0) lineEnd = text.size();
+                    qsizetype lineEnd = subject.indexOf(u'\n', index);
+                    if (lineEnd < 0) lineEnd = subject.size();
                     matches.append({ files[k], index, match.capturedLength(), line, int(index - lineStart + 1),
-                        text.mid(lineStart, lineEnd - lineStart), match.capturedTexts() });
+                        subject.mid(lineStart, lineEnd - lineStart), match.capturedTexts() });
                 }
             } catch (const FileError&) {
                 // An unreadable file has nothing to find.
