@@ -28,8 +28,7 @@ QString withExtension(const QString& path, const QString& extension)
 
 } // namespace
 
-FileHandlingWindow::FileHandlingWindow(
-    NavigatorPanel& navigator, Prompter& prompter, QWidget* parent, std::shared_ptr<SiteFileActions> siteFiles)
+FileHandlingWindow::FileHandlingWindow(NavigatorPanel& navigator, Prompter& prompter, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
     , m_navigator(navigator)
     , m_prompter(prompter)
@@ -60,21 +59,6 @@ FileHandlingWindow::FileHandlingWindow(
     layout->addWidget(m_browser, 1);
     layout->addLayout(extensionRow);
     layout->addLayout(buttons);
-    if (siteFiles) {
-        auto* linkButtons = new QHBoxLayout;
-        for (const auto& [caption, name, act] :
-            { std::tuple { "Rename and Update Links ...", "renameWithLinksButton", &SiteFileActions::renameWithLinks },
-                std::tuple { "Move and Update Links ...", "moveWithLinksButton", &SiteFileActions::moveWithLinks } }) {
-            auto* linkButton = new QPushButton(QString::fromLatin1(caption), this);
-            linkButton->setObjectName(QLatin1String(name));
-            linkButtons->addWidget(linkButton);
-            connect(linkButton, &QPushButton::clicked, this, [this, siteFiles, act = act] {
-                if ((*siteFiles).*act) ((*siteFiles).*act)(m_browser->fileList()->selectedFile());
-            });
-        }
-        linkButtons->addStretch();
-        layout->insertLayout(layout->count() - 1, linkButtons);
-    }
 
     connect(renameButton, &QPushButton::clicked, this, &FileHandlingWindow::changeExtension);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -129,4 +113,23 @@ void FileHandlingWindow::closeEvent(QCloseEvent* event)
     m_navigator.refreshFiles();
     emit closed();
     QWidget::closeEvent(event);
+}
+
+void FileHandlingWindow::offerSiteFileActions(std::shared_ptr<SiteFileActions> siteFiles)
+{
+    auto* row = new QHBoxLayout;
+    for (const auto& [caption, name, act] :
+        { std::tuple { "Rename and Update Links ...", "renameWithLinksButton", &SiteFileActions::renameWithLinks },
+            std::tuple { "Move and Update Links ...", "moveWithLinksButton", &SiteFileActions::moveWithLinks } }) {
+        auto* button = new QPushButton(QString::fromLatin1(caption), this);
+        button->setObjectName(QLatin1String(name));
+        row->addWidget(button);
+        connect(button, &QPushButton::clicked, this, [this, siteFiles, act = act] {
+            if ((*siteFiles).*act) ((*siteFiles).*act)(m_browser->fileList()->selectedFile());
+        });
+    }
+    row->addStretch();
+    // Above the Close button's row.
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    column->insertLayout(column->count() - 1, row);
 }

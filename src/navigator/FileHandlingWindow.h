@@ -15,9 +15,7 @@ struct SiteFileActions;
 class FileHandlingWindow : public QWidget {
     Q_OBJECT
 public:
-    // With site file actions it also offers to rename or move the selected file with its links.
-    FileHandlingWindow(NavigatorPanel& navigator, Prompter& prompter, QWidget* parent = nullptr,
-        std::shared_ptr<SiteFileActions> siteFiles = {});
+    FileHandlingWindow(NavigatorPanel& navigator, Prompter& prompter, QWidget* parent = nullptr);
 
     FileBrowser* browser() const { return m_browser; }
     QComboBox* extensionBox() const { return m_extensionBox; }
@@ -26,6 +24,8 @@ public:
     void synchronize();
     // "New File Extension.": renames the selected file to the chosen extension.
     void changeExtension();
+    // Adds the buttons that rename or move the selected file with its links.
+    void offerSiteFileActions(std::shared_ptr<SiteFileActions> siteFiles);
 
 signals:
     void closed();

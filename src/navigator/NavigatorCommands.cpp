@@ -66,7 +66,8 @@ void registerNavigatorCommands(const FeatureContext& context, NavigatorPanel& na
             [nav] { nav->createNewDirectory(); } },
         { "a_fileOperations", "File Operations", "", "Change the extension of a file",
             [nav, window, prompter, &commands, siteFiles = context.siteFiles] {
-                auto* files = new FileHandlingWindow(*nav, *prompter, window, siteFiles);
+                auto* files = new FileHandlingWindow(*nav, *prompter, window);
+                if (siteFiles) files->offerSiteFileActions(siteFiles);
                 commands.disableWhileOpen({ QStringLiteral("a_fileOperations") }, files);
                 files->show();
             } },

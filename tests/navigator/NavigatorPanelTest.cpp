@@ -306,7 +306,8 @@ TEST_F(NavigatorPanelTest, FileHandlingWindowOffersRenameAndMoveWithLinks)
     actions->renameWithLinks = [&](const QString& file) { asked << "rename " + file; };
     actions->moveWithLinks = [&](const QString& file) { asked << "move " + file; };
     select("index.htm");
-    auto* window = new FileHandlingWindow(panel, prompter, nullptr, actions);
+    auto* window = new FileHandlingWindow(panel, prompter);
+    window->offerSiteFileActions(actions);
     window->browser()->fileList()->setCurrentRow(0);
     QTest::mouseClick(window->findChild<QPushButton*>("renameWithLinksButton"), Qt::LeftButton);
     QTest::mouseClick(window->findChild<QPushButton*>("moveWithLinksButton"), Qt::LeftButton);
