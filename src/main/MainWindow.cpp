@@ -28,8 +28,10 @@
 #include "shared/CommandRegistry.h"
 #include "shared/FeatureContext.h"
 #include "shared/RelativePath.h"
+#include "shared/SiteFileActions.h"
 #include "shared/TempPages.h"
 #include "sitetools/SearchCommands.h"
+#include "sitetools/SiteChangeCommands.h"
 #include "sitetools/SiteToolCommands.h"
 #include "tools/SpellCheckDialog.h"
 #include "tools/ToolCommands.h"
@@ -306,6 +308,8 @@ void MainWindow::registerCommands()
             m_session->loadAsked(name);
     };
 
+    context.siteFiles = std::make_shared<SiteFileActions>();
+
     registerMainCommands(*this);
     registerNavigatorCommands(context, *m_navigator, *m_linkCommands, [this] { return currentFileField(); });
     for (QAction* snippet : m_snippets->htmlActions() + m_snippets->javaScriptActions())
@@ -315,6 +319,7 @@ void MainWindow::registerCommands()
     registerWizardCommands(context);
     registerSiteToolCommands(context);
     registerSearchCommands(context);
+    registerSiteChangeCommands(context);
     m_buttonBars = new ButtonBars(*this);
     registerDocWatch(context);
     m_besideEditor->addWidget(registerLivePreviewCommands(context));

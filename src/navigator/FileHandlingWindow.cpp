@@ -4,6 +4,7 @@
 #include "platform/CommandBoundary.h"
 #include "platform/FileError.h"
 #include "platform/Prompter.h"
+#include "shared/SiteFileActions.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -112,4 +113,23 @@ void FileHandlingWindow::closeEvent(QCloseEvent* event)
     m_navigator.refreshFiles();
     emit closed();
     QWidget::closeEvent(event);
+}
+
+void FileHandlingWindow::offerSiteFileActions(std::shared_ptr<SiteFileActions> siteFiles)
+{
+    auto* row = new QHBoxLayout;
+    for (const auto& [caption, name, act] :
+        { std::tuple { "Rename and Update Links ...", "renameWithLinksButton", &SiteFileActions::renameWithLinks },
+            std::tuple { "Move and Update Links ...", "moveWithLinksButton", &SiteFileActions::moveWithLinks } }) {
+        auto* button = new QPushButton(QString::fromLatin1(caption), this);
+        button->setObjectName(QLatin1String(name));
+        row->addWidget(button);
+        connect(button, &QPushButton::clicked, this, [this, siteFiles, act = act] {
+            if ((*siteFiles).*act) ((*siteFiles).*act)(m_browser->fileList()->selectedFile());
+        });
+    }
+    row->addStretch();
+    // Above the Close button's row.
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    column->insertLayout(column->count() - 1, row);
 }

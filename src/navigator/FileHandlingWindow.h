@@ -5,9 +5,11 @@
 #include "navigator/FileBrowser.h"
 
 #include <QWidget>
+#include <memory>
 
 class NavigatorPanel;
 class QPushButton;
+struct SiteFileActions;
 
 // "File Handling": changes a file's extension to ".htm" or ".html". Stays on top; deletes
 // itself when closed.
@@ -23,6 +25,8 @@ public:
     void synchronize();
     // "New File Extension.": renames the selected file to the chosen extension.
     void changeExtension();
+    // Adds the buttons that rename or move the selected file with its links.
+    void offerSiteFileActions(std::shared_ptr<SiteFileActions> siteFiles);
 
 signals:
     void closed();

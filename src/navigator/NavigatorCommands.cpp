@@ -11,6 +11,7 @@
 #include "platform/Shell.h"
 #include "shared/CommandRegistry.h"
 #include "shared/FeatureContext.h"
+#include "shared/SiteFileActions.h"
 
 #include <QAction>
 #include <QMenu>
@@ -64,19 +65,30 @@ void registerNavigatorCommands(const FeatureContext& context, NavigatorPanel& na
         { "a_NewDir", "&Create New Directory...", "", "Create a directory in the selected one",
             [nav] { nav->createNewDirectory(); } },
         { "a_fileOperations", "File Operations", "", "Change the extension of a file",
-            [nav, window, prompter, &commands] {
+            [nav, window, prompter, &commands, siteFiles = context.siteFiles] {
                 auto* files = new FileHandlingWindow(*nav, *prompter, window);
+                if (siteFiles) files->offerSiteFileActions(siteFiles);
                 commands.disableWhileOpen({ QStringLiteral("a_fileOperations") }, files);
                 files->show();
             } },
+        { "a_renameWithLinks", "Rename and Update Links ...", "", "Rename the selected file and update every link to it",
+            [nav, siteFiles = context.siteFiles] {
+                if (siteFiles && siteFiles->renameWithLinks) siteFiles->renameWithLinks(nav->selectedFile());
+            } },
+        { "a_moveWithLinks", "Move and Update Links ...", "",
+            "Move the selected file to another directory and update every link to it",
+            [nav, siteFiles = context.siteFiles] {
+                if (siteFiles && siteFiles->moveWithLinks) siteFiles->moveWithLinks(nav->selectedFile());
+            } },
     });
+    if (context.siteFiles) context.siteFiles->filesChanged = [nav] { nav->refreshFiles(); };
     // F5 works anywhere in the main window.
     QAction* refresh = commands.action(QStringLiteral("a_UpdateFilesAndDir"));
     refresh->setShortcutContext(Qt::WindowShortcut);
     window->addAction(refresh);
 
     attachCommandMenu(
-        commands, navigator.fileList(), { "a_fileOperations", "", "a_UpdateFilesAndDir", "", "a_deleteFile" });
+        commands, navigator.fileList(), { "a_fileOperations", "a_renameWithLinks", "a_moveWithLinks", "", "a_UpdateFilesAndDir", "", "a_deleteFile" });
     attachCommandMenu(commands, navigator.directoryList(), { "a_UpdateFilesAndDir", "", "a_deleteDir", "a_NewDir" });
 
     // Links and assets relative to the document.

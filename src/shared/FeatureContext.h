@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class BrowserView;
 class CodeEditor;
@@ -12,6 +13,7 @@ class CommandRegistry;
 class Prompter;
 class QWidget;
 class Shell;
+struct SiteFileActions;
 struct WizardState;
 
 // What the features hear about the document's file. The main window forwards the document
@@ -53,4 +55,6 @@ struct FeatureContext {
     // Loads a file as the document without the save-changes question (the caller asked it); an
     // empty name starts a new, never-saved document. Errors throw FileError.
     std::function<void(const QString& name)> loadFile;
+    // Rename and move with links: provided by the site tools, offered by the file lists.
+    std::shared_ptr<SiteFileActions> siteFiles;
 };

@@ -198,6 +198,7 @@ TEST_F(CommandRegistryWindowTest, EveryLauncherOpensItsWindowOnceOwnedByTheMainW
         { "a_findBrokenLinks", "LinkRotWindow", "Link Rot - find broken links", { "a_findBrokenLinks" } },
         { "a_findOrphans", "RubbishWindow", "Dorvane's Find Orphans - (Rubbish)", { "a_findOrphans" } },
         { "a_findAltText", "AltTextWindow", "Find image ALT text", { "a_findAltText" } },
+        { "a_findInSite", "FindInSiteWindow", "Find in Site", { "a_findInSite" } },
         { "a_functionNavigator", "FunctionNavigatorWindow", "Function Navigator", { "a_functionNavigator" } },
         { "a_styleSheets", "StyleSheetWindow", "Dorvane's Style Sheet Maker", { "a_styleSheets" } },
         { "a_jsReference", "ReferenceWindow", "JavaScript Data", { "a_jsReference" } },

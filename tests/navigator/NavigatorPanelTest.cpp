@@ -1,11 +1,13 @@
 #include "navigator/NavigatorPanel.h"
 #include "navigator/FileHandlingWindow.h"
+#include "shared/SiteFileActions.h"
 
 #include "support/FakeShell.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QDir>
 #include <QListWidget>
+#include <QPushButton>
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -294,6 +296,23 @@ TEST_F(NavigatorPanelTest, FileHandlingWindowChangesExtensions)
     QSignalSpy closed(window, &FileHandlingWindow::closed);
     window->close();
     EXPECT_EQ(closed.count(), 1);
+}
+
+// The rename and move with links are the site tools'; the window hands them its selected file.
+TEST_F(NavigatorPanelTest, FileHandlingWindowOffersRenameAndMoveWithLinks)
+{
+    auto actions = std::make_shared<SiteFileActions>();
+    QStringList asked;
+    actions->renameWithLinks = [&](const QString& file) { asked << "rename " + file; };
+    actions->moveWithLinks = [&](const QString& file) { asked << "move " + file; };
+    select("index.htm");
+    auto* window = new FileHandlingWindow(panel, prompter);
+    window->offerSiteFileActions(actions);
+    window->browser()->fileList()->setCurrentRow(0);
+    QTest::mouseClick(window->findChild<QPushButton*>("renameWithLinksButton"), Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QPushButton*>("moveWithLinksButton"), Qt::LeftButton);
+    EXPECT_EQ(asked, QStringList({ "rename " + site.path("about.html"), "move " + site.path("about.html") }));
+    window->close();
 }
 
 } // namespace
