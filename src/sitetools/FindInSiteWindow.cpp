@@ -43,6 +43,7 @@ template <typename Widget> Widget* named(Widget* widget, const char* name)
 FindInSiteWindow::FindInSiteWindow(const FeatureContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_context(context)
+    , m_prompter(*context.prompter, this)
     , m_findEdit(named(new QLineEdit(this), "findEdit"))
     , m_replaceEdit(named(new QLineEdit(this), "replaceEdit"))
     , m_siteBaseEdit(named(new QLineEdit(this), "siteBaseEdit"))
@@ -55,6 +56,7 @@ FindInSiteWindow::FindInSiteWindow(const FeatureContext& context, QWidget* paren
     , m_cancelButton(named(new QPushButton(QStringLiteral("Cancel"), this), "cancelButton"))
     , m_replaceAllButton(named(new QPushButton(QStringLiteral("Replace All ..."), this), "replaceAllButton"))
 {
+    m_context.prompter = &m_prompter; // every question of this window is shown above it
     setObjectName("findInSiteWindow");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kCaption);

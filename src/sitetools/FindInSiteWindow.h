@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Prompter.h"
+
 #include "shared/FeatureContext.h"
 #include "sitetools/SiteFind.h"
 #include "sitetools/SiteParts.h"
@@ -52,6 +54,7 @@ private:
     void setRunning(bool running);
 
     FeatureContext m_context;
+    WindowPrompter m_prompter;
     QLineEdit* m_findEdit;
     QLineEdit* m_replaceEdit;
     QLineEdit* m_siteBaseEdit;

@@ -180,9 +180,11 @@ void undoLastSiteChange(const FeatureContext& context)
 SiteChangeWindow::SiteChangeWindow(const FeatureContext& context, Mode mode, const QString& file, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_context(context)
+    , m_prompter(*context.prompter, this)
     , m_mode(mode)
     , m_file(cleaned(file))
 {
+    m_context.prompter = &m_prompter; // every question of this window is shown above it
     build(true);
     setWindowTitle((mode == Mode::Rename ? kRenameCaption : kMoveCaption) + QStringLiteral(" - ") + native(m_file));
     const QFileInfo info(m_file);
@@ -194,9 +196,11 @@ SiteChangeWindow::SiteChangeWindow(const FeatureContext& context, Mode mode, con
 SiteChangeWindow::SiteChangeWindow(const FeatureContext& context, const SitePlan& plan, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_context(context)
+    , m_prompter(*context.prompter, this)
     , m_mode(Mode::Replace)
     , m_plan(plan)
 {
+    m_context.prompter = &m_prompter;
     build(false);
     setWindowTitle(kReplaceCaption);
     m_changeList->setChanges(plan.changes, plan.base);

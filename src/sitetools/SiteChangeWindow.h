@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Prompter.h"
+
 #include "shared/FeatureContext.h"
 #include "sitetools/SiteChanges.h"
 
@@ -84,6 +86,7 @@ private:
     QString plannedFor() const;
 
     FeatureContext m_context;
+    WindowPrompter m_prompter;
     Mode m_mode;
     QString m_file;
     SitePlan m_plan;
