@@ -737,7 +737,7 @@ void MainWindow::showBriefHelp()
         const QScopedValueRollback quiet(m_quietPreview, true);
         setHtmlTabActive(false);
     }
-    m_browser->navigate(page);
+    m_browser->showOwnPage(page);
 }
 
 void MainWindow::rebuildRecentMenu(const QStringList& entries)

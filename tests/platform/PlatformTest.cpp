@@ -218,3 +218,28 @@ TEST(QtPrompter, EachDialogIsOwnedByTheAskingWindowWhichIsActiveAgainAfter)
     }
 }
 } // namespace
+
+#include "platform/BrowserView.h"
+
+#include <QTextBrowser>
+
+namespace {
+// The program's own page at start needs no web engine: a light view draws it.
+TEST(WebBrowserView, OwnPagesAreShownWithoutStartingTheEngine)
+{
+    QTemporaryDir dir;
+    QFile page(dir.filePath("brief.htm"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<html><body><h1>In brief</h1><a href=\"more.htm\">More</a></body></html>");
+    page.close();
+    WebBrowserView view;
+    QString reported;
+    QObject::connect(&view, &BrowserView::navigationComplete, [&](const QString& url) { reported = url; });
+    view.showOwnPage(dir.filePath("brief.htm"));
+    EXPECT_FALSE(view.isCreated());
+    ASSERT_NE(view.lightView(), nullptr);
+    EXPECT_TRUE(view.lightView()->toPlainText().contains("In brief"));
+    EXPECT_EQ(reported, QUrl::fromLocalFile(dir.filePath("brief.htm")).toString(QUrl::FullyEncoded));
+    EXPECT_EQ(view.locationUrl(), reported);
+}
+} // namespace
