@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 #include <memory>
@@ -65,6 +66,9 @@ int main(int argc, char** argv)
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     const CommandLine commandLine = parseCommandLine(app);
+    // Task bars show the program's own picture, from the desktop's theme or the data directory.
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("pelorin95"), QIcon(AppDirs::dataFile(QStringLiteral("icons/pelorin95.svg")))));
     const QStringList& files = commandLine.files;
 
     HintRouter hints;

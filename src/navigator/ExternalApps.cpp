@@ -7,7 +7,7 @@
 #include <QUrl>
 
 #ifndef PELORIN_SUPPORT_ADDRESS
-#define PELORIN_SUPPORT_ADDRESS "support@example.com"
+#define PELORIN_SUPPORT_ADDRESS "pelorin95@users.noreply.github.com"
 #endif
 #ifndef PELORIN_VERSION
 #define PELORIN_VERSION "1.55"
