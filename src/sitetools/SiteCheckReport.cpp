@@ -49,9 +49,10 @@ struct PageCheck {
 
 } // namespace
 
-SiteLists loadLinkSite(const QString& base, LinkRule rule)
+SiteLists loadLinkSite(const QString& base, LinkRule rule, const SiteProgress& progress)
 {
-    return loadSite(base, rule == LinkRule::EveryLink ? PageRule::AnyCaseWithStyleSheets : PageRule::AnyCase);
+    return loadSite(
+        base, rule == LinkRule::EveryLink ? PageRule::AnyCaseWithStyleSheets : PageRule::AnyCase, progress);
 }
 
 LinkReport checkSiteLinks(

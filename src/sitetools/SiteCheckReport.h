@@ -48,7 +48,7 @@ struct LinkCheckOptions {
 };
 
 // The site's lists as the finder loads them for a rule: the every-link rule checks style sheets too.
-SiteLists loadLinkSite(const QString& base, LinkRule rule);
+SiteLists loadLinkSite(const QString& base, LinkRule rule, const SiteProgress& progress = {});
 
 // Checks every page of the site (loaded by loadLinkSite) as "Check Site" does, without its
 // stops; with anchors the links to #anchors too, with web the web links are gathered for
