@@ -151,8 +151,7 @@ int main(int argc, char** argv)
 
     QCommandLineParser parser;
     parser.addOptions({ { "json", "" }, { "anchors", "" }, { "every-link", "" }, { "root", "", "dir" },
-        { "external", "" }, { "no-cache", "" },
-        { "timeout", "", "seconds" }, { "help", "" }, { "version", "" } });
+        { "external", "" }, { "no-cache", "" }, { "timeout", "", "seconds" }, { "help", "" }, { "version", "" } });
     if (!parser.parse(arguments)) return fail(parser.errorText() + u'\n' + QString::fromUtf8(kUsage));
     if (parser.isSet("help")) {
         write(stdout, kUsage);

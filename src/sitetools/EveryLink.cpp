@@ -105,7 +105,8 @@ bool linkTargetExists(const QString& path, const SiteIndex& index)
 {
     if (!path.endsWith(u'/') && index.contains(path)) return true;
     const QString directory = path.endsWith(u'/') ? path : path + u'/';
-    return index.contains(directory + QStringLiteral("index.html")) || index.contains(directory + QStringLiteral("index.htm"));
+    return index.contains(directory + QStringLiteral("index.html"))
+        || index.contains(directory + QStringLiteral("index.htm"));
 }
 
 LinkCheck findEveryBrokenLink(const QString& text, const QString& page, const QString& root, const SiteIndex& index,

@@ -91,9 +91,8 @@ void FixWindow::suggest()
     m_finder.selectBrokenLinkInPane(row);
     if (m_finder.everyFile().isEmpty() || row < 0) return;
     m_fixEdit->clear();
-    const QStringList suggestions
-        = fixSuggestions(m_brokenList->item(row)->text(), m_finder.everyFile(), m_finder.currentFile(),
-            m_finder.linkRule());
+    const QStringList suggestions = fixSuggestions(
+        m_brokenList->item(row)->text(), m_finder.everyFile(), m_finder.currentFile(), m_finder.linkRule());
     m_suggestedList->addItems(suggestions);
     if (!suggestions.isEmpty()) {
         m_suggestedList->setCurrentRow(0);

@@ -48,7 +48,8 @@ struct WaitCursor {
 // A link the chosen checks found is marked with what they found.
 QString listedText(const FoundLink& link)
 {
-    if (link.note.isEmpty()) return link.attribute.isEmpty() ? link.text : link.text + QStringLiteral("   (") + link.attribute + u')';
+    if (link.note.isEmpty())
+        return link.attribute.isEmpty() ? link.text : link.text + QStringLiteral("   (") + link.attribute + u')';
     return link.text + QStringLiteral("   (")
         + (link.note == kAnchorNote ? QStringLiteral("no such anchor") : QStringLiteral("web link: ") + link.note)
         + u')';
@@ -354,8 +355,7 @@ void LinkRotWindow::loadTargetFiles()
     setStatus(QStringLiteral("Broken links appear here."), false);
     showBrokenLinks({});
     m_points.start();
-    m_site = loadLinkSite(
-        m_base, linkRule(), [this](qsizetype, qsizetype) { return m_points.pass([] {}) || true; });
+    m_site = loadLinkSite(m_base, linkRule(), [this](qsizetype, qsizetype) { return m_points.pass([] {}) || true; });
     m_index = SiteIndex(m_site.everyFile);
     m_pagesList->clear();
     m_pagesList->addItems(m_site.pages);

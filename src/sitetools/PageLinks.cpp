@@ -231,8 +231,7 @@ QList<Span> cssSpans(QStringView text)
         } else if ((c == u'u' || c == u'U') && startsWithNoCase(text, i, u"url(")
             && (i == 0 || !isNameCharacter(text[i - 1]))) {
             i = readCssUrl(text, i + 4, "url()", spans);
-        } else if (c == u'@' && startsWithNoCase(text, i, u"@import")
-            && !(i + 7 < n && isNameCharacter(text[i + 7]))) {
+        } else if (c == u'@' && startsWithNoCase(text, i, u"@import") && !(i + 7 < n && isNameCharacter(text[i + 7]))) {
             i += 7;
             while (i < n && isSpace(text[i]))
                 ++i;
@@ -351,8 +350,8 @@ const LinkAttribute kLinkAttributes[] = {
 };
 
 // Elements whose content is text to the end tag, never markup; a style block is a style sheet.
-const QStringView kTextElements[] = { u"script", u"style", u"textarea", u"title", u"xmp", u"iframe", u"noembed",
-    u"noframes", u"plaintext" };
+const QStringView kTextElements[]
+    = { u"script", u"style", u"textarea", u"title", u"xmp", u"iframe", u"noembed", u"noframes", u"plaintext" };
 
 struct Attribute {
     QStringView name;

@@ -51,8 +51,7 @@ struct PageCheck {
 
 SiteLists loadLinkSite(const QString& base, LinkRule rule, const SiteProgress& progress)
 {
-    return loadSite(
-        base, rule == LinkRule::EveryLink ? PageRule::AnyCaseWithStyleSheets : PageRule::AnyCase, progress);
+    return loadSite(base, rule == LinkRule::EveryLink ? PageRule::AnyCaseWithStyleSheets : PageRule::AnyCase, progress);
 }
 
 LinkReport checkSiteLinks(

@@ -169,10 +169,12 @@ const QList<FuzzTarget>& fuzzTargets()
         { "everylink",
             [](const QByteArray& data) {
                 const QString text = textOf(data);
-                const SiteIndex index(QStringList { QStringLiteral("/site/a.htm"), QStringLiteral("/site/b/index.html") });
+                const SiteIndex index(
+                    QStringList { QStringLiteral("/site/a.htm"), QStringLiteral("/site/b/index.html") });
                 for (const QString& page : { QStringLiteral("/site/p.htm"), QStringLiteral("/site/s.css") }) {
                     qsizetype last = -1;
-                    for (const FoundLink& link : findEveryBrokenLink(text, page, QStringLiteral("/site/"), index).broken) {
+                    for (const FoundLink& link :
+                        findEveryBrokenLink(text, page, QStringLiteral("/site/"), index).broken) {
                         const qsizetype at = indexOfOffset(text, link.offset);
                         require(at > last, "every-link links come in text order");
                         last = at;

@@ -42,8 +42,8 @@ const TokenCase kTokenCases[] = {
         { "src|yes.png|yes.png", "href|after.htm|after.htm" } },
     { "srcset with descriptors",
         "<img srcset=\"a.png 1x, b%20c.png 2x,d.png,e.png\"><source srcset=' x.webp 480w , y.webp (a, b) 2x,z.webp'>",
-        { "srcset|a.png|a.png", "srcset|b%20c.png|b%20c.png", "srcset|d.png,e.png|d.png,e.png",
-            "srcset|x.webp|x.webp", "srcset|y.webp|y.webp", "srcset|z.webp|z.webp" } },
+        { "srcset|a.png|a.png", "srcset|b%20c.png|b%20c.png", "srcset|d.png,e.png|d.png,e.png", "srcset|x.webp|x.webp",
+            "srcset|y.webp|y.webp", "srcset|z.webp|z.webp" } },
     { "style attributes",
         "<div style=\"background: url('bg.png')\"><p style='background:url(&quot;q&amp;r.png&quot;)'>",
         { "url()|bg.png|bg.png", "url()|q&r.png|q&amp;r.png" } },
@@ -155,7 +155,8 @@ TEST(EveryLink, APageCheckListsBrokenLinksInTextOrderWithTheirPlaceAndAttribute)
                          "img/big.png 2x\">\n<a href=\"gone.htm\">&amp;<a href=\"http://x/y.png\"><a href=\"#\">";
     const LinkCheck check = findEveryBrokenLink(page, "/s/index.htm", "/s/", index);
     EXPECT_EQ(check.examined, 5);
-    EXPECT_EQ(check.broken, (QList<FoundLink> { { "img/big.png", 81, {}, "srcset" }, { "gone.htm", 108, {}, "href" } }));
+    EXPECT_EQ(
+        check.broken, (QList<FoundLink> { { "img/big.png", 81, {}, "srcset" }, { "gone.htm", 108, {}, "href" } }));
 
     // A style sheet is read as one; a script not at all.
     const LinkCheck css = findEveryBrokenLink("a { background: url(gone.png) }", "/s/style.css", "/s/", index);
@@ -184,7 +185,8 @@ TEST(EveryLink, FixKeysAndTheRememberedRule)
         EXPECT_EQ(fixKey(link, LinkRule::EveryLink), every) << link;
     }
     const QStringList files { "/s/img/logo.png", "/s/img/logo.gif", "/s/index.htm" };
-    EXPECT_EQ(fixSuggestions("pics/logo.png", files, "/s/index.htm", LinkRule::EveryLink), QStringList { "img/logo.png" });
+    EXPECT_EQ(
+        fixSuggestions("pics/logo.png", files, "/s/index.htm", LinkRule::EveryLink), QStringList { "img/logo.png" });
 
     SiteBuilder site;
     const QString file = site.path(kLinkRuleFile);
