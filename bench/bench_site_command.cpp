@@ -1,5 +1,6 @@
-// pelorin95-site as a whole process on the postgresql-doc-15 and openjdk-17 API trees: "links"
-// and "orphans" (best of three runs) beside `cat` of every page and beside Debian's LinkChecker
+// pelorin95-site as a whole process on the postgresql-doc-15 and openjdk-17 API trees: "links",
+// "links --every-link" and "orphans" (best of three runs) beside `cat` of every page and beside
+// Debian's LinkChecker
 // on the same tree (local files only; left out when it is not installed). The reports are also
 // compared with the finders' core functions run in this process, page by page.
 // Inputs: bench/sitetools-data installs the trees and LinkChecker.
@@ -129,6 +130,11 @@ int main(int argc, char** argv)
         const auto [linkLines, linkSummary] = split(links.out);
         std::printf("  links        s=%.2f cpu_s=%.2f  %s  same_as_finder=%s\n", links.seconds, links.cpu,
             linkSummary.constData(), same(linkLines == finderLinks(base, lists)));
+        // The every-link rule reads every page's markup (and the style sheets): its time beside the
+        // classic rule's.
+        const Timed every = bestOfThree(site, { "--every-link", "links", root });
+        std::printf("  every-link   s=%.2f cpu_s=%.2f  %s  classic_ratio=%.2f\n", every.seconds, every.cpu,
+            split(every.out).second.constData(), every.seconds / links.seconds);
         const Timed orphans = bestOfThree(site, { "orphans", root });
         const auto [orphanLines, orphanSummary] = split(orphans.out);
         std::printf("  orphans      s=%.2f cpu_s=%.2f  %s  same_as_finder=%s\n", orphans.seconds, orphans.cpu,

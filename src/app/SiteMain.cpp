@@ -28,6 +28,10 @@ const char kUsage[]
       "  orphans DIR   every file of the site that no page refers to, then a summary\n"
       "\n"
       "  --json              one JSON document instead of lines\n"
+      "  --every-link        check every address of the pages' markup and style sheets, to a\n"
+      "                      file of any type, instead of the seven file types (lines end with\n"
+      "                      the attribute that gave the link)\n"
+      "  --root DIR          where an every-link address starting with \"/\" starts (the site)\n"
       "  --anchors           also check links to #anchors (lines marked \"anchor\")\n"
       "  --external          also check http: and https: links (lines marked with the answer,\n"
       "                      and the final address of a redirect)\n"
@@ -88,9 +92,17 @@ private:
 int checkLinks(const QString& base, const QCommandLineParser& parser)
 {
     const bool external = parser.isSet("external");
+    LinkCheckOptions checks { parser.isSet("anchors"), external };
+    if (parser.isSet("every-link")) checks.rule = LinkRule::EveryLink;
+    if (parser.isSet("root")) {
+        if (checks.rule != LinkRule::EveryLink) return fail(QStringLiteral("--root goes with --every-link"));
+        const QString root = parser.value("root");
+        if (root.isEmpty() || !QFileInfo(root).isDir()) return fail(QStringLiteral("--root needs a directory"));
+        checks.root = siteBaseDirectory(root);
+    }
     ProgressLine progress;
-    const SiteLists site = loadSite(base, PageRule::AnyCase);
-    LinkReport report = checkSiteLinks(base, site, { parser.isSet("anchors"), external }, progress.counting("pages"));
+    const SiteLists site = loadLinkSite(base, checks.rule);
+    LinkReport report = checkSiteLinks(base, site, checks, progress.counting("pages"));
     if (external) {
         WebCheckOptions options;
         if (parser.isSet("timeout")) {
@@ -138,8 +150,8 @@ int main(int argc, char** argv)
     const QStringList arguments = AppDirs::takeSettingsOverride(QCoreApplication::arguments());
 
     QCommandLineParser parser;
-    parser.addOptions({ { "json", "" }, { "anchors", "" }, { "external", "" }, { "no-cache", "" },
-        { "timeout", "", "seconds" }, { "help", "" }, { "version", "" } });
+    parser.addOptions({ { "json", "" }, { "anchors", "" }, { "every-link", "" }, { "root", "", "dir" },
+        { "external", "" }, { "no-cache", "" }, { "timeout", "", "seconds" }, { "help", "" }, { "version", "" } });
     if (!parser.parse(arguments)) return fail(parser.errorText() + u'\n' + QString::fromUtf8(kUsage));
     if (parser.isSet("help")) {
         write(stdout, kUsage);

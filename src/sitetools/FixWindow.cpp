@@ -91,8 +91,8 @@ void FixWindow::suggest()
     m_finder.selectBrokenLinkInPane(row);
     if (m_finder.everyFile().isEmpty() || row < 0) return;
     m_fixEdit->clear();
-    const QStringList suggestions
-        = fixSuggestions(m_brokenList->item(row)->text(), m_finder.everyFile(), m_finder.currentFile());
+    const QStringList suggestions = fixSuggestions(
+        m_brokenList->item(row)->text(), m_finder.everyFile(), m_finder.currentFile(), m_finder.linkRule());
     m_suggestedList->addItems(suggestions);
     if (!suggestions.isEmpty()) {
         m_suggestedList->setCurrentRow(0);
@@ -133,7 +133,10 @@ void FixWindow::browse()
     }
     Prompter::FileDialog dialog;
     dialog.title = QStringLiteral("Find the correct file");
-    dialog.filter = QStringLiteral("Internet files|*.htm*;*.gif;*.jpg;*.jpeg;*.HTM*;*.GIF;*.JPG;*.JPEG|All Files|*.*");
+    // Every link may be to a file of any type.
+    dialog.filter = m_finder.linkRule() == LinkRule::EveryLink
+        ? QStringLiteral("All Files|*.*")
+        : QStringLiteral("Internet files|*.htm*;*.gif;*.jpg;*.jpeg;*.HTM*;*.GIF;*.JPG;*.JPEG|All Files|*.*");
     dialog.initialDir = QFileInfo(m_finder.currentFile()).path();
     dialog.mustExist = true;
     const auto chosen = m_prompter.openFile(dialog);

@@ -3,6 +3,7 @@
 #include "shared/RelativePath.h"
 
 #include <QStringDecoder>
+#include <QUrl>
 #include <algorithm>
 
 namespace {
@@ -206,20 +207,31 @@ QString asciiUpper(const QString& text)
     return upper;
 }
 
-QString fixKey(const QString& link)
+QString fixKey(const QString& link, LinkRule rule)
 {
-    QString key = asciiUpper(link);
+    const bool every = rule == LinkRule::EveryLink;
+    QString key = link;
+    if (every) {
+        for (const QChar mark : { u'?', u'#' }) {
+            const qsizetype at = key.indexOf(mark);
+            if (at >= 0) key.truncate(at);
+        }
+        while (key.endsWith(u'/'))
+            key.chop(1);
+        if (key.contains(u'%')) key = QUrl::fromPercentEncoding(key.toUtf8());
+    }
+    key = asciiUpper(key);
     key = key.mid(key.lastIndexOf(u'/') + 1);
     key = key.mid(key.lastIndexOf(u'\\') + 1);
     if (key.contains(QStringLiteral(".HTML"))) key.chop(1);
     if (key.contains(QStringLiteral(".JPEG"))) key.chop(2);
     if (key.contains(QStringLiteral(".JPG"))) key.chop(1);
-    return urlDecode(key);
+    return every ? key : urlDecode(key);
 }
 
-QStringList fixSuggestions(const QString& link, const QStringList& everyFile, const QString& page)
+QStringList fixSuggestions(const QString& link, const QStringList& everyFile, const QString& page, LinkRule rule)
 {
-    const QString key = fixKey(link);
+    const QString key = fixKey(link, rule);
     QStringList suggestions;
     for (const QString& file : everyFile)
         if (asciiUpper(file).contains(key)) suggestions << webby(extractRelativePath(page, file));

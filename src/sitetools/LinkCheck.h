@@ -10,11 +10,12 @@
 // A link found in a page: the exact text between its quotes and the offset of its first
 // character (every line break counted as two characters, as the code pane counts them). note
 // says what is wrong with it when that is more than a missing file (a missing #anchor, a web
-// address's answer).
+// address's answer); attribute names what gave it under the every-link rule ("src", "url()").
 struct FoundLink {
     QString text;
     qsizetype offset = 0;
     QString note;
+    QString attribute;
     bool operator==(const FoundLink&) const = default;
 };
 
@@ -63,6 +64,10 @@ QString expandLink(QStringView link, QStringView pageDirectory);
 // holds no ":".
 bool checkTheFile(QStringView link, QStringView pageDirectory, const SiteIndex& index);
 
+// Which links the broken-link finder checks: double-quoted values of seven file types, or every
+// address of the page's markup (EveryLink.h).
+enum class LinkRule { Classic, EveryLink };
+
 struct LinkCheck {
     QList<FoundLink> broken; // by extension (htm, html, css, js, gif, jpg, jpeg), then text order
     qsizetype examined = 0; // links verified (skipped ones not counted)
@@ -84,11 +89,13 @@ QList<FoundLink> findAttributeValues(const QString& text, const QString& attribu
 QList<FoundLink> findAllLinks(const QString& text);
 
 // What the fix dialog looks for: the link's file name upper-cased, ".HTML", ".JPEG" and ".JPG"
-// cut back so that either spelling matches, escapes decoded.
-QString fixKey(const QString& link);
+// cut back so that either spelling matches, escapes decoded. Under the every-link rule the
+// "?query" and "#fragment" are cut first and only "%XX" escapes are decoded ("+" stays).
+QString fixKey(const QString& link, LinkRule rule = LinkRule::Classic);
 
 // Every file whose upper-cased path contains the key, in list order, as a link from the page.
-QStringList fixSuggestions(const QString& link, const QStringList& everyFile, const QString& page);
+QStringList fixSuggestions(
+    const QString& link, const QStringList& everyFile, const QString& page, LinkRule rule = LinkRule::Classic);
 
 // Upper-cases a to z only.
 QString asciiUpper(const QString& text);

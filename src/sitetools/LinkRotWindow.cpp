@@ -8,8 +8,11 @@
 #include "shared/CommandRegistry.h"
 #include "shared/RelativePath.h"
 #include "sitetools/AnchorCheck.h"
+#include "sitetools/EveryLink.h"
 #include "sitetools/FixWindow.h"
+#include "sitetools/LinkRuleBox.h"
 #include "sitetools/PaneSearch.h"
+#include "sitetools/SiteCheckReport.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -45,7 +48,8 @@ struct WaitCursor {
 // A link the chosen checks found is marked with what they found.
 QString listedText(const FoundLink& link)
 {
-    if (link.note.isEmpty()) return link.text;
+    if (link.note.isEmpty())
+        return link.attribute.isEmpty() ? link.text : link.text + QStringLiteral("   (") + link.attribute + u')';
     return link.text + QStringLiteral("   (")
         + (link.note == kAnchorNote ? QStringLiteral("no such anchor") : QStringLiteral("web link: ") + link.note)
         + u')';
@@ -117,7 +121,7 @@ LinkRotWindow::Busy::~Busy()
 
 QList<QWidget*> LinkRotWindow::busyParts() const
 {
-    QList<QWidget*> parts { menuBar(), m_tabs };
+    QList<QWidget*> parts { menuBar(), m_tabs, m_ruleBox };
     for (QToolBar* bar : findChildren<QToolBar*>())
         parts << bar;
     return parts;
@@ -351,7 +355,7 @@ void LinkRotWindow::loadTargetFiles()
     setStatus(QStringLiteral("Broken links appear here."), false);
     showBrokenLinks({});
     m_points.start();
-    m_site = loadSite(m_base, PageRule::AnyCase, [this](qsizetype, qsizetype) { return m_points.pass([] {}) || true; });
+    m_site = loadLinkSite(m_base, linkRule(), [this](qsizetype, qsizetype) { return m_points.pass([] {}) || true; });
     m_index = SiteIndex(m_site.everyFile);
     m_pagesList->clear();
     m_pagesList->addItems(m_site.pages);
@@ -362,17 +366,17 @@ LinkCheck LinkRotWindow::check(const QString& text, const QString& page)
 {
     QString verifying;
     const QString caption = page;
-    LinkCheck result = findBrokenLinks(
-        text, directoryOf(page), m_index,
-        [&](qsizetype position, qsizetype total) {
-            return m_points.pass([&] {
-                m_cancel->setWindowTitle(caption);
-                m_cancel->label()->setText(QStringLiteral("Verifying link to: ") + verifying);
-                m_linkProgress->setRange(0, int(std::min<qsizetype>(total, INT_MAX)));
-                m_linkProgress->setValue(int(std::min<qsizetype>(position, INT_MAX)));
-            });
-        },
-        &verifying);
+    const SiteProgress progress = [&](qsizetype position, qsizetype total) {
+        return m_points.pass([&] {
+            m_cancel->setWindowTitle(caption);
+            m_cancel->label()->setText(QStringLiteral("Verifying link to: ") + verifying);
+            m_linkProgress->setRange(0, int(std::min<qsizetype>(total, INT_MAX)));
+            m_linkProgress->setValue(int(std::min<qsizetype>(position, INT_MAX)));
+        });
+    };
+    LinkCheck result = linkRule() == LinkRule::EveryLink
+        ? findEveryBrokenLink(text, page, m_base, m_index, progress, &verifying)
+        : findBrokenLinks(text, directoryOf(page), m_index, progress, &verifying);
     if (!result.stopped) addChosenChecks(text, page, result);
     return result;
 }
@@ -690,6 +694,11 @@ QWidget* LinkRotWindow::buildChosenChecks()
 {
     // Outside the tabs, so that the web check's Cancel works while the rest waits for the check.
     auto* row = new QWidget(this);
+    m_ruleBox = new LinkRuleBox(m_prompter, row);
+    // Under every link the style sheets are pages too: the site's lists are made again.
+    connect(m_ruleBox, &LinkRuleBox::ruleChanged, this, [this] {
+        if (!m_base.isEmpty() && !m_busy) loadTargetFiles();
+    });
     m_anchorsBox = new QCheckBox(QStringLiteral("Check #anchors"), row);
     m_anchorsBox->setObjectName("checkAnchorsBox");
     m_anchorsBox->setStatusTip(QStringLiteral("Also find links to #anchors that their page does not have."));
@@ -707,6 +716,7 @@ QWidget* LinkRotWindow::buildChosenChecks()
     connect(m_webCancelButton, &QPushButton::clicked, this, [this] { m_webCancelled = true; });
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_ruleBox);
     layout->addWidget(m_anchorsBox);
     layout->addWidget(m_webBox);
     layout->addWidget(m_webProgress, 1);
@@ -714,6 +724,8 @@ QWidget* LinkRotWindow::buildChosenChecks()
     layout->addStretch();
     return row;
 }
+
+LinkRule LinkRotWindow::linkRule() const { return m_ruleBox->rule(); }
 
 void LinkRotWindow::addChosenChecks(const QString& text, const QString& page, LinkCheck& result)
 {

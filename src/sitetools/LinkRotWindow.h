@@ -14,6 +14,7 @@
 
 class CodeEditor;
 class FixWindow;
+class LinkRuleBox;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -64,6 +65,8 @@ public:
     FixWindow* fixWindow() const { return m_fixWindow; }
     bool saveButtonRed() const { return m_saveRed; }
     bool isBusy() const { return m_busy; }
+    // Which links the checks look at: the classic seven file types or every link.
+    LinkRule linkRule() const;
     // How web links are asked for; tests shorten the timeout.
     WebCheckOptions& webCheckOptions() { return m_webOptions; }
 
@@ -134,6 +137,7 @@ private:
     QMenu* m_brokenMenu;
     QAction* m_fixAction;
     QPointer<FixWindow> m_fixWindow;
+    LinkRuleBox* m_ruleBox;
     QCheckBox* m_anchorsBox;
     QCheckBox* m_webBox;
     QProgressBar* m_webProgress;

@@ -1,6 +1,7 @@
 #include "sitetools/SiteCheckReport.h"
 
 #include "sitetools/AnchorCheck.h"
+#include "sitetools/EveryLink.h"
 #include "sitetools/Orphans.h"
 
 #include <QFileInfo>
@@ -48,9 +49,15 @@ struct PageCheck {
 
 } // namespace
 
+SiteLists loadLinkSite(const QString& base, LinkRule rule, const SiteProgress& progress)
+{
+    return loadSite(base, rule == LinkRule::EveryLink ? PageRule::AnyCaseWithStyleSheets : PageRule::AnyCase, progress);
+}
+
 LinkReport checkSiteLinks(
     const QString& base, const SiteLists& site, const LinkCheckOptions& options, const SiteProgress& progress)
 {
+    const QString root = options.root.isEmpty() ? base : options.root;
     LinkReport report;
     report.pages = site.pages;
     report.anchorsChecked = options.anchors;
@@ -66,7 +73,8 @@ LinkReport checkSiteLinks(
             // As "Check Site" does, a page gone since the walk is skipped.
             if (!QFileInfo(path).isFile()) return;
             const QString text = readPageText(path);
-            check.files = findBrokenLinks(text, directoryOf(path), index);
+            check.files = options.rule == LinkRule::EveryLink ? findEveryBrokenLink(text, path, root, index)
+                                                              : findBrokenLinks(text, directoryOf(path), index);
             if (options.anchors) {
                 check.fragments = fragmentLinks(text, directoryOf(path));
                 check.names = anchorNames(text);
@@ -173,6 +181,7 @@ QByteArray linkReportText(const LinkReport& report)
     for (const ReportedLink& l : report.listed) {
         out += reportField(report.pages[l.page]) + u'\t' + QString::number(l.link.offset) + u'\t'
             + reportField(l.link.text);
+        if (!l.link.attribute.isEmpty()) out += u'\t' + reportField(l.link.attribute);
         if (!l.link.note.isEmpty()) out += u'\t' + reportField(l.link.note);
         if (!l.web.finalAddress.isEmpty()) out += u'\t' + reportField(l.web.finalAddress);
         out += u'\n';
@@ -197,6 +206,7 @@ QByteArray linkReportJson(const LinkReport& report)
     for (const ReportedLink& l : report.listed) {
         QJsonObject entry { { "page", report.pages[l.page] }, { "offset", double(l.link.offset) },
             { "link", l.link.text }, { "kind", kindName(l.kind) }, { "broken", l.broken } };
+        if (!l.link.attribute.isEmpty()) entry.insert("attribute", l.link.attribute);
         if (l.kind == LinkKind::Web) {
             if (l.web.status) entry.insert("status", l.web.status);
             if (!l.web.error.isEmpty()) entry.insert("error", l.web.error);

@@ -43,9 +43,14 @@ struct LinkCheckOptions {
     bool anchors = false;
     bool web = false;
     int workers = 0; // threads the pages are checked on; 0: pageWorkers
+    LinkRule rule = LinkRule::Classic;
+    QString root; // where an every-link "/..." starts; empty: the base
 };
 
-// Checks every page of the site (loaded by the finder's rule) as "Check Site" does, without its
+// The site's lists as the finder loads them for a rule: the every-link rule checks style sheets too.
+SiteLists loadLinkSite(const QString& base, LinkRule rule, const SiteProgress& progress = {});
+
+// Checks every page of the site (loaded by loadLinkSite) as "Check Site" does, without its
 // stops; with anchors the links to #anchors too, with web the web links are gathered for
 // addWebResults. progress is called before each page. Page read errors throw FileError.
 LinkReport checkSiteLinks(
@@ -72,8 +77,9 @@ OrphanReport checkSiteOrphans(const QString& base, const SiteProgress& progress 
 // "\n" or "\xHH", so that every line holds one entry and its fields split at tabs.
 QString reportField(const QString& text);
 
-// One line per listed link, "page<TAB>offset<TAB>link", an anchor's followed by "anchor", a web
-// link's by its outcome and, when redirected, its final address; then the summary line.
+// One line per listed link, "page<TAB>offset<TAB>link", an every-link one's followed by the
+// attribute that gave it, an anchor's by "anchor", a web link's by its outcome and, when
+// redirected, its final address; then the summary line.
 QByteArray linkReportText(const LinkReport& report);
 QByteArray linkReportJson(const LinkReport& report);
 // One line per orphan, then "pages=N files=N orphans=N".

@@ -47,9 +47,10 @@ QString lowered(const QString& text) { return text.toLower(); }
 bool isSitePage(const QString& fileName, PageRule rule)
 {
     const QString extension = fileExtension(fileName);
-    if (rule == PageRule::AnyCase) {
+    if (rule != PageRule::ExactCase) {
         const QString upper = extension.toUpper();
-        return upper == u".HTM" || upper == u".HTML" || upper == u".JS";
+        return upper == u".HTM" || upper == u".HTML" || upper == u".JS"
+            || (rule == PageRule::AnyCaseWithStyleSheets && upper == u".CSS");
     }
     static const QStringList exact { ".htm", ".html", ".HTM", ".HTML", ".js", ".JS" };
     return exact.contains(extension);
@@ -112,7 +113,7 @@ SiteLists loadSite(const QString& base, PageRule rule, const SiteProgress& progr
             if (isSitePage(fileNameOf(file), rule)) site.pages << file.mid(base.size());
         }
     }
-    if (rule == PageRule::AnyCase) sortIgnoringCase(site.pages);
+    if (rule != PageRule::ExactCase) sortIgnoringCase(site.pages);
     return site;
 }
 

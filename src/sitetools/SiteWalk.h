@@ -9,8 +9,9 @@
 using SiteProgress = std::function<bool(qsizetype position, qsizetype total)>;
 
 // Which names count as site pages: the broken-links finder takes ".htm", ".html" and ".js" in any
-// letter case; the orphans finder only the all-lower and all-upper spellings.
-enum class PageRule { AnyCase, ExactCase };
+// letter case, and under its every-link rule ".css" too; the orphans finder only the all-lower
+// and all-upper spellings.
+enum class PageRule { AnyCase, AnyCaseWithStyleSheets, ExactCase };
 
 bool isSitePage(const QString& fileName, PageRule rule);
 
@@ -35,7 +36,8 @@ QStringList siteFiles(const QStringList& directories, const SiteProgress& progre
 
 struct SiteLists {
     QStringList directories;
-    // Site pages relative to the base: sorted ignoring case for AnyCase, walk order for ExactCase.
+    // Site pages relative to the base: sorted ignoring case for the AnyCase rules, walk order for
+    // ExactCase.
     QStringList pages;
     // Full paths of every file, in walk order.
     QStringList everyFile;

@@ -6,7 +6,9 @@
 #include "navigator/ImageSize.h"
 #include "shared/SettingsFiles.h"
 #include "platform/FileError.h"
+#include "sitetools/EveryLink.h"
 #include "sitetools/LinkCheck.h"
+#include "sitetools/PageLinks.h"
 #include "sitetools/SearchEngine.h"
 #include "tools/FunctionFinder.h"
 #include "tools/HtmlConversion.h"
@@ -163,6 +165,29 @@ const QList<FuzzTarget>& fuzzTargets()
                 requireAttributeValues(text, findAllLinks(text), QStringLiteral("href"));
                 requireAttributeValues(text, findAttributeValues(text, QStringLiteral("alt")), QStringLiteral("alt"));
                 (void)fixKey(text.left(200));
+            } },
+        { "everylink",
+            [](const QByteArray& data) {
+                const QString text = textOf(data);
+                const SiteIndex index(
+                    QStringList { QStringLiteral("/site/a.htm"), QStringLiteral("/site/b/index.html") });
+                for (const QString& page : { QStringLiteral("/site/p.htm"), QStringLiteral("/site/s.css") }) {
+                    qsizetype last = -1;
+                    for (const FoundLink& link :
+                        findEveryBrokenLink(text, page, QStringLiteral("/site/"), index).broken) {
+                        const qsizetype at = indexOfOffset(text, link.offset);
+                        require(at > last, "every-link links come in text order");
+                        last = at;
+                        require(QStringView(text).mid(at, link.text.size()) == link.text,
+                            "an every-link offset points at its text");
+                    }
+                }
+                for (const PageLink& link : cssLinks(text))
+                    require(link.at >= 0 && link.at + link.length <= text.size(), "a style sheet's link lies in it");
+                const LinkStart start { QStringLiteral("/site/b/"), QStringLiteral("/site/") };
+                if (const auto path = localLinkPath(text.left(200), start))
+                    require(path->startsWith(u'/') && !path->contains(QStringLiteral("/../")),
+                        "a resolved link is a full path without steps up");
             } },
         { "html2text",
             [](const QByteArray& data) {

@@ -251,6 +251,63 @@ TEST_F(SiteCommand, AnchorsOfTheFixtureSite)
     EXPECT_EQ(plain.status, 0);
 }
 
+// ---- Every link
+
+TEST_F(SiteCommand, EveryLinkOfTheFixtureSite)
+{
+    const QString base = kFixtures + "everylinksite";
+    const Outcome every = run({ "--every-link", "links", base });
+    EXPECT_EQ(every.out,
+        "css/site.css\t180\t../img/gone\\\\ bg.png\turl()\n"
+        "index.htm\t43\tsite.appcache\tmanifest\n"
+        "index.htm\t236\timg/back.png\turl()\n"
+        "index.htm\t506\tnodir/\thref\n"
+        "index.htm\t537\tSub/page.html\thref\n"
+        "index.htm\t727\timg/logo@2x.png\tsrcset\n"
+        "index.htm\t822\timg/wide.webp\tsrcset\n"
+        "index.htm\t890\t/docs/guide.pdf\thref\n"
+        "index.htm\t988\timg/missing.svg\turl()\n"
+        "index.htm\t1067\tcgi/send.htm\tformaction\n"
+        "index.htm\t1119\tquotes.htm\tcite\n"
+        "index.htm\t1183\tmedia/clip.mp4\tsrc\n"
+        "sub/page.html\t112\tsub/gone.gif\tsrc\n"
+        "pages=8 links=34 broken=13\n");
+    EXPECT_EQ(every.status, 1);
+    EXPECT_EQ(every.err, "");
+
+    // The classic rule on the same site is still the finder's, quirks and all.
+    const Outcome classic = run({ "links", base });
+    EXPECT_EQ(classic.out, finderLinkReport(base + '/'));
+    EXPECT_TRUE(classic.out.contains("index.htm\t414\tcommented.htm\n"));
+    EXPECT_TRUE(classic.out.endsWith("pages=6 links=13 broken=9\n"));
+
+    const QJsonObject json
+        = QJsonDocument::fromJson(run({ "--json", "--every-link", "links", base }).out.toUtf8()).object();
+    EXPECT_EQ(json["links"][1].toObject(),
+        (QJsonObject { { "page", "index.htm" }, { "offset", 43 }, { "link", "site.appcache" }, { "kind", "file" },
+            { "broken", true }, { "attribute", "manifest" } }));
+}
+
+TEST_F(SiteCommand, EveryLinkFromAnotherRoot)
+{
+    SiteBuilder site({ { "index.htm", "<img src=\"/site/img/a.png\"><a href=/>" }, { "img/a.png", "" } });
+    const Outcome fromSite = run({ "--every-link", "links", site.base });
+    EXPECT_EQ(fromSite.out, "index.htm\t10\t/site/img/a.png\tsrc\npages=1 links=2 broken=1\n");
+    const Outcome fromTop = run({ "--every-link", "--root", site.top, "links", site.base });
+    // The site's own index page is good from the site; from the top there is none.
+    EXPECT_EQ(fromTop.out, "index.htm\t35\t/\thref\npages=1 links=2 broken=1\n");
+
+    const QList<std::pair<QStringList, QString>> bad {
+        { { "--root", site.top, "links", site.base }, "--root goes with --every-link\n" },
+        { { "--every-link", "--root", site.top + "missing", "links", site.base }, "--root needs a directory\n" },
+    };
+    for (const auto& [arguments, message] : bad) {
+        const Outcome result = run(arguments);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.err, message);
+    }
+}
+
 // ---- Web links
 
 TEST_F(SiteCommand, WebLinksAnsweredInEveryWay)
