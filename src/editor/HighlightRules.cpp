@@ -14,6 +14,9 @@ constexpr int kPurple = 0x800080;
 constexpr int kRed = 0xFF0000;
 constexpr int kTeal = 0x008080;
 constexpr int kWhite = 0xFFFFFF;
+constexpr int kMaroon = 0x800000;
+constexpr int kBrown = 0x804000;
+constexpr int kMagenta = 0xC000C0;
 
 struct StyleRow {
     HighlightStyle style;
@@ -42,6 +45,15 @@ constexpr std::array<StyleRow, kHighlightStyleCount> kStyles = { {
     { HighlightStyle::ScriptContent, "ScriptContent", { .altFont = true } },
     { HighlightStyle::SpecialChars, "SpecialChars", { .foreground = kPurple } },
     { HighlightStyle::UnknownTag, "UnknownTag", { .foreground = kRed } },
+    { HighlightStyle::CssSelector, "CssSelector", { .bold = true, .foreground = kMaroon } },
+    { HighlightStyle::CssProperty, "CssProperty", { .foreground = kBlue } },
+    { HighlightStyle::CssValue, "CssValue", { .foreground = kBrown } },
+    { HighlightStyle::CssNumber, "CssNumber", { .foreground = kTeal } },
+    { HighlightStyle::CssColour, "CssColour", { .foreground = kMagenta } },
+    { HighlightStyle::CssString, "CssString", { .foreground = kGray } },
+    { HighlightStyle::CssComment, "CssComment", { .italic = true, .foreground = kGreen } },
+    { HighlightStyle::CssAtRule, "CssAtRule", { .bold = true, .foreground = kPurple } },
+    { HighlightStyle::CssImportant, "CssImportant", { .bold = true, .foreground = kRed } },
 } };
 
 constexpr bool stylesInEnumOrder()

@@ -27,8 +27,18 @@ enum class HighlightStyle : std::uint8_t {
     ScriptContent,
     SpecialChars,
     UnknownTag,
+    // Style sheets: .css documents and the inside of STYLE blocks.
+    CssSelector,
+    CssProperty,
+    CssValue,
+    CssNumber,
+    CssColour,
+    CssString,
+    CssComment,
+    CssAtRule,
+    CssImportant,
 };
-constexpr int kHighlightStyleCount = int(HighlightStyle::UnknownTag) + 1;
+constexpr int kHighlightStyleCount = int(HighlightStyle::CssImportant) + 1;
 
 // Colours are 0xRRGGBB; kNoColour leaves the editor's own colour.
 constexpr int kNoColour = -1;

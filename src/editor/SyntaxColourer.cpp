@@ -84,6 +84,13 @@ void SyntaxColourer::setEnabled(bool on)
     }
 }
 
+void SyntaxColourer::setStyleSheet(bool on)
+{
+    if (on == isStyleSheet()) return;
+    m_firstState = on ? m_engine.styleSheetStart() : HighlightState();
+    rehighlight();
+}
+
 void SyntaxColourer::rehighlight()
 {
     if (!m_doc || !m_enabled) return;
@@ -206,7 +213,7 @@ void SyntaxColourer::processTo(int lastBlock, qint64 budgetNs)
     clock.start();
     const VisibleBlocks visible = visibleBlocks();
     QTextBlock block = m_doc->findBlockByNumber(m_frontier);
-    HighlightState start;
+    HighlightState start = m_firstState;
     if (m_frontier > 0)
         if (const ColourData* before = colourData(block.previous())) start = before->end;
     int number = m_frontier;
@@ -355,7 +362,7 @@ QString SyntaxColourer::rtfForRange(int from, int to)
         line.text += text.mid(begin, end - begin);
         if (m_enabled) {
             const ColourData* d = colourData(b);
-            m_engine.highlightLine(text, d ? d->start : HighlightState(), m_spans, !CodeEditor::continuesInNext(b));
+            m_engine.highlightLine(text, d ? d->start : m_firstState, m_spans, !CodeEditor::continuesInNext(b));
             for (const HighlightSpan& s : m_spans) {
                 const int a = std::max(s.start, begin), z = std::min(s.start + s.length, end);
                 if (a < z) line.spans.push_back({ shift + a - begin, z - a, s.style });

@@ -35,6 +35,9 @@ public:
     // Off drops every colour ("Remove Colour"); on colours everything again ("Colourise").
     void setEnabled(bool on);
     bool isEnabled() const { return m_enabled; }
+    // A style sheet document is coloured as style sheet text from its first line on.
+    void setStyleSheet(bool on);
+    bool isStyleSheet() const { return m_firstState != HighlightState(); }
     // Forgets the colouring of every paragraph and colours again from the top.
     void rehighlight();
 
@@ -85,6 +88,7 @@ private:
     int visibleLineCount() const;
 
     HighlightEngine m_engine;
+    HighlightState m_firstState; // the state before the first paragraph
     QPointer<QPlainTextEdit> m_editor;
     QPointer<QTextDocument> m_doc;
     bool m_enabled = true;

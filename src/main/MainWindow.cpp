@@ -247,6 +247,9 @@ void MainWindow::createSession()
 {
     m_session = new DocumentSession(*m_editor, prompter(), this);
     connect(m_session, &DocumentSession::fileNameChanged, m_navigator, &NavigatorPanel::setDocumentFileName);
+    connect(m_session, &DocumentSession::fileNameChanged, this, [this](const QString& name) {
+        m_colourer->setStyleSheet(name.endsWith(QLatin1String(".css"), Qt::CaseInsensitive));
+    });
     connect(m_session, &DocumentSession::formatChanged, this,
         [this](const TextFormat& format) { m_statusPanels[4]->setText(format.describe()); });
     connect(m_session, &DocumentSession::recentFilesChanged, this, &MainWindow::rebuildRecentMenu);

@@ -234,3 +234,14 @@ TEST_F(Colourer, RichTextOfASelectionStartsFromTheStoredState)
             + teal + "\r\n\\{x\\}\r\n\\par end */" + plain + " " + bold + "if\r\n\\par }\r\n");
     EXPECT_EQ(colourer.rtfForRange(from, from), QString());
 }
+
+TEST_F(Colourer, StyleSheetDocumentsAreColouredAsStyleSheetsFromTheTop)
+{
+    load("p { color: #fff }\r\n<B>");
+    colourer.setStyleSheet(true);
+    colourer.finishColouring();
+    EXPECT_EQ(renderDocument(editor), QStringList({ "[#800000/b:p] { [#0000ff:color]: [#c000c0:#fff] }", "<[#800000/b:B>]" }));
+    colourer.setStyleSheet(false);
+    colourer.finishColouring();
+    EXPECT_EQ(line(1), "[#0000ff:<][#000080:B][#0000ff:>]");
+}
