@@ -9,6 +9,7 @@
 #include "main/DocumentSession.h"
 #include "main/EditingAids.h"
 #include "main/EditorFontDialog.h"
+#include "main/EncodingMenu.h"
 #include "main/EditorModes.h"
 #include "main/InstantCodeWindow.h"
 #include "main/MainCommands.h"
@@ -252,6 +253,8 @@ void MainWindow::createSession()
     });
     connect(m_session, &DocumentSession::formatChanged, this,
         [this](const TextFormat& format) { m_statusPanels[4]->setText(format.describe()); });
+    new EncodingMenu(*m_session, *m_editor, *m_statusPanels[4],
+        [this](const std::function<void()>& command) { runCommand(command); }, this);
     connect(m_session, &DocumentSession::recentFilesChanged, this, &MainWindow::rebuildRecentMenu);
     connect(m_session, &DocumentSession::openDialogShowing, m_navigator, &NavigatorPanel::resetFilter);
     connect(m_session, &DocumentSession::fileDialogClosed, m_navigator, &NavigatorPanel::refresh);
