@@ -53,7 +53,9 @@ struct StyleLook {
     int foreground = kNoColour;
 };
 
-const StyleLook& styleLook(HighlightStyle style);
+// The look on a light window background, or its variant for a dark one: every colour lighter,
+// each still telling the same styles apart.
+const StyleLook& styleLook(HighlightStyle style, bool darkBackground = false);
 QString styleName(HighlightStyle style);
 
 // Match options of keywords and start keys.

@@ -61,6 +61,7 @@ void SyntaxColourer::attach(QPlainTextEdit* editor)
     if (m_editor) {
         disconnect(m_editor, nullptr, this, nullptr);
         m_editor->viewport()->removeEventFilter(this);
+        m_editor->removeEventFilter(this);
     }
     m_editor = editor;
     m_doc = editor ? editor->document() : nullptr;
@@ -69,6 +70,9 @@ void SyntaxColourer::attach(QPlainTextEdit* editor)
     // Scrolling and resizing show paragraphs that may still wait for their colours.
     connect(editor, &QPlainTextEdit::updateRequest, this, &SyntaxColourer::scheduleSlice);
     editor->viewport()->installEventFilter(this);
+    editor->installEventFilter(this); // palette changes
+    m_dark = false;
+    followPalette();
     setEditorFont(editor->font());
 }
 
@@ -128,7 +132,7 @@ void SyntaxColourer::setEditorFont(const QFont& font)
 void SyntaxColourer::rebuildFormats()
 {
     for (int i = 0; i < kHighlightStyleCount; ++i) {
-        const StyleLook& look = styleLook(HighlightStyle(i));
+        const StyleLook& look = styleLook(HighlightStyle(i), m_dark);
         QTextCharFormat f;
         if (look.bold) f.setFontWeight(QFont::Bold);
         if (look.italic) f.setFontItalic(true);
@@ -151,8 +155,19 @@ void SyntaxColourer::finishColouring()
     formatBlocks(0, INT_MAX);
 }
 
+void SyntaxColourer::followPalette()
+{
+    const QPalette& p = m_editor->palette();
+    const bool dark = p.color(QPalette::Base).lightness() < p.color(QPalette::Text).lightness();
+    if (dark == m_dark) return;
+    m_dark = dark;
+    rebuildFormats();
+    rehighlight();
+}
+
 bool SyntaxColourer::eventFilter(QObject* watched, QEvent* e)
 {
+    if (e->type() == QEvent::PaletteChange && m_editor && watched == m_editor) followPalette();
     // Just before the editor paints: what comes on screen gets its colours.
     if (e->type() == QEvent::Paint && m_editor && watched == m_editor->viewport() && m_doc && m_enabled) {
         const VisibleBlocks visible = visibleBlocks();

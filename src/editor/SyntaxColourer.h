@@ -46,6 +46,9 @@ public:
     QFont editorFont() const { return m_editorFont; }
     QFont alternateFont() const { return m_altFont; }
 
+    // True when the editor's background is darker than its text: the dark variants are used.
+    bool isDarkBackground() const { return m_dark; }
+
     // Colours whatever is still waiting, now.
     void finishColouring();
     bool isColouringComplete() const;
@@ -83,6 +86,8 @@ private:
     void forgetStates();
     void markDirty(int from, int to);
     void rebuildFormats();
+    // Takes the light or dark looks as the editor's palette asks, colouring again on a change.
+    void followPalette();
     VisibleBlocks visibleBlocks() const;
     int lastVisibleBlock() const;
     int visibleLineCount() const;
@@ -93,6 +98,7 @@ private:
     QPointer<QTextDocument> m_doc;
     bool m_enabled = true;
     bool m_applying = false;
+    bool m_dark = false;
     QFont m_editorFont;
     QFont m_altFont;
     std::array<QTextCharFormat, kHighlightStyleCount> m_formats;
