@@ -563,6 +563,19 @@ HighlightState HighlightEngine::highlightLine(
     return Scanner(*this, paragraph, start, out).run(paragraphEnds);
 }
 
+TextPlace HighlightEngine::placeOf(const HighlightState& state) const
+{
+    if (!state.depth()) return TextPlace::Text;
+    const int top = state.top();
+    if (top == m_tagAttributes || top == m_tagPlain || top == m_scriptTag || top == m_styleTag) return TextPlace::Tag;
+    switch (m_regions[std::size_t(top)].css) {
+    case Css::Sheet:
+    case Css::Rules: return TextPlace::StyleRules;
+    case Css::Block: return TextPlace::StyleDeclarations;
+    default: return TextPlace::Elsewhere;
+    }
+}
+
 HighlightState HighlightEngine::styleSheetStart() const
 {
     HighlightState state;

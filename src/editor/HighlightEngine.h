@@ -43,6 +43,9 @@ private:
     std::uint8_t m_depth = 0;
 };
 
+// What kind of text a position is in, for the editing help that depends on it.
+enum class TextPlace { Text, Tag, StyleRules, StyleDeclarations, Elsewhere };
+
 // The script highlighter chained in front of the markup highlighter, as one engine: colours
 // one paragraph from the state at its start and returns the state at its end.
 class HighlightEngine {
@@ -53,6 +56,9 @@ public:
     // A piece of a paragraph that goes on (paragraphEnds false) keeps its line-end regions open.
     HighlightState highlightLine(QStringView paragraph, const HighlightState& start, std::vector<HighlightSpan>& out,
         bool paragraphEnds = true) const;
+
+    // Where text with this state at its end stands: in a tag, a style sheet, a script, a comment.
+    TextPlace placeOf(const HighlightState& state) const;
 
     // The state at the top of a style sheet document: everything is style sheet text.
     HighlightState styleSheetStart() const;

@@ -155,6 +155,16 @@ void SyntaxColourer::finishColouring()
     formatBlocks(0, INT_MAX);
 }
 
+TextPlace SyntaxColourer::placeAt(const QTextBlock& block, int column)
+{
+    if (m_enabled && m_doc) processTo(block.blockNumber());
+    const ColourData* d = colourData(block);
+    std::vector<HighlightSpan> spans;
+    const HighlightState state
+        = m_engine.highlightLine(QStringView(block.text()).left(column), d ? d->start : m_firstState, spans, false);
+    return m_engine.placeOf(state);
+}
+
 void SyntaxColourer::followPalette()
 {
     const QPalette& p = m_editor->palette();

@@ -46,6 +46,9 @@ public:
     QFont editorFont() const { return m_editorFont; }
     QFont alternateFont() const { return m_altFont; }
 
+    // Where the text before `column` of the block stands (a tag, a style sheet, a script ...).
+    TextPlace placeAt(const QTextBlock& block, int column);
+
     // True when the editor's background is darker than its text: the dark variants are used.
     bool isDarkBackground() const { return m_dark; }
 

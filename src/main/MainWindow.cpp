@@ -3,6 +3,7 @@
 #include "docwatch/DocWatchCommands.h"
 #include "editor/CodeEditor.h"
 #include "editor/SyntaxColourer.h"
+#include "editor/TagCompletion.h"
 #include "htmlcheck/HtmlCheckCommands.h"
 #include "livepreview/LivePreviewCommands.h"
 #include "main/ButtonBars.h"
@@ -179,6 +180,7 @@ void MainWindow::createLayout()
     m_editor->setObjectName(QStringLiteral("editor"));
     m_colourer = new SyntaxColourer(this);
     m_colourer->attach(m_editor);
+    m_completion = new TagCompletion(*m_editor, *m_colourer, this);
     m_editor->setRichTextExporter([this](int from, int to) { return m_colourer->rtfForRange(from, to); });
     m_besideEditor = new QSplitter(Qt::Horizontal);
     m_besideEditor->addWidget(m_editor);
