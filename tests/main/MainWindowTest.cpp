@@ -750,3 +750,15 @@ TEST_F(MainWindowFixture, CloseTagsAsYouTypeIsRememberedBetweenRuns)
     EXPECT_TRUE(window->action("a_closeTags")->isChecked());
     discard();
 }
+
+// A .css document is coloured as a style sheet from its first line; other documents are not.
+TEST_F(MainWindowFixture, StyleSheetDocumentsAreColouredAsStyleSheets)
+{
+    writeFile(workFile("site.css"), "p { color: red }");
+    start();
+    window->openTheFile(workFile("site.css"));
+    EXPECT_TRUE(window->colourer()->isStyleSheet());
+    trigger("a_new");
+    EXPECT_FALSE(window->colourer()->isStyleSheet());
+    discard();
+}
