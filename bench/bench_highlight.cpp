@@ -6,11 +6,13 @@
 #include "editor/CodeEditor.h"
 #include "editor/HighlightEngine.h"
 #include "editor/SyntaxColourer.h"
+#include "editor/TagCompletion.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -25,6 +27,9 @@ constexpr qint64 kFileBytes = 10 * 1000 * 1000;
 constexpr double kTargetFirstScreenMs = 100;
 constexpr double kTargetKeystrokeP99Ms = 5;
 constexpr double kTargetMBPerSecond = 20;
+constexpr double kTargetCompletionMs = 20;
+constexpr int kStyleBlocks = 20;
+constexpr int kRulesPerStyleBlock = 250;
 
 double ms(qint64 ns) { return double(ns) / 1e6; }
 
@@ -52,7 +57,42 @@ QString peakMemory()
     return QStringLiteral("unknown");
 }
 
-void engineThroughput(const QByteArray& html)
+// A style sheet block of the kind a page carries when its author keeps the styles in the page:
+// rules over several lines, comments, group rules, colours and numbers with units.
+QByteArray styleBlock(int block)
+{
+    QByteArray css = "<STYLE type=\"text/css\">\r\n";
+    for (int i = 0; i < kRulesPerStyleBlock; ++i) {
+        const QByteArray n = QByteArray::number(block * kRulesPerStyleBlock + i);
+        if (i % 25 == 0) css += "/* Section " + n + ": boxes, links and the navigation\r\n   of this part */\r\n";
+        if (i % 50 == 10) css += "@media screen and (max-width: 600px) {\r\n";
+        css += "div.box" + n + " > a:hover, #nav" + n + " li.item {\r\n"
+            "  color: #3a3a3a; background: rgb(" + QByteArray::number(i % 256) + ", 20, 30) url(\"img/b" + n
+            + ".png\") no-repeat;\r\n"
+              "  margin: 0 auto 1.5em; padding: 2px 4px !important;\r\n"
+              "  font-family: 'Helvetica Neue', Arial, sans-serif; border: 1px solid #ccc;\r\n}\r\n";
+        if (i % 50 == 20) css += "}\r\n";
+    }
+    return css + "</STYLE>\r\n";
+}
+
+// The realistic page with large style blocks put in before paragraphs spread over it.
+QByteArray pageWithStyleBlocks(qint64 bytes)
+{
+    const qint64 cssBytes = kStyleBlocks * styleBlock(0).size();
+    QByteArray html = generateRealisticHtml(bytes - cssBytes);
+    qint64 at = 0;
+    for (int block = 0; block < kStyleBlocks; ++block) {
+        at = html.indexOf("\r\n<P>", std::max(at, html.size() * block / kStyleBlocks));
+        if (at < 0) break;
+        const QByteArray css = styleBlock(block);
+        html.insert(at + 2, css);
+        at += 2 + css.size();
+    }
+    return html;
+}
+
+void engineThroughput(const QByteArray& html, const char* what = "")
 {
     const QStringList lines = QString::fromUtf8(html).split(QStringLiteral("\r\n"));
     const HighlightEngine engine;
@@ -72,11 +112,11 @@ void engineThroughput(const QByteArray& html)
         best = best < 0 ? t : std::min(best, t);
     }
     const double mbps = double(html.size()) / 1e6 / (double(best) / 1e9);
-    std::printf("engine, colour everything from scratch: %.0f ms, %.1f MB/s, %zu spans (target >= %.0f MB/s: %s)\n",
-        ms(best), mbps, spanCount, kTargetMBPerSecond, verdict(mbps >= kTargetMBPerSecond));
+    std::printf("engine, colour everything%s from scratch: %.0f ms, %.1f MB/s, %zu spans (target >= %.0f MB/s: %s)\n",
+        what, ms(best), mbps, spanCount, kTargetMBPerSecond, verdict(mbps >= kTargetMBPerSecond));
 }
 
-void pressKey(CodeEditor& editor, int key, const QString& text)
+void pressKey(QWidget& editor, int key, const QString& text)
 {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QApplication::sendEvent(&editor, &press);
@@ -139,6 +179,83 @@ QTextBlock middleOfLongScript(QTextDocument* doc)
         if (bestLength > 500) break;
     }
     return doc->findBlockByNumber(bestStart.blockNumber() + bestLength / 2);
+}
+
+// From a key to the completion list on screen, for a key that opens it; the list is closed and
+// the key taken back between presses.
+void completionLatency(const char* what, CodeEditor& editor, TagCompletion& completion, const QTextBlock& block,
+    int column, const QString& typedBefore, const QString& key)
+{
+    putCaret(editor, block, column);
+    editor.setSelText(typedBefore);
+    std::vector<double> shown;
+    int missing = 0;
+    for (int i = 0; i < 100; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        pressKey(editor, key == QLatin1String("<") ? Qt::Key_Less : key == QLatin1String(";") ? Qt::Key_Semicolon : Qt::Key_Space, key);
+        editor.viewport()->repaint();
+        shown.push_back(ms(clock.nsecsElapsed()));
+        if (!completion.isListShown()) ++missing;
+        pressKey(editor, Qt::Key_Escape, QString());
+        pressKey(editor, Qt::Key_Backspace, QString());
+        QApplication::processEvents();
+    }
+    const Percentiles p = percentiles(shown);
+    std::printf("completion list %s: median %.3f ms, p99 %.3f ms with the repaint (target < %.0f ms: %s)%s\n", what,
+        p.median, p.p99, kTargetCompletionMs, verdict(p.p99 < kTargetCompletionMs && !missing),
+        missing ? ", LIST MISSING" : "");
+}
+
+// The same page with large style blocks: engine throughput, keystrokes inside a style block,
+// and the completion list on that page.
+void styleSheetFigures(const QString& path, const QTemporaryDir& dir)
+{
+    const QByteArray html = pageWithStyleBlocks(kFileBytes);
+    std::printf("page with %d style blocks of %lld bytes: %.2f MB\n", kStyleBlocks, qlonglong(styleBlock(0).size()),
+        double(html.size()) / 1e6);
+    engineThroughput(html, " (page with style blocks)");
+    const QString stylePath = dir.filePath(QStringLiteral("styled.htm"));
+    writeInput(stylePath, html);
+    Q_UNUSED(path);
+
+    CodeEditor editor;
+    editor.resize(1000, 800);
+    editor.show();
+    SyntaxColourer colourer;
+    colourer.attach(&editor);
+    TagCompletion completion(editor, colourer);
+    completion.setCloseTags(true);
+    editor.loadFromFile(stylePath);
+    colourer.finishColouring();
+    QTextDocument* doc = editor.document();
+
+    // The middle of the style block after the middle of the page.
+    QTextBlock style = doc->findBlockByNumber(doc->blockCount() / 2);
+    while (style.isValid() && !style.text().startsWith(QLatin1String("<STYLE")))
+        style = style.next();
+    for (int i = 0; i < kRulesPerStyleBlock * 3 && style.next().isValid(); ++i)
+        style = style.next();
+    while (!style.text().startsWith(QLatin1String("  margin")))
+        style = style.next();
+    keystrokes("in the middle of a large style block", editor, colourer, style, 2, 200, QStringLiteral("x"), false);
+    // "/" then "*" there: the rest of the block turns into a comment, up to the end tag.
+    putCaret(editor, style, 2);
+    pressKey(editor, Qt::Key_Slash, QStringLiteral("/"));
+    colourer.finishColouring();
+    keystrokes("that opens or closes a style comment", editor, colourer, style, 3, 30, QStringLiteral("*"), true);
+    pressKey(editor, Qt::Key_Backspace, QString());
+    colourer.finishColouring();
+
+    QTextBlock text = doc->findBlockByNumber(doc->blockCount() / 2);
+    while (text.isValid() && !text.text().startsWith(QLatin1String("<P>")))
+        text = text.next();
+    completionLatency("of tag names after \"<\" in the middle of the page", editor, completion, text, 0, QString(),
+        QStringLiteral("<"));
+    completionLatency("of attributes after \"<TABLE \"", editor, completion, text, 0, QStringLiteral("<TABLE"),
+        QStringLiteral(" "));
+    completionLatency("of properties after \";\" in a style block", editor, completion, style, 0,
+        QStringLiteral("a: 1"), QStringLiteral(";"));
 }
 
 } // namespace
@@ -218,5 +335,8 @@ int main(int argc, char** argv)
     clock.restart();
     plain.loadFromFile(path);
     std::printf("load into an editor without colouring, for comparison: %.0f ms\n", ms(clock.nsecsElapsed()));
+    plain.hide();
+
+    styleSheetFigures(path, dir);
     return 0;
 }

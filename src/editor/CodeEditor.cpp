@@ -695,10 +695,10 @@ void CodeEditor::setWholeText(const QString& text)
     emitIfAnchorMoved();
 }
 
-void CodeEditor::loadFromFile(const QString& path)
+void CodeEditor::loadFromFile(const QString& path, std::optional<TextFormat::Encoding> as)
 {
     DocumentFile file;
-    const QString text = file.load(path);
+    const QString text = file.load(path, as);
     m_file = file;
     setWholeText(text);
 }

@@ -70,7 +70,7 @@ public:
     // it); saving keeps the file's encoding and line-break style. Errors throw FileError.
     // The file is then the editor's: its name, format and disk state (see DocumentFile); a save
     // asks nothing (saveEditorAsked asks the questions first).
-    void loadFromFile(const QString& path);
+    void loadFromFile(const QString& path, std::optional<TextFormat::Encoding> as = std::nullopt);
     void saveToFile(const QString& path) { saveToFile(path, m_file.format()); }
     void saveToFile(const QString& path, const TextFormat& format);
     const DocumentFile& file() const { return m_file; }

@@ -2,11 +2,11 @@
 
 #include <QFileInfo>
 
-QString DocumentFile::load(const QString& path)
+QString DocumentFile::load(const QString& path, std::optional<TextFormat::Encoding> as)
 {
     const QByteArray bytes = readBytes(path);
     TextFormat format;
-    QString text = decodeToText(bytes, &format);
+    QString text = decodeToText(bytes, &format, as);
     m_path = QFileInfo(path).absoluteFilePath();
     m_format = format;
     m_disk = DiskState::of(m_path, bytes);

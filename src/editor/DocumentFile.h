@@ -14,7 +14,8 @@ class DocumentFile {
 public:
     // Reads the file and makes it this one. The text has every break as one LF. Throws FileError;
     // nothing changes then.
-    QString load(const QString& path);
+    // With `as`, the bytes are read in that encoding instead of the one they look like.
+    QString load(const QString& path, std::optional<TextFormat::Encoding> as = std::nullopt);
     // Writes the paragraphs to target in the given format through the checked writer, and makes
     // target this file. Throws FileError; nothing changes then.
     void write(const QString& target, const QStringList& paragraphs, const TextFormat& format);

@@ -1,5 +1,7 @@
 #include "editor/HighlightEngine.h"
 
+#include "editor/CssRules.h"
+
 namespace {
 
 constexpr int kLongestTagName = 16;
@@ -39,7 +41,7 @@ public:
                 pos = p;
                 if (pos == n) break;
             }
-            if (tryStop() || tryStartKey() || tryKeyword() || tryMarkup()) continue;
+            if (tryStop() || tryCss() || tryStartKey() || tryKeyword() || tryMarkup()) continue;
             addBody(pos, 1);
             ++pos;
         }
@@ -101,7 +103,7 @@ private:
     {
         if (!state.depth()) return false;
         const Region& r = top();
-        if (!matchAt(pos, r.stop, r.matchCase)) return false;
+        if (r.stop.isEmpty() || !matchAt(pos, r.stop, r.matchCase)) return false;
         const int length = int(r.stop.size());
         add(pos, r.stopStyledFrom, r.style);
         add(pos + r.stopStyledFrom, length - r.stopStyledFrom, r.stopStyle);
@@ -161,6 +163,168 @@ private:
         return false;
     }
 
+    // Style sheet text. Whitespace never gets here; every other character does.
+    bool tryCss()
+    {
+        if (!state.depth() || top().css == Css::None) return false;
+        const Css kind = top().css;
+        const QChar c = line[pos];
+        // The end of a STYLE block closes whatever the sheet left open, even a comment or a string.
+        if (c == u'<' && state.region(0) == e.m_styleSheet && matchAt(pos, u"</style", false)) {
+            state.truncate(0);
+            return true;
+        }
+        if (kind == Css::Comment || kind == Css::String || !canNest()) return false;
+        if (c == u'/' && matchAt(pos, u"/*", true)) {
+            open(e.m_cssComment, 2, HighlightStyle::CssComment);
+            return true;
+        }
+        if (c == u'"' || c == u'\'') {
+            open(c == u'"' ? e.m_cssDouble : e.m_cssSingle, 1, HighlightStyle::CssString);
+            return true;
+        }
+        switch (kind) {
+        case Css::Sheet:
+        case Css::Rules: return cssRules(kind);
+        case Css::Block: return cssDeclaration();
+        default: return cssValue(kind);
+        }
+    }
+
+    void leave() { state.truncate(state.depth() - 1); }
+    int wordEnd(int from) const
+    {
+        while (from < n && (line[from].isLetterOrNumber() || line[from] == u'-' || line[from] == u'_'))
+            ++from;
+        return from;
+    }
+    static bool isHexDigit(QChar c)
+    {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    }
+    bool isDigit(int at) const { return at < n && line[at] >= u'0' && line[at] <= u'9'; }
+
+    // Where selectors and at-rules stand.
+    bool cssRules(Css kind)
+    {
+        const QChar c = line[pos];
+        if (c == u'@') {
+            const int end = wordEnd(pos + 1);
+            const bool holdsRules = cssAtRuleHoldsRules(line.sliced(pos + 1, end - pos - 1));
+            add(pos, end - pos, HighlightStyle::CssAtRule);
+            pos = end;
+            state.push(holdsRules ? e.m_cssRulesPrelude : e.m_cssPrelude);
+            return true;
+        }
+        if (c == u'{') {
+            ++pos;
+            state.push(e.m_cssBlock);
+            return true;
+        }
+        if (c == u'}') {
+            ++pos;
+            if (kind == Css::Rules) leave();
+            return true;
+        }
+        int end = pos;
+        while (end < n && !line[end].isSpace() && !QStringView(u"{},;\"'<").contains(line[end])
+            && !(line[end] == u'/' && end + 1 < n && line[end + 1] == u'*'))
+            ++end;
+        if (end == pos) return false;
+        add(pos, end - pos, HighlightStyle::CssSelector);
+        pos = end;
+        return true;
+    }
+
+    // Inside braces: property names, and after ":" their value.
+    bool cssDeclaration()
+    {
+        const QChar c = line[pos];
+        if (c == u'}') {
+            ++pos;
+            leave();
+            return true;
+        }
+        if (c == u':') {
+            ++pos;
+            state.push(e.m_cssValue);
+            return true;
+        }
+        const int end = wordEnd(pos);
+        if (end == pos) return false;
+        add(pos, end - pos, HighlightStyle::CssProperty);
+        pos = end;
+        return true;
+    }
+
+    // A property's value, or what follows an at-rule's name: up to ";" or a brace.
+    bool cssValue(Css kind)
+    {
+        const QChar c = line[pos];
+        if (c == u';') {
+            ++pos;
+            leave();
+            return true;
+        }
+        if (c == u'}') {
+            leave(); // the block or the rules around see the brace
+            return true;
+        }
+        if (c == u'{') {
+            ++pos;
+            leave();
+            state.push(kind == Css::RulesPrelude ? e.m_cssRules : e.m_cssBlock);
+            return true;
+        }
+        if (c == u'!') {
+            int at = pos + 1;
+            while (at < n && line[at] == u' ')
+                ++at;
+            if (!matchAt(at, u"important", false)) return false;
+            add(pos, at + 9 - pos, HighlightStyle::CssImportant);
+            pos = at + 9;
+            return true;
+        }
+        if (c == u'#') {
+            const int end = wordEnd(pos + 1);
+            int hex = pos + 1;
+            while (hex < end && isHexDigit(line[hex]))
+                ++hex;
+            const int digits = hex - pos - 1;
+            const bool colour = hex == end && (digits == 3 || digits == 4 || digits == 6 || digits == 8);
+            add(pos, end - pos, colour ? HighlightStyle::CssColour : HighlightStyle::CssValue);
+            pos = end;
+            return true;
+        }
+        const bool sign = c == u'+' || c == u'-';
+        const int digitsFrom = sign ? pos + 1 : pos;
+        if (isDigit(digitsFrom) || (digitsFrom < n && line[digitsFrom] == u'.' && isDigit(digitsFrom + 1))) {
+            int end = digitsFrom;
+            while (isDigit(end) || (end < n && line[end] == u'.'))
+                ++end;
+            if (end < n && line[end] == u'%')
+                ++end;
+            else
+                end = wordEnd(end); // the unit
+            add(pos, end - pos, HighlightStyle::CssNumber);
+            pos = end;
+            return true;
+        }
+        const int end = wordEnd(pos);
+        if (end == pos) return false;
+        const QStringView name = line.sliced(pos, end - pos);
+        if (end < n && line[end] == u'(' && (cssIsColourFunction(name) || name.compare(u"url", Qt::CaseInsensitive) == 0)) {
+            const qsizetype close = line.indexOf(u')', end);
+            const int stop = close < 0 ? n : int(close) + 1;
+            add(pos, stop - pos, cssIsColourFunction(name) ? HighlightStyle::CssColour : HighlightStyle::CssValue);
+            pos = stop;
+            return true;
+        }
+        add(pos, end - pos, HighlightStyle::CssValue);
+        pos = end;
+        return true;
+    }
+
     void entity()
     {
         int end = pos + 1;
@@ -196,7 +360,9 @@ private:
         const bool known = tag >= 0 && (!closing || knownTags()[std::size_t(tag)].hasClosingForm);
         int rest = e.m_tagPlain;
         if (known && !closing && knownTags()[std::size_t(tag)].takesAttributes)
-            rest = tag == e.m_scriptTagIndex ? e.m_scriptTag : e.m_tagAttributes;
+            rest = tag == e.m_scriptTagIndex ? e.m_scriptTag
+                : tag == e.m_styleTagIndex   ? e.m_styleTag
+                                             : e.m_tagAttributes;
         add(pos, end - pos, known ? HighlightStyle::HtmlKeyword : HighlightStyle::UnknownTag);
         pos = end;
         open(rest, 0, HighlightStyle::None);
@@ -276,6 +442,28 @@ HighlightEngine::HighlightEngine(const HighlightRules& rules)
     m_regions.back().next = m_scriptContent;
     m_valueDouble = addRegion(S::HtmlAttributeValue, "\"", S::HtmlAttributeValue);
     m_valueSingle = addRegion(S::HtmlAttributeValue, "'", S::HtmlAttributeValue);
+    // Style sheets: the STYLE tag leads into a sheet that the end tag closes; a .css document is one
+    // sheet that never closes.
+    const auto addCss = [&](Css kind, HighlightStyle style = S::None, const char* stop = "") {
+        const int id = addRegion(style, stop, style);
+        m_regions.back().css = kind;
+        m_regions.back().matchCase = true;
+        return id;
+    };
+    m_styleSheet = addCss(Css::Sheet);
+    m_cssDocument = addCss(Css::Sheet);
+    m_styleTag = addRegion(S::HtmlTag, ">", S::Bracket, 0, true);
+    m_regions.back().next = m_styleSheet;
+    m_cssRules = addCss(Css::Rules);
+    m_cssPrelude = addCss(Css::Prelude);
+    m_cssRulesPrelude = addCss(Css::RulesPrelude);
+    m_cssBlock = addCss(Css::Block);
+    m_cssValue = addCss(Css::Value);
+    m_cssComment = addCss(Css::Comment, S::CssComment, "*/");
+    m_cssDouble = addCss(Css::String, S::CssString, "\"");
+    m_cssSingle = addCss(Css::String, S::CssString, "'");
+    m_regions[std::size_t(m_cssDouble)].endsAtLineEnd = true;
+    m_regions[std::size_t(m_cssSingle)].endsAtLineEnd = true;
     Q_ASSERT(m_regions.size() < 256);
 
     for (QChar c : m_rules.separators)
@@ -294,6 +482,7 @@ HighlightEngine::HighlightEngine(const HighlightRules& rules)
     for (int i = 0; i < int(knownTags().size()); ++i)
         m_tags.insert(QString::fromLatin1(knownTags()[std::size_t(i)].name), i);
     m_scriptTagIndex = m_tags.value(QStringLiteral("SCRIPT"), -1);
+    m_styleTagIndex = m_tags.value(QStringLiteral("STYLE"), -1);
 
     // Which characters can start something, for every innermost region and depth.
     constexpr int kDepths = HighlightState::kMaxDepth + 1;
@@ -308,6 +497,14 @@ HighlightEngine::HighlightEngine(const HighlightRules& rules)
                 const Region& r = m_regions[std::size_t(region)];
                 if (!r.stop.isEmpty()) addTrigger(t, r.stop[0], r.matchCase);
                 if (r.attributes) t.ascii.set('=');
+                if (r.css == Css::Comment || r.css == Css::String) {
+                    t.ascii.set('<');
+                } else if (r.css != Css::None) {
+                    t.ascii.set();
+                    t.ascii.reset(' ');
+                    t.ascii.reset('\t');
+                    t.nonAscii = true;
+                }
             }
             if (depth == HighlightState::kMaxDepth) continue;
             for (const StartStopEntry& s : m_rules.startStops)
@@ -366,13 +563,39 @@ HighlightState HighlightEngine::highlightLine(
     return Scanner(*this, paragraph, start, out).run(paragraphEnds);
 }
 
+TextPlace HighlightEngine::placeOf(const HighlightState& state) const
+{
+    if (!state.depth()) return TextPlace::Text;
+    const int top = state.top();
+    if (top == m_tagAttributes || top == m_tagPlain || top == m_scriptTag || top == m_styleTag) return TextPlace::Tag;
+    switch (m_regions[std::size_t(top)].css) {
+    case Css::Sheet:
+    case Css::Rules: return TextPlace::StyleRules;
+    case Css::Block: return TextPlace::StyleDeclarations;
+    default: return TextPlace::Elsewhere;
+    }
+}
+
+HighlightState HighlightEngine::styleSheetStart() const
+{
+    HighlightState state;
+    state.push(m_cssDocument);
+    return state;
+}
+
 QStringList HighlightEngine::describe(const HighlightState& state) const
 {
+    static const char* const cssNames[]
+        = { "", "CssSheet", "CssRules", "CssPrelude", "CssRulesPrelude", "CssBlock", "CssValue", "CssComment",
+              "CssString" };
     QStringList names;
     for (int level = 0; level < state.depth(); ++level) {
         const int region = state.region(level);
+        const Region& r = m_regions[std::size_t(region)];
         if (region < int(m_rules.startStops.size()))
             names << m_rules.startStops[std::size_t(region)].start;
+        else if (r.css != Css::None)
+            names << QString::fromLatin1(cssNames[std::size_t(r.css)]);
         else
             names << styleName(m_regions[std::size_t(region)].style) + QLatin1Char(':')
                     + m_regions[std::size_t(region)].stop;

@@ -43,6 +43,9 @@ private:
     std::uint8_t m_depth = 0;
 };
 
+// What kind of text a position is in, for the editing help that depends on it.
+enum class TextPlace { Text, Tag, StyleRules, StyleDeclarations, Elsewhere };
+
 // The script highlighter chained in front of the markup highlighter, as one engine: colours
 // one paragraph from the state at its start and returns the state at its end.
 class HighlightEngine {
@@ -54,11 +57,20 @@ public:
     HighlightState highlightLine(QStringView paragraph, const HighlightState& start, std::vector<HighlightSpan>& out,
         bool paragraphEnds = true) const;
 
+    // Where text with this state at its end stands: in a tag, a style sheet, a script, a comment.
+    TextPlace placeOf(const HighlightState& state) const;
+
+    // The state at the top of a style sheet document: everything is style sheet text.
+    HighlightState styleSheetStart() const;
+
     // The styles of the open regions, outermost first (for diagnostics and tests).
     QStringList describe(const HighlightState& state) const;
 
 private:
+    // The parts of a style sheet, each a region of its own so the state says where a paragraph starts.
+    enum class Css : std::uint8_t { None, Sheet, Rules, Prelude, RulesPrelude, Block, Value, Comment, String };
     struct Region {
+        Css css = Css::None;
         HighlightStyle style = HighlightStyle::None;
         QString stop;
         bool matchCase = false;
@@ -88,6 +100,9 @@ private:
     int m_htmlComment = 0, m_serverPercent = 0, m_serverQuestion = 0, m_tagAttributes = 0, m_tagPlain = 0,
         m_scriptTag = 0, m_scriptContent = 0, m_valueDouble = 0, m_valueSingle = 0;
     int m_scriptTagIndex = -1;
+    int m_styleTag = 0, m_styleSheet = 0, m_cssDocument = 0, m_cssRules = 0, m_cssPrelude = 0,
+        m_cssRulesPrelude = 0, m_cssBlock = 0, m_cssValue = 0, m_cssComment = 0, m_cssDouble = 0, m_cssSingle = 0;
+    int m_styleTagIndex = -1;
     std::bitset<128> m_separators;
     // Entry indices by first character (folded to lower case unless matched by case); the
     // last slot collects entries starting with a non-ASCII character.

@@ -14,6 +14,9 @@ constexpr int kPurple = 0x800080;
 constexpr int kRed = 0xFF0000;
 constexpr int kTeal = 0x008080;
 constexpr int kWhite = 0xFFFFFF;
+constexpr int kMaroon = 0x800000;
+constexpr int kBrown = 0x804000;
+constexpr int kMagenta = 0xC000C0;
 
 struct StyleRow {
     HighlightStyle style;
@@ -42,7 +45,67 @@ constexpr std::array<StyleRow, kHighlightStyleCount> kStyles = { {
     { HighlightStyle::ScriptContent, "ScriptContent", { .altFont = true } },
     { HighlightStyle::SpecialChars, "SpecialChars", { .foreground = kPurple } },
     { HighlightStyle::UnknownTag, "UnknownTag", { .foreground = kRed } },
+    { HighlightStyle::CssSelector, "CssSelector", { .bold = true, .foreground = kMaroon } },
+    { HighlightStyle::CssProperty, "CssProperty", { .foreground = kBlue } },
+    { HighlightStyle::CssValue, "CssValue", { .foreground = kBrown } },
+    { HighlightStyle::CssNumber, "CssNumber", { .foreground = kTeal } },
+    { HighlightStyle::CssColour, "CssColour", { .foreground = kMagenta } },
+    { HighlightStyle::CssString, "CssString", { .foreground = kGray } },
+    { HighlightStyle::CssComment, "CssComment", { .italic = true, .foreground = kGreen } },
+    { HighlightStyle::CssAtRule, "CssAtRule", { .bold = true, .foreground = kPurple } },
+    { HighlightStyle::CssImportant, "CssImportant", { .bold = true, .foreground = kRed } },
 } };
+
+// Each colour of the light looks and its variant for dark backgrounds. Foregrounds keep a
+// contrast of at least 4.5:1 against window backgrounds up to #404040 and against the dark
+// variants of their own backgrounds.
+struct ColourPair {
+    int light;
+    int dark;
+};
+constexpr ColourPair kDarkColours[] = {
+    { kAqua, 0x004C4C },
+    { kWhite, 0x3A3A60 },
+    { kBlue, 0x7CB8FF },
+    { kFunctionPink, 0xFF9ECF },
+    { kGray, 0xB4B4B4 },
+    { kGreen, 0x80D880 },
+    { kNavy, 0xB0A8FF },
+    { kPurple, 0xE0A0FF },
+    { kRed, 0xFF9898 },
+    { kTeal, 0x60D8D8 },
+    { kMaroon, 0xF0A878 },
+    { kBrown, 0xE0C878 },
+    { kMagenta, 0xFF88FF },
+};
+
+constexpr int darkColour(int light)
+{
+    for (const ColourPair& p : kDarkColours)
+        if (p.light == light) return p.dark;
+    return light; // kNoColour: the editor's own colour, which the palette already sets
+}
+
+constexpr std::array<StyleLook, kHighlightStyleCount> makeDarkLooks()
+{
+    std::array<StyleLook, kHighlightStyleCount> looks {};
+    for (std::size_t i = 0; i < looks.size(); ++i) {
+        looks[i] = kStyles[i].look;
+        looks[i].background = darkColour(looks[i].background);
+        looks[i].foreground = darkColour(looks[i].foreground);
+    }
+    return looks;
+}
+constexpr std::array<StyleLook, kHighlightStyleCount> kDarkLooks = makeDarkLooks();
+
+constexpr bool everyColourHasADarkVariant()
+{
+    for (const StyleRow& row : kStyles)
+        for (int c : { row.look.background, row.look.foreground })
+            if (c != kNoColour && darkColour(c) == c) return false;
+    return true;
+}
+static_assert(everyColourHasADarkVariant(), "every style colour needs a dark variant");
 
 constexpr bool stylesInEnumOrder()
 {
@@ -284,7 +347,10 @@ const std::vector<KnownTag> kKnownTags = {
 
 } // namespace
 
-const StyleLook& styleLook(HighlightStyle style) { return kStyles[std::size_t(style)].look; }
+const StyleLook& styleLook(HighlightStyle style, bool darkBackground)
+{
+    return darkBackground ? kDarkLooks[std::size_t(style)] : kStyles[std::size_t(style)].look;
+}
 
 QString styleName(HighlightStyle style) { return QString::fromLatin1(kStyles[std::size_t(style)].name); }
 

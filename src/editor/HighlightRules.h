@@ -27,8 +27,18 @@ enum class HighlightStyle : std::uint8_t {
     ScriptContent,
     SpecialChars,
     UnknownTag,
+    // Style sheets: .css documents and the inside of STYLE blocks.
+    CssSelector,
+    CssProperty,
+    CssValue,
+    CssNumber,
+    CssColour,
+    CssString,
+    CssComment,
+    CssAtRule,
+    CssImportant,
 };
-constexpr int kHighlightStyleCount = int(HighlightStyle::UnknownTag) + 1;
+constexpr int kHighlightStyleCount = int(HighlightStyle::CssImportant) + 1;
 
 // Colours are 0xRRGGBB; kNoColour leaves the editor's own colour.
 constexpr int kNoColour = -1;
@@ -43,7 +53,9 @@ struct StyleLook {
     int foreground = kNoColour;
 };
 
-const StyleLook& styleLook(HighlightStyle style);
+// The look on a light window background, or its variant for a dark one: every colour lighter,
+// each still telling the same styles apart.
+const StyleLook& styleLook(HighlightStyle style, bool darkBackground = false);
 QString styleName(HighlightStyle style);
 
 // Match options of keywords and start keys.

@@ -61,6 +61,7 @@ void SyntaxColourer::attach(QPlainTextEdit* editor)
     if (m_editor) {
         disconnect(m_editor, nullptr, this, nullptr);
         m_editor->viewport()->removeEventFilter(this);
+        m_editor->removeEventFilter(this);
     }
     m_editor = editor;
     m_doc = editor ? editor->document() : nullptr;
@@ -69,6 +70,9 @@ void SyntaxColourer::attach(QPlainTextEdit* editor)
     // Scrolling and resizing show paragraphs that may still wait for their colours.
     connect(editor, &QPlainTextEdit::updateRequest, this, &SyntaxColourer::scheduleSlice);
     editor->viewport()->installEventFilter(this);
+    editor->installEventFilter(this); // palette changes
+    m_dark = false;
+    followPalette();
     setEditorFont(editor->font());
 }
 
@@ -82,6 +86,13 @@ void SyntaxColourer::setEnabled(bool on)
         m_idle.stop();
         strip();
     }
+}
+
+void SyntaxColourer::setStyleSheet(bool on)
+{
+    if (on == isStyleSheet()) return;
+    m_firstState = on ? m_engine.styleSheetStart() : HighlightState();
+    rehighlight();
 }
 
 void SyntaxColourer::rehighlight()
@@ -121,7 +132,7 @@ void SyntaxColourer::setEditorFont(const QFont& font)
 void SyntaxColourer::rebuildFormats()
 {
     for (int i = 0; i < kHighlightStyleCount; ++i) {
-        const StyleLook& look = styleLook(HighlightStyle(i));
+        const StyleLook& look = styleLook(HighlightStyle(i), m_dark);
         QTextCharFormat f;
         if (look.bold) f.setFontWeight(QFont::Bold);
         if (look.italic) f.setFontItalic(true);
@@ -144,8 +155,29 @@ void SyntaxColourer::finishColouring()
     formatBlocks(0, INT_MAX);
 }
 
+TextPlace SyntaxColourer::placeAt(const QTextBlock& block, int column)
+{
+    if (m_enabled && m_doc) processTo(block.blockNumber());
+    const ColourData* d = colourData(block);
+    std::vector<HighlightSpan> spans;
+    const HighlightState state
+        = m_engine.highlightLine(QStringView(block.text()).left(column), d ? d->start : m_firstState, spans, false);
+    return m_engine.placeOf(state);
+}
+
+void SyntaxColourer::followPalette()
+{
+    const QPalette& p = m_editor->palette();
+    const bool dark = p.color(QPalette::Base).lightness() < p.color(QPalette::Text).lightness();
+    if (dark == m_dark) return;
+    m_dark = dark;
+    rebuildFormats();
+    rehighlight();
+}
+
 bool SyntaxColourer::eventFilter(QObject* watched, QEvent* e)
 {
+    if (e->type() == QEvent::PaletteChange && m_editor && watched == m_editor) followPalette();
     // Just before the editor paints: what comes on screen gets its colours.
     if (e->type() == QEvent::Paint && m_editor && watched == m_editor->viewport() && m_doc && m_enabled) {
         const VisibleBlocks visible = visibleBlocks();
@@ -206,7 +238,7 @@ void SyntaxColourer::processTo(int lastBlock, qint64 budgetNs)
     clock.start();
     const VisibleBlocks visible = visibleBlocks();
     QTextBlock block = m_doc->findBlockByNumber(m_frontier);
-    HighlightState start;
+    HighlightState start = m_firstState;
     if (m_frontier > 0)
         if (const ColourData* before = colourData(block.previous())) start = before->end;
     int number = m_frontier;
@@ -355,7 +387,7 @@ QString SyntaxColourer::rtfForRange(int from, int to)
         line.text += text.mid(begin, end - begin);
         if (m_enabled) {
             const ColourData* d = colourData(b);
-            m_engine.highlightLine(text, d ? d->start : HighlightState(), m_spans, !CodeEditor::continuesInNext(b));
+            m_engine.highlightLine(text, d ? d->start : m_firstState, m_spans, !CodeEditor::continuesInNext(b));
             for (const HighlightSpan& s : m_spans) {
                 const int a = std::max(s.start, begin), z = std::min(s.start + s.length, end);
                 if (a < z) line.spans.push_back({ shift + a - begin, z - a, s.style });

@@ -35,6 +35,9 @@ public:
     // Off drops every colour ("Remove Colour"); on colours everything again ("Colourise").
     void setEnabled(bool on);
     bool isEnabled() const { return m_enabled; }
+    // A style sheet document is coloured as style sheet text from its first line on.
+    void setStyleSheet(bool on);
+    bool isStyleSheet() const { return m_firstState != HighlightState(); }
     // Forgets the colouring of every paragraph and colours again from the top.
     void rehighlight();
 
@@ -42,6 +45,12 @@ public:
     void setEditorFont(const QFont& font);
     QFont editorFont() const { return m_editorFont; }
     QFont alternateFont() const { return m_altFont; }
+
+    // Where the text before `column` of the block stands (a tag, a style sheet, a script ...).
+    TextPlace placeAt(const QTextBlock& block, int column);
+
+    // True when the editor's background is darker than its text: the dark variants are used.
+    bool isDarkBackground() const { return m_dark; }
 
     // Colours whatever is still waiting, now.
     void finishColouring();
@@ -80,15 +89,19 @@ private:
     void forgetStates();
     void markDirty(int from, int to);
     void rebuildFormats();
+    // Takes the light or dark looks as the editor's palette asks, colouring again on a change.
+    void followPalette();
     VisibleBlocks visibleBlocks() const;
     int lastVisibleBlock() const;
     int visibleLineCount() const;
 
     HighlightEngine m_engine;
+    HighlightState m_firstState; // the state before the first paragraph
     QPointer<QPlainTextEdit> m_editor;
     QPointer<QTextDocument> m_doc;
     bool m_enabled = true;
     bool m_applying = false;
+    bool m_dark = false;
     QFont m_editorFont;
     QFont m_altFont;
     std::array<QTextCharFormat, kHighlightStyleCount> m_formats;

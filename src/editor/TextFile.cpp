@@ -88,8 +88,9 @@ int utf8SequenceAt(const QByteArray& bytes, qsizetype i)
 }
 
 // UTF-8 with each invalid byte kept as U+F700 + byte; nullopt when the bytes hold no valid
-// multi-byte sequence at all (then they are most likely Windows-1252).
-std::optional<QString> decodeUtf8KeepingStrays(const QByteArray& bytes)
+// multi-byte sequence at all (then they are most likely Windows-1252) unless the caller asked
+// for UTF-8 whatever, or when they hold a character of the range that keeps bytes.
+std::optional<QString> decodeUtf8KeepingStrays(const QByteArray& bytes, bool needsMultiByte = true)
 {
     QString text;
     text.reserve(bytes.size());
@@ -120,7 +121,7 @@ std::optional<QString> decodeUtf8KeepingStrays(const QByteArray& bytes)
         run = ++i;
     }
     flush(i);
-    if (!multiByte) return std::nullopt;
+    if (!multiByte && needsMultiByte) return std::nullopt;
     return text;
 }
 } // namespace
@@ -158,12 +159,49 @@ bool encodeWindows1252(const QString& text, QByteArray* out)
     return true;
 }
 
-QString decodeToText(QByteArray bytes, TextFormat* format)
+namespace {
+// The text of bytes read in the given encoding.
+QString decodeAs(QByteArray bytes, TextFormat::Encoding encoding, TextFormat* format)
+{
+    using E = TextFormat::Encoding;
+    format->encoding = encoding;
+    if (encoding == E::Utf16Le || encoding == E::Utf16Be) {
+        const bool le = encoding == E::Utf16Le;
+        format->byteOrderMark = bytes.startsWith(le ? "\xFF\xFE" : "\xFE\xFF");
+        if (format->byteOrderMark) bytes.remove(0, 2);
+        QStringDecoder decoder(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE, QStringDecoder::Flag::ConvertInitialBom);
+        return decoder.decode(bytes);
+    }
+    const qsizetype nul = bytes.indexOf('\0');
+    if (nul >= 0) {
+        format->nulAt = nul;
+        bytes.truncate(nul);
+    }
+    if (encoding == E::Windows1252) return decodeWindows1252(bytes);
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        format->byteOrderMark = true;
+        bytes.remove(0, 3);
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        if (auto kept = decodeUtf8KeepingStrays(bytes, false)) {
+            format->keepsInvalidBytes = true;
+            text = std::move(*kept);
+        }
+    }
+    return text;
+}
+} // namespace
+
+QString decodeToText(QByteArray bytes, TextFormat* format, std::optional<TextFormat::Encoding> as)
 {
     *format = TextFormat();
     QString text;
     const bool utf16Le = bytes.startsWith("\xFF\xFE");
-    if (utf16Le || bytes.startsWith("\xFE\xFF")) {
+    if (as) {
+        text = decodeAs(std::move(bytes), *as, format);
+    } else if (utf16Le || bytes.startsWith("\xFE\xFF")) {
         format->encoding = utf16Le ? TextFormat::Encoding::Utf16Le : TextFormat::Encoding::Utf16Be;
         format->byteOrderMark = true;
         QStringDecoder decoder(

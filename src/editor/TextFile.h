@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // How a document's file was written, so that saving gives the same bytes back for lines that
 // were not edited.
 struct TextFormat {
@@ -36,8 +38,9 @@ struct TextFileContent {
 // text holds a character of the range that keeps them), else Windows-1252. CR, LF, CR LF and LF CR each end a paragraph;
 // the style of the first break is the file's style.
 TextFileContent decodeText(QByteArray bytes);
-// The same as one text with each break as a single LF.
-QString decodeToText(QByteArray bytes, TextFormat* format);
+// The same as one text with each break as a single LF. With `as`, the bytes are read in that
+// encoding whatever they look like (a byte-order mark of that encoding is still dropped).
+QString decodeToText(QByteArray bytes, TextFormat* format, std::optional<TextFormat::Encoding> as = std::nullopt);
 
 // Joins paragraphs with the format's break (none after the last) and encodes them. Text that
 // Windows-1252 cannot hold is written as UTF-8 rather than lost (ask first: fitsEncoding).

@@ -132,6 +132,30 @@ void DocumentSession::loadAsked(const QString& name)
     emit opened(name);
 }
 
+void DocumentSession::setSaveFormat(const TextFormat& format)
+{
+    m_editor.setTextFormat(format);
+    m_editor.setModified(true);
+    emit formatChanged(format);
+}
+
+bool DocumentSession::reloadWithEncoding(TextFormat::Encoding encoding)
+{
+    if (m_fileName.isEmpty()) return false;
+    if (m_editor.isModified()) {
+        TextFormat named;
+        named.encoding = encoding;
+        const QString encodingName = named.describe().section(QLatin1Char(' '), 0, 0);
+        const auto answer = m_prompter.message(kReloadQuestion.arg(QDir::toNativeSeparators(m_fileName), encodingName),
+            Prompter::Icon::Warning, Prompter::Yes | Prompter::No | Prompter::DefaultNo);
+        if (answer != Prompter::Yes) return false;
+    }
+    m_editor.loadFromFile(m_fileName, encoding);
+    m_editor.setModified(false);
+    emit formatChanged(m_editor.textFormat());
+    return true;
+}
+
 // ---- saving -----------------------------------------------------------------------------------
 
 bool DocumentSession::mayWrite(const QString& target)

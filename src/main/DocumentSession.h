@@ -50,6 +50,14 @@ public:
     // the user cancelled the save-changes question. Close keeps the save dialog's proposal.
     bool startUnnamed(const QString& text, bool keepSaveName);
 
+    // The encoding and line breaks the next save writes; the document counts as changed.
+    void setSaveFormat(const TextFormat& format);
+    // Reads the document's file again in the given encoding, after asking when it was changed
+    // here; false when the user declined or the document has no file.
+    bool reloadWithEncoding(TextFormat::Encoding encoding);
+    static inline const QString kReloadQuestion
+        = QStringLiteral("Reloading %1 as %2 discards your changes to it. Reload anyway?");
+
     // The save-changes question; false when the user cancelled.
     bool saveIfModified();
     // The question of the link commands for a never-saved document.

@@ -2,12 +2,21 @@
 
 #include "editor/CodeEditor.h"
 #include "editor/SyntaxColourer.h"
+#include "editor/TagCompletion.h"
 #include "main/EditingAids.h"
 #include "main/HelpWindows.h"
 #include "main/MainWindow.h"
+#include "platform/AppDirs.h"
 #include "shared/CommandRegistry.h"
+#include "shared/SettingsFiles.h"
 
 #include <QAction>
+#include <QFileInfo>
+
+namespace {
+// Whether View > Close Tags as You Type is on: "1" or "0" on the first line; missing is off.
+const QString kCloseTagsFile = QStringLiteral("closetags.plr");
+} // namespace
 
 void registerMainCommands(MainWindow& window)
 {
@@ -47,6 +56,14 @@ void registerMainCommands(MainWindow& window)
         { "a_replace", "&Replace text", "", "Replace text", [w] { w->findReplace()->showReplace(); } },
         { "a_matchingBrace", "Matching Brace", "", "Select the brace that matches the selected one",
             [w, editor] { EditingAids::findMatchingBrace(*editor, w->prompter()); } },
+        { "a_closeTags", "Close Tags as You Type", "", "Put the closing tag after the caret when an opening tag is typed",
+            [w] {
+                TagCompletion* completion = w->tagCompletion();
+                completion->setCloseTags(!completion->closeTags());
+                w->commands().action(QStringLiteral("a_closeTags"))->setChecked(completion->closeTags());
+                SettingsFiles::writeLines(AppDirs::settingsFile(kCloseTagsFile),
+                    { completion->closeTags() ? QStringLiteral("1") : QStringLiteral("0") });
+            } },
         { "a_colourize", "Colour the tags", "", "Colour the tags and the script", colourise },
         { "a_colourise", "Colourise", "", "Colour the tags and the script", colourise },
         { "a_removeColour", "Remove Colour", "", "Show all text in the editor's font and colour",
@@ -66,4 +83,11 @@ void registerMainCommands(MainWindow& window)
         { "a_about", "&About...", "", "About Pelorin95", [w] { (new AboutBox(w))->show(); } },
     });
     window.commands().action(QStringLiteral("a_wordWrap"))->setCheckable(true);
+    window.commands().action(QStringLiteral("a_closeTags"))->setCheckable(true);
+    window.commands().runGuarded([w] {
+        const QString file = AppDirs::settingsFile(kCloseTagsFile);
+        const bool on = QFileInfo::exists(file) && SettingsFiles::readLines(file).value(0).trimmed() == QLatin1String("1");
+        w->tagCompletion()->setCloseTags(on);
+        w->commands().action(QStringLiteral("a_closeTags"))->setChecked(on);
+    });
 }

@@ -3,12 +3,14 @@
 #include "docwatch/DocWatchCommands.h"
 #include "editor/CodeEditor.h"
 #include "editor/SyntaxColourer.h"
+#include "editor/TagCompletion.h"
 #include "htmlcheck/HtmlCheckCommands.h"
 #include "livepreview/LivePreviewCommands.h"
 #include "main/ButtonBars.h"
 #include "main/DocumentSession.h"
 #include "main/EditingAids.h"
 #include "main/EditorFontDialog.h"
+#include "main/EncodingMenu.h"
 #include "main/EditorModes.h"
 #include "main/InstantCodeWindow.h"
 #include "main/MainCommands.h"
@@ -180,6 +182,7 @@ void MainWindow::createLayout()
     m_editor->setObjectName(QStringLiteral("editor"));
     m_colourer = new SyntaxColourer(this);
     m_colourer->attach(m_editor);
+    m_completion = new TagCompletion(*m_editor, *m_colourer, this);
     m_editor->setRichTextExporter([this](int from, int to) { return m_colourer->rtfForRange(from, to); });
     m_besideEditor = new QSplitter(Qt::Horizontal);
     m_besideEditor->addWidget(m_editor);
@@ -249,8 +252,13 @@ void MainWindow::createSession()
 {
     m_session = new DocumentSession(*m_editor, prompter(), this);
     connect(m_session, &DocumentSession::fileNameChanged, m_navigator, &NavigatorPanel::setDocumentFileName);
+    connect(m_session, &DocumentSession::fileNameChanged, this, [this](const QString& name) {
+        m_colourer->setStyleSheet(name.endsWith(QLatin1String(".css"), Qt::CaseInsensitive));
+    });
     connect(m_session, &DocumentSession::formatChanged, this,
         [this](const TextFormat& format) { m_statusPanels[4]->setText(format.describe()); });
+    new EncodingMenu(*m_session, *m_editor, *m_statusPanels[4],
+        [this](const std::function<void()>& command) { runCommand(command); }, this);
     connect(m_session, &DocumentSession::recentFilesChanged, this, &MainWindow::rebuildRecentMenu);
     connect(m_session, &DocumentSession::openDialogShowing, m_navigator, &NavigatorPanel::resetFilter);
     connect(m_session, &DocumentSession::fileDialogClosed, m_navigator, &NavigatorPanel::refresh);

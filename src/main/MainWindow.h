@@ -36,6 +36,7 @@ class QToolBar;
 class QToolButton;
 class Shell;
 class SyntaxColourer;
+class TagCompletion;
 class SnippetCommands;
 
 // The main window: the one document, its file and the commands around it.
@@ -94,6 +95,7 @@ public:
     InstantCodeWindow* instantCode() const { return m_instantCode; }
     NavigatorPanel* navigator() const { return m_navigator; }
     SyntaxColourer* colourer() const { return m_colourer; }
+    TagCompletion* tagCompletion() const { return m_completion; }
     LinkCommands* linkCommands() const { return m_linkCommands; }
     Preview* preview() const { return m_preview; }
     QWidget* leftPanel() const { return m_leftPanel; }
@@ -192,6 +194,7 @@ private:
     InstantCodeWindow* m_instantCode = nullptr;
     NavigatorPanel* m_navigator = nullptr;
     SyntaxColourer* m_colourer = nullptr;
+    TagCompletion* m_completion = nullptr;
     LinkCommands* m_linkCommands = nullptr;
     ButtonBars* m_buttonBars = nullptr;
     EditorModes* m_editorModes = nullptr;

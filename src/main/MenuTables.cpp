@@ -14,7 +14,7 @@ const QList<MenuTable>& fullMenuBar()
         { "findMenu", "Fi&nd", { "a_find", "a_replace", "a_matchingBrace" } },
         { "viewMenu", "&View",
             { "viewDirectories", "viewHtmlButtons", "viewJavaScriptButtons", "-", "a_browsers", "-",
-                "viewHideButtons", "-", "a_livePreview", "a_lineNumbers" } },
+                "viewHideButtons", "-", "a_livePreview", "a_lineNumbers", "a_closeTags" } },
         { "toolsMenu", "&Tools",
             { "a_jotter", "a_createSearch", "a_insertToc", ">&Sort Selection", "a_sortAscending", "a_sortDescending",
                 "<", "-", "a_makeViewable", "a_convertToText", "-", "a_findBrokenLinks", "a_findOrphans",

@@ -234,3 +234,36 @@ TEST_F(Colourer, RichTextOfASelectionStartsFromTheStoredState)
             + teal + "\r\n\\{x\\}\r\n\\par end */" + plain + " " + bold + "if\r\n\\par }\r\n");
     EXPECT_EQ(colourer.rtfForRange(from, from), QString());
 }
+
+TEST_F(Colourer, StyleSheetDocumentsAreColouredAsStyleSheetsFromTheTop)
+{
+    load("p { color: #fff }\r\n<B>");
+    colourer.setStyleSheet(true);
+    colourer.finishColouring();
+    EXPECT_EQ(renderDocument(editor), QStringList({ "[#800000/b:p] { [#0000ff:color]: [#c000c0:#fff] }", "<[#800000/b:B>]" }));
+    colourer.setStyleSheet(false);
+    colourer.finishColouring();
+    EXPECT_EQ(line(1), "[#0000ff:<][#000080:B][#0000ff:>]");
+}
+
+// A dark palette takes the dark variants at once; going back to light gives the light colours again.
+TEST_F(Colourer, ADarkPaletteTakesTheDarkVariants)
+{
+    load("<B>&amp;\r\n<SCRIPT>\r\nif (a) {");
+    colourer.finishColouring();
+    const QStringList light = renderDocument(editor);
+    QPalette p = editor.palette();
+    p.setColor(QPalette::Text, Qt::white);
+    p.setColor(QPalette::Base, QColor(0x1E1E1E));
+    editor.setPalette(p);
+    EXPECT_TRUE(colourer.isDarkBackground());
+    colourer.finishColouring();
+    EXPECT_EQ(renderDocument(editor),
+        QStringList({ "[#7cb8ff:<][#b0a8ff:B][#7cb8ff:>][#e0a0ff:&amp;]", "<SCRIPT>",
+            "[-/b:if] (a) [#7cb8ff/#3a3a60/b:{]" }));
+    p.setColor(QPalette::Text, Qt::black);
+    p.setColor(QPalette::Base, Qt::white);
+    editor.setPalette(p);
+    colourer.finishColouring();
+    EXPECT_EQ(renderDocument(editor), light);
+}

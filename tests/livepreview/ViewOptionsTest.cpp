@@ -23,7 +23,7 @@ protected:
 TEST_F(ViewOptionsTest, LineNumbersAreRememberedBetweenRuns)
 {
     start();
-    EXPECT_EQ(viewMenuEnd(), QStringList({ "viewHideButtons", "-", "a_livePreview", "a_lineNumbers" }));
+    EXPECT_EQ(viewMenuEnd(), QStringList({ "viewHideButtons", "-", "a_livePreview", "a_lineNumbers", "a_closeTags" }));
     QAction* lineNumbers = entry("a_lineNumbers");
     EXPECT_TRUE(lineNumbers->isCheckable());
     EXPECT_FALSE(lineNumbers->isChecked());

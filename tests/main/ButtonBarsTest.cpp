@@ -41,7 +41,7 @@ TEST_F(ButtonBarsTest, StartsHiddenWithTheViewMenuAndBarMenuInPlace)
     auto* view = window->findChild<QMenu*>("viewMenu");
     EXPECT_EQ(texts(view->actions()),
         QStringList({ "&Directories", "&HTML Buttons", "&JavaScript Buttons", "-", window->action("a_browsers")->text(),
-            "-", "Hide &Buttons", "-", "Live &Preview", "&Line Numbers" }));
+            "-", "Hide &Buttons", "-", "Live &Preview", "&Line Numbers", "Close Tags as You Type" }));
     EXPECT_EQ(
         texts(bars().barMenu()->actions()), QStringList({ "Show JS Buttons", "Show HTML Buttons", "Hide buttons" }));
     const QString hint = "Click on a button or click on the 'Repeat Last' button. Right-click for the options of "

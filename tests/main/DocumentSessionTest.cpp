@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -288,3 +289,68 @@ TEST_F(FullDiskTest, ASaveOnAFullDiskKeepsTheOldFileAndTheText)
     discard();
 }
 } // namespace
+
+// The encoding panel's menu sets what the next save writes; the file's bytes show it.
+TEST_F(DocumentSessionTest, EncodingPanelMenuChoosesTheSaveFormatAndReloads)
+{
+    const QString name = makeFile("page.htm", "caf\xC3\xA9\r\nb");
+    start();
+    window->openTheFile(name);
+    auto* panel = window->findChild<QLabel*>("statusPanel4");
+    auto* menu = window->findChild<QMenu*>("encodingMenu");
+    ASSERT_NE(menu, nullptr);
+    QTest::mouseClick(panel, Qt::LeftButton);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_TRUE(menu->findChild<QAction*>("encodingUtf8")->isChecked());
+    EXPECT_TRUE(menu->findChild<QAction*>("lineBreakCrLf")->isChecked());
+    menu->hide();
+
+    const struct {
+        const char* choice;
+        const char* panel;
+        QByteArray bytes;
+    } cases[] = {
+        { "encodingWindows1252", "Windows-1252 CR LF", "caf\xE9\r\nb" },
+        { "lineBreakLf", "Windows-1252 LF", "caf\xE9\nb" },
+        { "encodingUtf8Bom", "UTF-8 LF", "\xEF\xBB\xBF" "caf\xC3\xA9\nb" },
+        { "encodingUtf16Le", "UTF-16LE LF", QByteArray("\xFF\xFE" "c\0a\0f\0\xE9\0\n\0b\0", 14) },
+        { "encodingUtf16Be", "UTF-16BE LF", QByteArray("\xFE\xFF\0c\0a\0f\0\xE9\0\n\0b", 14) },
+        { "lineBreakCrLf", "UTF-16BE CR LF", QByteArray("\xFE\xFF\0c\0a\0f\0\xE9\0\r\0\n\0b", 16) },
+        { "encodingUtf8", "UTF-8 CR LF", "caf\xC3\xA9\r\nb" },
+    };
+    for (const auto& c : cases) {
+        menu->findChild<QAction*>(c.choice)->trigger();
+        EXPECT_TRUE(editor().isModified()) << c.choice;
+        EXPECT_EQ(encodingPanel(), c.panel);
+        trigger("a_save");
+        EXPECT_EQ(readFile(name), c.bytes) << c.choice;
+        EXPECT_FALSE(editor().isModified());
+    }
+
+    // Windows-1252 still asks about a character it cannot hold.
+    menu->findChild<QAction*>("encodingWindows1252")->trigger();
+    editor().setSelStart(0);
+    editor().setSelText(QString::fromUtf8("\u4E2D"));
+    const QString question = QDir::toNativeSeparators(name) + " cannot be saved in Windows-1252. Save as UTF-8?";
+    prompter.expectMessage(question, Icon::Confirmation, Prompter::Yes | Prompter::No, Prompter::No);
+    trigger("a_save");
+    EXPECT_EQ(readFile(name), "caf\xC3\xA9\r\nb");
+
+    // Reading again in another encoding asks first while there are changes; No keeps them.
+    const QString reload = QDir::toNativeSeparators(name)
+        + " as Windows-1252 discards your changes to it. Reload anyway?";
+    prompter.expectMessage("Reloading " + reload, Icon::Warning, Prompter::Yes | Prompter::No | Prompter::DefaultNo,
+        Prompter::No);
+    menu->findChild<QAction*>("reloadWindows1252")->trigger();
+    EXPECT_EQ(editor().lineText(0), QString::fromUtf8("\u4E2Dcaf\u00E9"));
+    prompter.expectMessage("Reloading " + reload, Icon::Warning, Prompter::Yes | Prompter::No | Prompter::DefaultNo,
+        Prompter::Yes);
+    menu->findChild<QAction*>("reloadWindows1252")->trigger();
+    EXPECT_EQ(editor().lineText(0), QString::fromUtf8("caf\u00C3\u00A9"));
+    EXPECT_EQ(encodingPanel(), "Windows-1252 CR LF");
+    EXPECT_FALSE(editor().isModified());
+    menu->findChild<QAction*>("reloadUtf8")->trigger();
+    EXPECT_EQ(editor().lineText(0), QString::fromUtf8("caf\u00E9"));
+    EXPECT_EQ(encodingPanel(), "UTF-8 CR LF");
+    discard();
+}

@@ -727,3 +727,38 @@ TEST_F(MainWindowTest, HintsGoToTheHintBoxNotTheStatusBar)
     discard();
 }
 } // namespace
+
+// Close Tags as You Type: off at first, remembered in the settings directory.
+TEST_F(MainWindowFixture, CloseTagsAsYouTypeIsRememberedBetweenRuns)
+{
+    start();
+    QAction* closeTags = window->action("a_closeTags");
+    ASSERT_NE(closeTags, nullptr);
+    EXPECT_TRUE(closeTags->isCheckable());
+    EXPECT_FALSE(closeTags->isChecked());
+    editor().setFocus();
+    QTest::keyClicks(&editor(), "<B>");
+    EXPECT_EQ(editor().text(), "<B>");
+    closeTags->trigger();
+    EXPECT_TRUE(closeTags->isChecked());
+    EXPECT_EQ(readFile(settingsFile("closetags.plr")), "1\r\n");
+    QTest::keyClicks(&editor(), "<I>");
+    EXPECT_EQ(editor().text(), "<B><I></I>");
+    discard();
+    window.reset();
+    start();
+    EXPECT_TRUE(window->action("a_closeTags")->isChecked());
+    discard();
+}
+
+// A .css document is coloured as a style sheet from its first line; other documents are not.
+TEST_F(MainWindowFixture, StyleSheetDocumentsAreColouredAsStyleSheets)
+{
+    writeFile(workFile("site.css"), "p { color: red }");
+    start();
+    window->openTheFile(workFile("site.css"));
+    EXPECT_TRUE(window->colourer()->isStyleSheet());
+    trigger("a_new");
+    EXPECT_FALSE(window->colourer()->isStyleSheet());
+    discard();
+}
