@@ -61,6 +61,15 @@ protected:
         window->getDirectory();
         EXPECT_EQ(prompter.lastOwner(), window);
     }
+    // The orphans of the site found, and the move dialog opened on them with no moves remembered.
+    RubbishOperationsWindow* openMoveDialog()
+    {
+        QFile::remove(RubbishOperationsWindow::moveLogFile());
+        chooseSite();
+        window->start();
+        window->moveAction()->trigger();
+        return window->operationsWindow();
+    }
     QStringList orphanNames() const
     {
         QStringList names;
@@ -244,11 +253,7 @@ TEST_F(RubbishTest, ClosingTheMoveDialogHandsTheListBack)
 
 TEST_F(RubbishTest, RememberedMovesAreRestored)
 {
-    QFile::remove(RubbishOperationsWindow::moveLogFile());
-    chooseSite();
-    window->start();
-    window->moveAction()->trigger();
-    RubbishOperationsWindow* operations = window->operationsWindow();
+    RubbishOperationsWindow* operations = openMoveDialog();
     ASSERT_NE(operations, nullptr);
     EXPECT_FALSE(operations->rememberMovesBox()->isChecked());
     EXPECT_FALSE(operations->restoreButton()->isEnabled());
@@ -277,11 +282,7 @@ TEST_F(RubbishTest, RememberedMovesAreRestored)
 // A Move All that fails half way: what moved leaves the list, so a restore lists it once.
 TEST_F(RubbishTest, AMoveAllThatFailsHalfWayListsEachOrphanOnceAfterARestore)
 {
-    QFile::remove(RubbishOperationsWindow::moveLogFile());
-    chooseSite();
-    window->start();
-    window->moveAction()->trigger();
-    RubbishOperationsWindow* operations = window->operationsWindow();
+    RubbishOperationsWindow* operations = openMoveDialog();
     ASSERT_NE(operations, nullptr);
     operations->rememberMovesBox()->setChecked(true);
     QListWidget* list = operations->orphansList();
