@@ -1,5 +1,6 @@
 #include "shared/RelativePath.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -122,4 +123,9 @@ QString fileExtension(const QString& path)
     const QString name = fileNameOf(path);
     const qsizetype dot = name.lastIndexOf(u'.');
     return dot < 0 ? QString() : name.mid(dot);
+}
+
+QString directoryOf(const QString& file)
+{
+    return file.isEmpty() ? QDir::currentPath() : QFileInfo(file).absolutePath();
 }

@@ -37,3 +37,6 @@ QString relativePathForwardSlash(
 QString fileExtension(const QString& path);
 // The last name of a path.
 QString fileNameOf(const QString& path);
+
+// The directory holding file, made absolute; the current directory when there is no file name.
+QString directoryOf(const QString& file);

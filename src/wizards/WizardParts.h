@@ -2,6 +2,7 @@
 
 #include "editor/CodeEditor.h"
 #include "platform/Prompter.h"
+#include "platform/WidgetHelpers.h"
 #include "shared/FeatureContext.h"
 #include "wizards/CodeBuffer.h"
 
@@ -107,10 +108,3 @@ private:
     QPlainTextEdit* m_hintPanel = nullptr;
 };
 
-// Gives a widget its object name and hint; returns it.
-template <class W> W* named(W* widget, const char* name, const QString& hint = {})
-{
-    widget->setObjectName(QLatin1String(name));
-    if (!hint.isEmpty()) widget->setStatusTip(hint);
-    return widget;
-}
