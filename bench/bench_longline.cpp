@@ -1,8 +1,7 @@
 // Minified files (one long line) in the editor, side by side with a bare QPlainTextEdit on the
 // same input: open until painted, End, 200 keystrokes at the end and in the middle, CPU while
-// idle, peak memory. Then start-up of the main window to its first paint, with no file and
-// with a 10 MB page. Every case runs in a child process of its own, so its memory and its
-// start are its own; a child that hangs is stopped and reported as such.
+// idle, peak memory. Every case runs in a child process of its own, so its memory and its start
+// are its own; a child that hangs is stopped and reported as such. (Start-up: bench_startup.)
 
 #include "EditorSide.h"
 #include "Measures.h"
@@ -10,12 +9,6 @@
 
 #include "editor/CodeEditor.h"
 #include "editor/SyntaxColourer.h"
-#include "main/MainWindow.h"
-#include "platform/AppDirs.h"
-#include "platform/BrowserView.h"
-#include "platform/HintRouter.h"
-#include "platform/Prompter.h"
-#include "platform/Shell.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,7 +16,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QProcess>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -171,80 +163,9 @@ int runEditorSide(bool bare, const QString& path)
     return 0;
 }
 
-// The main window as the program starts it; prints when it has painted and when it is idle.
-int runStartup(const QString& file, const QString& dataDir)
-{
-    AppDirs::setDataDir(dataDir);
-    HintRouter hints;
-    QtPrompter prompter;
-    DesktopShell shell;
-    const QStringList arguments = file.isEmpty() ? QStringList() : QStringList { file };
-    MainWindow window({ &prompter, &shell, {}, {} }, arguments);
-    prompter.setMainWindow(&window);
-    bool painted = false;
-    struct FirstPaint : QObject {
-        std::function<void()> onPaint;
-        std::function<bool()> ready;
-        bool eventFilter(QObject*, QEvent* e) override
-        {
-            if (e->type() == QEvent::Paint && onPaint && ready()) {
-                auto call = std::move(onPaint);
-                onPaint = nullptr;
-                // After the paint pass in progress has ended and the window is on screen.
-                QTimer::singleShot(0, call);
-            }
-            return false;
-        }
-    } firstPaint;
-    // Done when the window is idle and, without a file, the help page has been shown.
-    bool idleSeen = false, helpSeen = !file.isEmpty();
-    const auto finishIfDone = [&] {
-        if (!idleSeen || !helpSeen) return;
-        say("peak_mb=%.0f\n", double(peakKilobytes()) / 1024.0);
-        std::_Exit(0); // the browser's teardown is no part of the start
-
-    };
-    if (auto* browser = window.findChild<BrowserView*>())
-        QObject::connect(browser, &BrowserView::navigationComplete, qApp, [&] {
-            if (helpSeen) return;
-            say("help\n");
-            helpSeen = true;
-            finishIfDone();
-        });
-    const auto reportIdle = [&] {
-        auto* colourer = window.findChild<SyntaxColourer*>();
-        const auto idle = [&] {
-            say("idle\n");
-            idleSeen = true;
-            finishIfDone();
-        };
-        if (!colourer || colourer->isColouringComplete())
-            idle();
-        else
-            QObject::connect(colourer, &SyntaxColourer::colouringComplete, qApp, idle);
-    };
-    // With a file, the first paint that shows it.
-    const auto* editor = window.findChild<CodeEditor*>();
-    firstPaint.ready = [&] { return file.isEmpty() || (editor && !editor->document()->isEmpty()); };
-    firstPaint.onPaint = [&] {
-        painted = true;
-        say("painted\n");
-        reportIdle();
-    };
-    qApp->installEventFilter(&firstPaint);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) window.setGeometry(screen->availableGeometry());
-    window.showMaximized();
-    QTimer::singleShot(kChildTimeoutMs, qApp, &QApplication::quit);
-    QApplication::exec();
-    say("peak_mb=%.0f\n", double(peakKilobytes()) / 1024.0);
-    // The browser's teardown is no part of the start.
-    std::_Exit(painted ? 0 : 1);
-}
-
 struct ChildResult {
     QByteArray output;
     bool timedOut = false;
-    std::vector<std::pair<QByteArray, double>> lineTimes; // each output line and when it came
 };
 
 ChildResult runChild(const QStringList& arguments, const QTemporaryDir& settings)
@@ -255,40 +176,14 @@ ChildResult runChild(const QStringList& arguments, const QTemporaryDir& settings
     env.insert(QStringLiteral("PELORIN95_SETTINGS_DIR"), settings.path());
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    QElapsedTimer clock;
-    clock.start();
-    QByteArray pending;
-    QObject::connect(&child, &QProcess::readyReadStandardOutput, [&] {
-        const QByteArray chunk = child.readAllStandardOutput();
-        result.output += chunk;
-        pending += chunk;
-        for (qsizetype nl = pending.indexOf('\n'); nl >= 0; nl = pending.indexOf('\n')) {
-            result.lineTimes.push_back({ pending.left(nl), ms(clock.nsecsElapsed()) });
-            pending.remove(0, nl + 1);
-        }
-    });
     child.start(QApplication::applicationFilePath(), arguments);
     if (!child.waitForFinished(kChildTimeoutMs)) {
         result.timedOut = true;
         child.kill();
         child.waitForFinished(-1);
     }
-    result.output += child.readAllStandardOutput();
+    result.output = child.readAllStandardOutput();
     return result;
-}
-
-double lineTime(const ChildResult& r, const char* line)
-{
-    for (const auto& [text, at] : r.lineTimes)
-        if (text == line) return at;
-    return -1;
-}
-
-QByteArray lineStarting(const ChildResult& r, const char* prefix)
-{
-    for (const auto& [text, at] : r.lineTimes)
-        if (text.startsWith(prefix)) return text;
-    return "?";
 }
 
 } // namespace
@@ -299,7 +194,6 @@ int main(int argc, char** argv)
     const QStringList args = QApplication::arguments();
     if (args.size() == 4 && args[1] == QLatin1String("side"))
         return runEditorSide(args[2] == QLatin1String("bare"), args[3]);
-    if (args.size() >= 3 && args[1] == QLatin1String("startup")) return runStartup(args.value(3), args[2]);
     // For profiling one case by hand: writes the input the benchmark would use.
     if (args.size() == 4 && args[1] == QLatin1String("write")) {
         const qint64 kb = args[2].toLongLong();
@@ -333,20 +227,5 @@ int main(int argc, char** argv)
         }
     }
 
-    // Start-up, with the data directory of the build (brief-help page) and a 10 MB page.
-    const QString data = QApplication::applicationDirPath() + QLatin1String("/..");
-    const QString page = dir.filePath(QStringLiteral("page10.htm"));
-    writeInput(page, generateRealisticHtml(10 * 1000 * 1000));
-    std::printf(
-        "Start-up to a painted window (targets: < 500 ms without a file; 10 MB page painted and idle < 1200 ms)\n");
-    for (const QString& open : { QString(), page }) {
-        for (int run = 0; run < 3; ++run) {
-            const ChildResult r = runChild({ QStringLiteral("startup"), data, open }, settings);
-            std::printf("%-12s run %d: painted_ms=%.0f idle_ms=%.0f help_page_ms=%.0f %s%s\n",
-                open.isEmpty() ? "no file" : "10 MB page", run + 1, lineTime(r, "painted"), lineTime(r, "idle"),
-                lineTime(r, "help"), lineStarting(r, "peak_mb").constData(), r.timedOut ? " STOPPED" : "");
-            std::fflush(stdout);
-        }
-    }
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "sitetools/LinkCheck.h"
 #include "sitetools/Orphans.h"
 #include "sitetools/SiteWalk.h"
+#include "shared/RelativePath.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -58,7 +59,6 @@ Timed bestOfThree(const QString& program, const QStringList& arguments)
     return best;
 }
 
-QString directoryOf(const QString& path) { return path.left(path.lastIndexOf(u'/') + 1); }
 
 // The lines the broken-link finder's core gives, page by page, without the summary.
 QByteArray finderLinks(const QString& base, const SiteLists& site)
@@ -66,7 +66,7 @@ QByteArray finderLinks(const QString& base, const SiteLists& site)
     const SiteIndex index(site.everyFile);
     QString lines;
     for (const QString& page : site.pages)
-        for (const FoundLink& link : findBrokenLinks(readPageText(base + page), directoryOf(base + page), index).broken)
+        for (const FoundLink& link : findBrokenLinks(readPageText(base + page), directoryPart(base + page), index).broken)
             lines += page + u'\t' + QString::number(link.offset) + u'\t' + link.text + u'\n';
     return lines.toUtf8();
 }

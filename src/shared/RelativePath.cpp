@@ -129,3 +129,8 @@ QString directoryOf(const QString& file)
 {
     return file.isEmpty() ? QDir::currentPath() : QFileInfo(file).absolutePath();
 }
+
+QString directoryPart(const QString& path)
+{
+    return path.left(path.lastIndexOf(u'/') + 1);
+}

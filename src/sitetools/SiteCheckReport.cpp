@@ -1,5 +1,6 @@
 #include "sitetools/SiteCheckReport.h"
 
+#include "shared/RelativePath.h"
 #include "sitetools/AnchorCheck.h"
 #include "sitetools/EveryLink.h"
 #include "sitetools/Orphans.h"
@@ -12,8 +13,6 @@
 #include <algorithm>
 
 namespace {
-
-QString directoryOf(const QString& path) { return path.left(path.lastIndexOf(u'/') + 1); }
 
 const char* kindName(LinkKind kind)
 {
@@ -74,9 +73,9 @@ LinkReport checkSiteLinks(
             if (!QFileInfo(path).isFile()) return;
             const QString text = readPageText(path);
             check.files = options.rule == LinkRule::EveryLink ? findEveryBrokenLink(text, path, root, index)
-                                                              : findBrokenLinks(text, directoryOf(path), index);
+                                                              : findBrokenLinks(text, directoryPart(path), index);
             if (options.anchors) {
-                check.fragments = fragmentLinks(text, directoryOf(path));
+                check.fragments = fragmentLinks(text, directoryPart(path));
                 check.names = anchorNames(text);
             }
             if (options.web) check.web = webLinks(text);

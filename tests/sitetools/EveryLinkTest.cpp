@@ -4,7 +4,7 @@
 #include "sitetools/EveryLink.h"
 #include "sitetools/PageLinks.h"
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "SiteBuilder.h"
 
 #include <QFile>

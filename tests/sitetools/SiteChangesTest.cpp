@@ -5,7 +5,7 @@
 #include "editor/TextFile.h"
 #include "platform/FileError.h"
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "SiteBuilder.h"
 
 #include <QDirIterator>

@@ -7,9 +7,10 @@
 #include "sitetools/SiteCheckReport.h"
 #include "sitetools/SiteWalk.h"
 #include "sitetools/WebLinks.h"
+#include "shared/RelativePath.h"
 
 #include "LoopbackServer.h"
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "SiteBuilder.h"
 #include "SiteCases.h"
 
@@ -54,7 +55,6 @@ protected:
     }
 };
 
-QString directoryOf(const QString& path) { return path.left(path.lastIndexOf(u'/') + 1); }
 
 // The report the broken-link finder's core gives, page by page as "Check Site" checks them.
 QString finderLinkReport(const QString& base)
@@ -64,7 +64,7 @@ QString finderLinkReport(const QString& base)
     QString report;
     qsizetype links = 0, broken = 0;
     for (const QString& page : site.pages) {
-        const LinkCheck check = findBrokenLinks(readPageText(base + page), directoryOf(base + page), index);
+        const LinkCheck check = findBrokenLinks(readPageText(base + page), directoryPart(base + page), index);
         links += check.examined;
         broken += check.broken.size();
         for (const FoundLink& link : check.broken)

@@ -6,7 +6,7 @@
 
 #include "platform/FileError.h"
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "SiteBuilder.h"
 #include "SiteCases.h"
 

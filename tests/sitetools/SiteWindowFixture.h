@@ -16,7 +16,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 
 // What the main window gives the site tools, made of fakes, and a copy of a fixture site.
 class SiteWindowFixture : public ::testing::Test {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 
 namespace {
 

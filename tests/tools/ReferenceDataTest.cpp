@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "support/FileBytes.h"
 
 namespace {

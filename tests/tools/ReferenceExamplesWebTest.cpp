@@ -13,7 +13,7 @@
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 
 namespace {
 

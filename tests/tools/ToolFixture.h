@@ -21,7 +21,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 
 // The tools' commands registered into a registry of their own, with a bare editor as the
 // document and the data directory in a temporary directory.

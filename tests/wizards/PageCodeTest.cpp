@@ -4,7 +4,7 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 
 namespace {
 

@@ -24,7 +24,7 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 
 // A stand-in main window with the document's editor, and the wizards' commands registered in a
 // registry of its own.

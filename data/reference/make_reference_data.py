@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes the JavaScript reference data files from the article tables.
 
-Usage: make_reference_data.py [DATA_DIR]   (default: the repository's data/ directory)
+Usage: make_reference_data.py [DATA_DIR]   (default: the data/ directory above this one)
 
 list.jsd holds one topic per line; details.jsd holds articles 1 to 158 and details2.jsd the
 rest, each between "#startNN" and "#endNN" lines (numbers below 10 with a leading zero).
@@ -37,7 +37,7 @@ def article(number, topic, text, example):
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "..", "data")
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..")
     articles = articles_a.ARTICLES + articles_b.ARTICLES + articles_c.ARTICLES
     assert len(articles) == 237, len(articles)
     topics = [a[0] for a in articles]

@@ -1,0 +1,15 @@
+# The committed reference data must be what its generator writes: run it into a fresh
+# directory and compare each file byte for byte.
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT})
+execute_process(COMMAND ${PYTHON} ${DATA}/reference/make_reference_data.py ${OUT} RESULT_VARIABLE written)
+if(NOT written EQUAL 0)
+  message(FATAL_ERROR "make_reference_data.py failed (${written})")
+endif()
+foreach(name list.jsd details.jsd details2.jsd)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${name} ${DATA}/${name} RESULT_VARIABLE differs)
+  if(differs)
+    message(FATAL_ERROR "data/${name} differs from what data/reference/make_reference_data.py writes")
+  endif()
+endforeach()
+message(STATUS "list.jsd, details.jsd and details2.jsd are what the generator writes")
