@@ -25,12 +25,15 @@ struct BusyCursor {
     ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
 };
 
-// The file's text with CR LF breaks, in one pass rather than line by line.
-QString joinedText(const QString& path)
+// The file's text with LF breaks.
+QString textOf(const QString& path)
 {
     TextFormat format;
-    return decodeToText(readBytes(path), &format).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return decodeToText(readBytes(path), &format);
 }
+
+// The same text with CR LF breaks.
+QString withCrLf(QString text) { return text.replace(QLatin1Char('\n'), QLatin1String("\r\n")); }
 
 } // namespace
 
@@ -98,6 +101,8 @@ bool NavigatorPanel::selectFile(const QString& path)
     return true;
 }
 
+QString NavigatorPanel::bufferText() const { return m_bufferFile.isEmpty() ? QString() : withCrLf(textOf(m_bufferFile)); }
+
 QString NavigatorPanel::relativeBase() const { return ::relativeBase(m_documentFileName, QDir::currentPath()); }
 
 void NavigatorPanel::runSelectionSteps()
@@ -107,8 +112,10 @@ void NavigatorPanel::runSelectionSteps()
     if (file.isEmpty() || !QFileInfo(file).isFile()) return;
     m_relativePathEdit->setText(relativePathForwardSlash(file, relativeBase(), QDir::currentPath()));
     runCommand(m_prompter, [&] {
-        m_buffer = joinedText(file);
-        m_titleEdit->setText(findTitle(m_buffer));
+        // The title tags hold no line break, so the title is the same found in the LF text;
+        // a large page is not copied again to get CR LF breaks.
+        m_titleEdit->setText(withCrLf(findTitle(textOf(file))));
+        m_bufferFile = file;
     });
     emit selectionChanged();
 }
@@ -116,10 +123,8 @@ void NavigatorPanel::runSelectionSteps()
 QString NavigatorPanel::findAllTitles(int index)
 {
     const QString path = filePath(index);
-    m_buffer = joinedText(path);
-    const QString title = ::findAllTitles(m_buffer, QFileInfo(path).fileName());
-    m_buffer.clear();
-    return title;
+    m_bufferFile.clear();
+    return withCrLf(::findAllTitles(textOf(path), QFileInfo(path).fileName()));
 }
 
 bool NavigatorPanel::recycleFileOrDirectory(const QString& path)

@@ -46,9 +46,10 @@ public:
     QString relativePath() const { return m_relativePathEdit->text(); }
     QString title() const { return m_titleEdit->text(); }
 
-    // The selected file's text, as loaded when it was selected.
-    QString bufferText() const { return m_buffer; }
-    void clearBuffer() { m_buffer.clear(); }
+    // The selected file's text with CR LF breaks, read when asked (a large page is not held
+    // twice); empty after clearBuffer() until a file is selected again. Throws FileError.
+    QString bufferText() const;
+    void clearBuffer() { m_bufferFile.clear(); }
 
     // The table-of-contents title of the file list's item. Throws FileError when unreadable.
     QString findAllTitles(int index);
@@ -84,7 +85,7 @@ private:
     FileBrowser* m_browser;
     QLineEdit* m_relativePathEdit;
     QLineEdit* m_titleEdit;
-    QString m_buffer;
+    QString m_bufferFile;
     QString m_documentFileName;
     bool m_htmlTabActive = true;
 };
