@@ -184,7 +184,8 @@ void CodeEditor::rebuildPieces()
 {
     std::vector<int> breaks;
     for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
-        if (b.userState() == ParagraphPieces::kContinuationState && b.position() > 0) breaks.push_back(b.position() - 1);
+        if (b.userState() == ParagraphPieces::kContinuationState && b.position() > 0)
+            breaks.push_back(b.position() - 1);
     m_pieces.assign(std::move(breaks));
 }
 

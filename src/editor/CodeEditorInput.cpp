@@ -125,7 +125,8 @@ void CodeEditor::pasteBlock(const QStringList& rows)
     for (int line = firstLine; line <= lastLine; ++line)
         lines << document()->findBlockByNumber(line).text();
     const int from = first.position();
-    replaceRange(from, last.position() + last.length() - 1, BlockSelection::pasted(lines, column, rows).join(QLatin1Char('\n')));
+    replaceRange(
+        from, last.position() + last.length() - 1, BlockSelection::pasted(lines, column, rows).join(QLatin1Char('\n')));
     QTextCursor after = cursor();
     after.setPosition(from + column + int(rows.value(0).size()));
     placeCursor(after);

@@ -2,8 +2,8 @@
 
 #include "editor/CodeEditor.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 LineNumberGutter::LineNumberGutter(CodeEditor* editor)
     : QWidget(editor)

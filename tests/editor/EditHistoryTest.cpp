@@ -75,7 +75,7 @@ TEST(EditHistory, UndoAndRedoHandTheSameStepBackAndForth)
     EXPECT_EQ(history.spaceUsed(), 6 + EditHistory::kStepHeader);
 
     // A new change ends the redo; clear forgets everything.
-    history.undo([](const Step&) { });
+    history.undo([](const Step&) {});
     history.record(typed(0, "z"));
     EXPECT_FALSE(history.canRedo());
     EXPECT_EQ(history.typingEnd(), 1);
@@ -89,9 +89,9 @@ TEST(EditHistory, UndoAndRedoEndTheTypingRun)
 {
     EditHistory history;
     history.record(typed(0, "a"));
-    history.undo([](const Step&) { });
+    history.undo([](const Step&) {});
     EXPECT_EQ(history.typingEnd(), -1);
-    history.redo([](const Step&) { });
+    history.redo([](const Step&) {});
     EXPECT_EQ(history.typingEnd(), -1);
     history.record(typed(1, "b"));
     EXPECT_EQ(undoAll(history).size(), 2u);
