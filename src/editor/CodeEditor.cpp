@@ -1,21 +1,19 @@
 #include "editor/CodeEditor.h"
 
+#include "editor/LineNumberGutter.h"
+#include "editor/WordRules.h"
+
 #include <QAbstractTextDocumentLayout>
-#include <QApplication>
-#include <QClipboard>
-#include <QFontDatabase>
-#include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
 
-const QString CodeEditor::kSeparators = QStringLiteral("\t \"$%&'()+,./:;<=>");
+const QString CodeEditor::kSeparators = WordRules::kSeparators.toString();
 
 namespace {
 const QChar kParagraph(QChar::ParagraphSeparator);
-const QString kBlockMime = QStringLiteral("application/x-pelorin-block");
 
 // Breaks inside inserted text become paragraph starts; CR LF, LF CR, CR and LF each count once.
 QString normaliseBreaks(const QString& text)
@@ -40,13 +38,6 @@ QString withCrLf(QString text)
 {
     text.replace(kParagraph, QLatin1String("\r\n"));
     return text;
-}
-
-bool isSeparator(QChar c) { return CodeEditor::kSeparators.contains(c); }
-
-bool isPrintable(const QString& text)
-{
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
 }
 } // namespace
 
@@ -77,7 +68,7 @@ CodeEditor::~CodeEditor() = default;
 int CodeEditor::offsetOfPosition(int position) const
 {
     // Paragraph breaks count twice, piece boundaries not at all.
-    return position + document()->findBlock(position).blockNumber() - 2 * piecesBefore(position);
+    return position + document()->findBlock(position).blockNumber() - 2 * m_pieces.before(position);
 }
 
 int CodeEditor::positionOfOffset(int offset) const
@@ -89,7 +80,7 @@ int CodeEditor::positionOfOffset(int offset) const
     const QTextDocument* doc = document();
     const auto start = [this, doc](int number) {
         const int position = doc->findBlockByNumber(number).position();
-        return position + number - 2 * piecesBefore(position);
+        return position + number - 2 * m_pieces.before(position);
     };
     int lo = 0, hi = doc->blockCount() - 1;
     int loStart = 0, hiStart = start(hi);
@@ -119,7 +110,7 @@ int CodeEditor::positionOfOffset(int offset) const
 
 int CodeEditor::charCount() const
 {
-    return document()->characterCount() - 1 + document()->blockCount() - 1 - 2 * int(m_pieces.size());
+    return document()->characterCount() - 1 + document()->blockCount() - 1 - 2 * m_pieces.count();
 }
 
 QChar CodeEditor::charAt(int offset) const
@@ -147,65 +138,23 @@ QString CodeEditor::textRange(int from, int to) const
     return text;
 }
 
-QString CodeEditor::text() const { return withCrLf(withoutPieces(document()->toRawText(), 0)); }
+QString CodeEditor::text() const { return withCrLf(m_pieces.strip(document()->toRawText(), 0)); }
 
 void CodeEditor::setText(const QString& text) { replaceRange(0, document()->characterCount() - 1, text); }
 
 // ---- pieces of long paragraphs ------------------------------------------------------------
-
-bool CodeEditor::continuesInNext(const QTextBlock& block)
-{
-    const QTextBlock next = block.next();
-    return next.isValid() && next.userState() == kPieceState;
-}
-
-int CodeEditor::piecesBefore(int position) const
-{
-    return int(std::lower_bound(m_pieces.begin(), m_pieces.end(), position) - m_pieces.begin());
-}
-
-bool CodeEditor::isPieceBreak(int position) const
-{
-    return std::binary_search(m_pieces.begin(), m_pieces.end(), position);
-}
-
-int CodeEditor::positionOfLogical(int logical) const
-{
-    int position = logical;
-    for (const int piece : m_pieces) {
-        if (piece >= position) break;
-        ++position;
-    }
-    return position;
-}
-
-QString CodeEditor::withoutPieces(QString raw, int from) const
-{
-    auto piece = std::lower_bound(m_pieces.begin(), m_pieces.end(), from);
-    if (piece == m_pieces.end() || *piece >= from + raw.size()) return raw;
-    qsizetype out = *piece - from;
-    for (qsizetype in = out; in < raw.size(); ++in) {
-        if (piece != m_pieces.end() && *piece == from + in) {
-            ++piece;
-            continue;
-        }
-        raw[out++] = raw[in];
-    }
-    raw.truncate(out);
-    return raw;
-}
 
 QString CodeEditor::plainText(int from, int to) const
 {
     QTextCursor c(document());
     c.setPosition(from);
     c.setPosition(to, QTextCursor::KeepAnchor);
-    return withoutPieces(c.selectedText(), from).replace(kParagraph, QLatin1Char('\n'));
+    return m_pieces.strip(c.selectedText(), from).replace(kParagraph, QLatin1Char('\n'));
 }
 
 QTextBlock CodeEditor::paragraphStart(QTextBlock block) const
 {
-    while (block.isValid() && block.userState() == kPieceState && block.previous().isValid())
+    while (block.isValid() && block.userState() == ParagraphPieces::kContinuationState && block.previous().isValid())
         block = block.previous();
     return block;
 }
@@ -214,7 +163,7 @@ QTextBlock CodeEditor::paragraphBlock(int paragraph) const
 {
     // Every piece boundary before the paragraph adds one block.
     int number = paragraph;
-    for (const int piece : m_pieces) {
+    for (const int piece : m_pieces.breaks()) {
         if (document()->findBlock(piece).blockNumber() >= number) break;
         ++number;
     }
@@ -224,38 +173,20 @@ QTextBlock CodeEditor::paragraphBlock(int paragraph) const
 QString CodeEditor::paragraphText(QTextBlock& block)
 {
     QString text = block.text();
-    while (continuesInNext(block)) {
+    while (ParagraphPieces::continuesInNext(block)) {
         block = block.next();
         text += block.text();
     }
     return text;
 }
 
-int CodeEditor::pieceEnd(QStringView text, int from)
-{
-    const int size = int(text.size());
-    if (size - from <= kPieceMax) return size;
-    // Half a piece, ended after a character where colouring and words break anyway.
-    const int target = from + kPieceMax / 2;
-    for (int at = target; at > from + kPieceMax / 4; --at)
-        if (QStringView(u" ;{,(>").contains(text[at - 1])) return at;
-    return text[target - 1].isHighSurrogate() ? target - 1 : target;
-}
-
-void CodeEditor::notePieces(int from, int to, int length)
-{
-    const auto first = std::lower_bound(m_pieces.begin(), m_pieces.end(), from);
-    const auto last = std::lower_bound(first, m_pieces.end(), to);
-    const auto kept = m_pieces.erase(first, last);
-    for (auto it = kept; it != m_pieces.end(); ++it)
-        *it += length - (to - from);
-}
-
 void CodeEditor::rebuildPieces()
 {
-    m_pieces.clear();
+    std::vector<int> breaks;
     for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
-        if (b.userState() == kPieceState && b.position() > 0) m_pieces.push_back(b.position() - 1);
+        if (b.userState() == ParagraphPieces::kContinuationState && b.position() > 0)
+            breaks.push_back(b.position() - 1);
+    m_pieces.assign(std::move(breaks));
 }
 
 void CodeEditor::tidyPieces(int from, int to)
@@ -265,35 +196,35 @@ void CodeEditor::tidyPieces(int from, int to)
     const int lastLogical = logicalOf(to);
     // From the piece before the edit: it may join the edited one.
     QTextBlock block = document()->findBlock(from);
-    if (block.userState() == kPieceState && block.previous().isValid()) block = block.previous();
+    if (block.userState() == ParagraphPieces::kContinuationState && block.previous().isValid())
+        block = block.previous();
     const bool wasEditing = std::exchange(m_editing, true);
     while (block.isValid()) {
         const int length = block.length() - 1;
-        if (length > kPieceMax) {
+        if (length > ParagraphPieces::kMax) {
             // The cut depends on the block's start only: copying all of a long pasted line for
             // every piece split off it would take time in the square of its length.
             QTextCursor head(document());
             head.setPosition(block.position());
-            head.setPosition(block.position() + kPieceMax + 1, QTextCursor::KeepAnchor);
-            const int cut = block.position() + pieceEnd(head.selectedText(), 0);
+            head.setPosition(block.position() + ParagraphPieces::kMax + 1, QTextCursor::KeepAnchor);
+            const int cut = block.position() + ParagraphPieces::pieceEnd(head.selectedText(), 0);
             const int state = block.userState();
             QTextCursor c(document());
             c.setPosition(cut);
-            notePieces(cut, cut, 1);
-            m_pieces.insert(std::lower_bound(m_pieces.begin(), m_pieces.end(), cut), cut);
+            m_pieces.split(cut);
             c.insertBlock();
             block = document()->findBlock(cut);
             block.setUserState(state);
-            block.next().setUserState(kPieceState);
+            block.next().setUserState(ParagraphPieces::kContinuationState);
             continue;
         }
-        if (continuesInNext(block) && length + block.next().length() - 1 <= kPieceMax / 2) {
+        if (continuesInNext(block) && length + block.next().length() - 1 <= ParagraphPieces::kMax / 2) {
             const int separator = block.position() + length;
             const int state = block.userState();
             QTextCursor c(document());
             c.setPosition(separator);
             c.setPosition(separator + 1, QTextCursor::KeepAnchor);
-            notePieces(separator, separator + 1, 0);
+            m_pieces.join(separator);
             c.removeSelectedText();
             block = document()->findBlock(separator);
             block.setUserState(state);
@@ -303,30 +234,6 @@ void CodeEditor::tidyPieces(int from, int to)
         block = block.next();
     }
     m_editing = wasEditing;
-}
-
-bool CodeEditor::movedWithinBreak(int before) const
-{
-    const int after = textCursor().position();
-    return !m_pieces.empty() && after != before && logicalOf(after) == logicalOf(before);
-}
-
-bool CodeEditor::moveToParagraphEdge(QKeyEvent* e)
-{
-    // Home and End go to the ends of the paragraph, not of the piece on screen.
-    const auto mods = e->modifiers() & ~Qt::KeypadModifier;
-    if (m_pieces.empty() || wordWrap() || (e->key() != Qt::Key_Home && e->key() != Qt::Key_End)
-        || (mods & ~Qt::ShiftModifier))
-        return false;
-    QTextCursor c = cursor();
-    QTextBlock block = paragraphStart(c.block());
-    if (e->key() == Qt::Key_End)
-        while (continuesInNext(block))
-            block = block.next();
-    const int target = e->key() == Qt::Key_Home ? block.position() : block.position() + block.length() - 1;
-    c.setPosition(target, mods & Qt::ShiftModifier ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
-    placeCursor(c);
-    return true;
 }
 
 // ---- lines --------------------------------------------------------------------------------
@@ -369,7 +276,7 @@ QStringList CodeEditor::lines() const
 int CodeEditor::lineCount() const
 {
     const QTextDocument* doc = document();
-    int count = doc->blockCount() - int(m_pieces.size());
+    int count = doc->blockCount() - m_pieces.count();
     if (wordWrap()) {
         layOutAll(doc);
         count = 0;
@@ -487,7 +394,7 @@ int CodeEditor::selLine() const
 {
     const QTextCursor c = cursor();
     const QTextBlock block = document()->findBlock(c.anchor());
-    if (!wordWrap()) return block.blockNumber() - piecesBefore(block.position());
+    if (!wordWrap()) return block.blockNumber() - m_pieces.before(block.position());
     layOutAll(document());
     int line = 0;
     for (QTextBlock b = document()->begin(); b != block; b = b.next())
@@ -501,7 +408,7 @@ void CodeEditor::setSelLine(int line)
     line = std::max(0, line);
     QTextCursor c = cursor();
     if (!wordWrap()) {
-        c.setPosition(paragraphBlock(std::min(line, document()->blockCount() - 1 - int(m_pieces.size()))).position());
+        c.setPosition(paragraphBlock(std::min(line, document()->blockCount() - 1 - m_pieces.count())).position());
     } else {
         layOutAll(document());
         int position = document()->characterCount() - 1;
@@ -554,15 +461,6 @@ int CodeEditor::lineHeight() const { return fontMetrics().lineSpacing(); }
 
 // ---- search -------------------------------------------------------------------------------
 
-namespace {
-bool wholeWordAt(const QString& line, qsizetype index, qsizetype length)
-{
-    const bool before = index == 0 || isSeparator(line[index - 1]);
-    const bool after = index + length >= line.size() || isSeparator(line[index + length]);
-    return before && after;
-}
-} // namespace
-
 bool CodeEditor::findText(const QString& text, bool down, bool matchCase, bool wholeWord)
 {
     if (text.isEmpty() || text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
@@ -576,24 +474,7 @@ bool CodeEditor::findText(const QString& text, bool down, bool matchCase, bool w
         QTextBlock last = block;
         const QString line = paragraphText(last);
         if (column < 0) column = int(line.size()) + 1; // every start in the line is before the anchor
-        qsizetype found = -1;
-        if (down) {
-            for (qsizetype i = line.indexOf(text, column, cs); i >= 0; i = line.indexOf(text, i + 1, cs))
-                if (!wholeWord || wholeWordAt(line, i, text.size())) {
-                    found = i;
-                    break;
-                }
-        } else {
-            for (qsizetype from = column - 1; from >= 0;) {
-                const qsizetype i = line.lastIndexOf(text, from, cs);
-                if (i < 0) break;
-                if (!wholeWord || wholeWordAt(line, i, text.size())) {
-                    found = i;
-                    break;
-                }
-                from = i - 1;
-            }
-        }
+        const qsizetype found = WordRules::findInParagraph(line, text, column, down, cs, wholeWord);
         if (found >= 0) {
             const int start = positionOfLogical(lineStart + int(found));
             const int end = positionOfLogical(lineStart + int(found + text.size()));
@@ -620,32 +501,8 @@ QString CodeEditor::wordAtCaret() const
     QTextBlock block = paragraphStart(document()->findBlock(anchor));
     const int column = logicalOf(anchor) - logicalOf(block.position());
     const QString line = paragraphText(block);
-    int from = column, to = column;
-    while (from > 0 && !isSeparator(line[from - 1]))
-        --from;
-    while (to < line.size() && !isSeparator(line[to]))
-        ++to;
+    const auto [from, to] = WordRules::wordAround(line, column);
     return line.mid(from, to - from);
-}
-
-int CodeEditor::wordBoundary(int position, bool forward) const
-{
-    QTextBlock block = paragraphStart(document()->findBlock(position));
-    const int lineStart = logicalOf(block.position());
-    int column = logicalOf(position) - lineStart;
-    const QString line = paragraphText(block);
-    if (forward) {
-        if (column >= line.size()) return position + 1; // the break itself
-        const bool separators = isSeparator(line[column]);
-        while (column < line.size() && isSeparator(line[column]) == separators)
-            ++column;
-    } else {
-        if (column == 0) return position - 1;
-        const bool separators = isSeparator(line[column - 1]);
-        while (column > 0 && isSeparator(line[column - 1]) == separators)
-            --column;
-    }
-    return positionOfLogical(lineStart + column);
 }
 
 // ---- files --------------------------------------------------------------------------------
@@ -654,41 +511,16 @@ void CodeEditor::setWholeText(const QString& text)
 {
     m_editing = true;
     m_pending = false;
-    m_block = {};
+    m_block.end();
     setExtraSelections({});
-    m_pieces.clear();
     // Long paragraphs go in as pieces straight away, rather than split after a whole layout.
-    QString pieced;
-    std::vector<int> pieceBlocks;
-    int blockNumber = 0;
-    for (qsizetype i = 0; i <= text.size();) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), i);
-        if (end < 0) end = text.size();
-        const QStringView paragraph = QStringView(text).sliced(i, end - i);
-        if (paragraph.size() > kPieceMax && pieced.isEmpty()) {
-            pieced.reserve(text.size() + text.size() / (kPieceMax / 4));
-            pieced += QStringView(text).first(i);
-        }
-        if (!pieced.isNull()) {
-            for (int from = 0;;) {
-                const int to = pieceEnd(paragraph, from);
-                pieced += paragraph.sliced(from, to - from);
-                if (to == paragraph.size()) break;
-                m_pieces.push_back(int(pieced.size()));
-                pieced += kParagraph;
-                pieceBlocks.push_back(++blockNumber);
-                from = to;
-            }
-            if (end < text.size()) pieced += QLatin1Char('\n');
-        }
-        ++blockNumber;
-        i = end + 1;
-    }
-    setPlainText(pieced.isNull() ? text : pieced);
-    for (const int number : pieceBlocks)
-        document()->findBlockByNumber(number).setUserState(kPieceState);
+    ParagraphPieces::Cut cut = ParagraphPieces::cut(text);
+    m_pieces.assign(std::move(cut.breaks));
+    setPlainText(cut.text.isNull() ? text : cut.text);
+    for (const int number : cut.blocks)
+        document()->findBlockByNumber(number).setUserState(ParagraphPieces::kContinuationState);
     // Colouring that ran while the text went in did not know where paragraphs go on.
-    if (!pieceBlocks.empty()) document()->markContentsDirty(0, document()->characterCount());
+    if (!cut.blocks.empty()) document()->markContentsDirty(0, document()->characterCount());
     m_editing = false;
     resetHistory();
     setModified(true);
@@ -720,7 +552,7 @@ void CodeEditor::clear()
     m_file.clear();
     m_editing = true;
     m_pending = false;
-    m_block = {};
+    m_block.end();
     setExtraSelections({});
     m_pieces.clear();
     setPlainText(QString());
@@ -751,15 +583,15 @@ void CodeEditor::applyReplace(int from, int to, const QString& text)
         c.insertText(text);
     for (QTextBlock b = document()->findBlock(from); b.isValid() && b.position() <= from + text.size(); b = b.next())
         b.setUserState(b.position() <= from ? firstState : -1);
-    notePieces(from, to, int(text.size()));
+    m_pieces.edited(from, to, int(text.size()));
     tidyPieces(from, from + int(text.size()));
     whole.endEditBlock();
     placeCursor(c);
     m_editing = false;
     setModified(true);
-    const int typingEnd = m_typingEnd; // an edit's own caret move does not end a typing run
+    const int typingEnd = m_history.typingEnd(); // an edit's own caret move does not end a typing run
     emitIfAnchorMoved();
-    m_typingEnd = typingEnd;
+    m_history.setTypingEnd(typingEnd);
 }
 
 void CodeEditor::replaceRange(int from, int to, const QString& rawText, bool typing)
@@ -768,7 +600,7 @@ void CodeEditor::replaceRange(int from, int to, const QString& rawText, bool typ
     from = std::clamp(from, 0, end);
     to = std::clamp(to, from, end);
     const QString text = normaliseBreaks(rawText);
-    Step step;
+    EditHistory::Step step;
     step.position = logicalOf(from);
     step.removed = plainText(from, to);
     step.inserted = text;
@@ -786,69 +618,36 @@ void CodeEditor::replaceSelection(const QString& text, bool typing)
     replaceRange(c.selectionStart(), c.selectionEnd(), text, typing);
 }
 
-void CodeEditor::pushStep(Step step)
+void CodeEditor::pushStep(EditHistory::Step step)
 {
     const bool hadUndo = canUndo(), hadRedo = canRedo();
-    m_redo.clear();
-    const bool merge = step.typing && !m_undo.empty() && m_undo.back().typing && m_typingEnd == step.position
-        && m_undo.back().position + m_undo.back().inserted.size() == step.position;
-    const int end = step.position + int(step.inserted.size());
-    if (merge) {
-        Step& last = m_undo.back();
-        m_undoSpace -= last.cost();
-        last.removed += step.removed;
-        last.inserted += step.inserted;
-        m_undoSpace += last.cost();
-    } else {
-        m_undoSpace += step.cost();
-        m_undo.push_back(std::move(step));
-    }
-    m_typingEnd = m_undo.back().typing ? end : -1;
-    trimHistory();
+    m_history.record(std::move(step));
     notifyHistory(hadUndo, hadRedo);
-}
-
-void CodeEditor::trimHistory()
-{
-    // The oldest steps go first; the newest one always stays, so a large change can be undone.
-    while (m_undoSpace > kUndoMaxSpace && m_undo.size() > 1) {
-        m_undoSpace -= m_undo.front().cost();
-        m_undo.pop_front();
-    }
 }
 
 void CodeEditor::undo()
 {
-    if (m_undo.empty()) return;
     const bool hadUndo = canUndo(), hadRedo = canRedo();
-    Step step = std::move(m_undo.back());
-    m_undo.pop_back();
-    m_undoSpace -= step.cost();
-    applyReplace(
-        positionOfLogical(step.position), positionOfLogical(step.position + int(step.inserted.size())), step.removed);
-    QTextCursor c = cursor();
-    const int end = document()->characterCount() - 1;
-    c.setPosition(std::min(positionOfLogical(step.anchorBefore), end));
-    c.setPosition(std::min(positionOfLogical(step.caretBefore), end), QTextCursor::KeepAnchor);
-    placeCursor(c);
-    m_typingEnd = -1;
-    m_redo.push_back(std::move(step));
-    notifyHistory(hadUndo, hadRedo);
+    const bool undone = m_history.undo([this](const EditHistory::Step& step) {
+        applyReplace(positionOfLogical(step.position), positionOfLogical(step.position + int(step.inserted.size())),
+            step.removed);
+        QTextCursor c = cursor();
+        const int end = document()->characterCount() - 1;
+        c.setPosition(std::min(positionOfLogical(step.anchorBefore), end));
+        c.setPosition(std::min(positionOfLogical(step.caretBefore), end), QTextCursor::KeepAnchor);
+        placeCursor(c);
+    });
+    if (undone) notifyHistory(hadUndo, hadRedo);
 }
 
 void CodeEditor::redo()
 {
-    if (m_redo.empty()) return;
     const bool hadUndo = canUndo(), hadRedo = canRedo();
-    Step step = std::move(m_redo.back());
-    m_redo.pop_back();
-    applyReplace(
-        positionOfLogical(step.position), positionOfLogical(step.position + int(step.removed.size())), step.inserted);
-    m_typingEnd = -1;
-    m_undoSpace += step.cost();
-    m_undo.push_back(std::move(step));
-    trimHistory();
-    notifyHistory(hadUndo, hadRedo);
+    const bool redone = m_history.redo([this](const EditHistory::Step& step) {
+        applyReplace(positionOfLogical(step.position), positionOfLogical(step.position + int(step.removed.size())),
+            step.inserted);
+    });
+    if (redone) notifyHistory(hadUndo, hadRedo);
 }
 
 void CodeEditor::clearUndo()
@@ -861,10 +660,7 @@ void CodeEditor::clearUndo()
 void CodeEditor::resetHistory()
 {
     const bool hadUndo = canUndo(), hadRedo = canRedo();
-    m_undo.clear();
-    m_redo.clear();
-    m_undoSpace = 0;
-    m_typingEnd = -1;
+    m_history.clear();
     notifyHistory(hadUndo, hadRedo);
 }
 
@@ -881,408 +677,21 @@ void CodeEditor::setModified(bool modified)
     emit modifiedChanged(modified);
 }
 
-void CodeEditor::runUntracked(const std::function<void()>& action)
-{
-    const int revision = document()->revision();
-    action();
-    if (document()->revision() != revision && !m_editing) {
-        // A change the history did not record cannot be undone safely.
-        rebuildPieces();
-        clearUndo();
-        setModified(true);
-    }
-}
-
 void CodeEditor::emitIfAnchorMoved()
 {
     if (m_editing) return;
     const int anchor = selStart();
-    if (logicalOf(m_pending ? m_pendingPosition : textCursor().position()) != m_typingEnd) m_typingEnd = -1;
+    m_history.caretMoved(logicalOf(m_pending ? m_pendingPosition : textCursor().position()));
     if (anchor == m_lastAnchor) return;
     m_lastAnchor = anchor;
     emit selectionMoved();
-}
-
-// ---- clipboard ----------------------------------------------------------------------------
-
-QMimeData* CodeEditor::createMimeDataFromSelection() const
-{
-    auto* data = new QMimeData;
-    if (m_block.active) {
-        data->setText(blockText());
-        data->setData(kBlockMime, QByteArray("1"));
-    } else {
-        data->setText(selText());
-        const QTextCursor c = cursor();
-        if (m_richText && c.hasSelection()) {
-            const QByteArray rtf = m_richText(c.selectionStart(), c.selectionEnd()).toLatin1();
-            data->setData(QStringLiteral("text/rtf"), rtf);
-            data->setData(QStringLiteral("application/rtf"), rtf);
-        }
-    }
-    return data;
-}
-
-void CodeEditor::copyToClipboard()
-{
-    if (!m_block.active && !cursor().hasSelection()) return;
-    QApplication::clipboard()->setMimeData(createMimeDataFromSelection());
-}
-
-void CodeEditor::cutToClipboard()
-{
-    if (m_block.active) {
-        // The block's columns leave every line of it, bottom up so positions stay valid.
-        copyToClipboard();
-        const BlockSelection block = m_block;
-        m_block = {};
-        updateBlockHighlight();
-        const int left = std::min(block.anchorCol, block.caretCol);
-        const int right = std::max(block.anchorCol, block.caretCol);
-        for (int line = std::max(block.anchorLine, block.caretLine);
-             line >= std::min(block.anchorLine, block.caretLine); --line) {
-            const QTextBlock b = document()->findBlockByNumber(line);
-            const int length = b.length() - 1;
-            if (left < length) replaceRange(b.position() + left, b.position() + std::min(right, length), QString());
-        }
-        return;
-    }
-    if (!cursor().hasSelection()) return;
-    copyToClipboard();
-    replaceSelection(QString(), false);
-}
-
-void CodeEditor::pasteFromClipboard()
-{
-    if (const QMimeData* data = QApplication::clipboard()->mimeData()) insertFromMimeData(data);
-}
-
-void CodeEditor::insertFromMimeData(const QMimeData* source)
-{
-    if (!source || !source->hasText()) return;
-    if (source->hasFormat(kBlockMime) && !wordWrap()) {
-        pasteBlock(source->text().split(QLatin1Char('\n')));
-        return;
-    }
-    replaceSelection(source->text(), false);
-    ensureCursorVisible();
-}
-
-// ---- rectangular blocks -------------------------------------------------------------------
-
-QString CodeEditor::blockText() const
-{
-    QStringList rows;
-    const int top = std::min(m_block.anchorLine, m_block.caretLine);
-    const int bottom = std::max(m_block.anchorLine, m_block.caretLine);
-    const int left = std::min(m_block.anchorCol, m_block.caretCol);
-    const int right = std::max(m_block.anchorCol, m_block.caretCol);
-    for (int line = top; line <= bottom; ++line)
-        rows << document()->findBlockByNumber(line).text().mid(left, right - left);
-    return rows.join(QLatin1Char('\n'));
-}
-
-void CodeEditor::updateBlockHighlight()
-{
-    emit blockSelectionChanged(m_block.active);
-    QList<QTextEdit::ExtraSelection> selections;
-    if (m_block.active) {
-        const int top = std::min(m_block.anchorLine, m_block.caretLine);
-        const int bottom = std::max(m_block.anchorLine, m_block.caretLine);
-        const int left = std::min(m_block.anchorCol, m_block.caretCol);
-        const int right = std::max(m_block.anchorCol, m_block.caretCol);
-        for (int line = top; line <= bottom; ++line) {
-            const QTextBlock block = document()->findBlockByNumber(line);
-            const int length = block.length() - 1;
-            if (left >= length) continue;
-            QTextEdit::ExtraSelection s;
-            s.cursor = QTextCursor(document());
-            s.cursor.setPosition(block.position() + left);
-            s.cursor.setPosition(block.position() + std::min(right, length), QTextCursor::KeepAnchor);
-            s.format.setBackground(palette().color(QPalette::Highlight));
-            s.format.setForeground(palette().color(QPalette::HighlightedText));
-            selections << s;
-        }
-    }
-    setExtraSelections(selections);
-}
-
-bool CodeEditor::handleBlockKey(QKeyEvent* e)
-{
-    const bool blockKey = (e->modifiers() & Qt::ShiftModifier) && (e->modifiers() & Qt::AltModifier)
-        && (e->key() == Qt::Key_Left || e->key() == Qt::Key_Right || e->key() == Qt::Key_Up
-            || e->key() == Qt::Key_Down);
-    if (!blockKey || wordWrap()) return false;
-    if (!m_block.active) {
-        const QTextCursor c = cursor();
-        const QTextBlock block = document()->findBlock(c.position());
-        m_block = { true, block.blockNumber(), c.position() - block.position(), block.blockNumber(),
-            c.position() - block.position() };
-    }
-    switch (e->key()) {
-    case Qt::Key_Left:
-        m_block.caretCol = std::max(0, m_block.caretCol - 1);
-        break;
-    case Qt::Key_Right:
-        ++m_block.caretCol;
-        break;
-    case Qt::Key_Up:
-        m_block.caretLine = std::max(0, m_block.caretLine - 1);
-        break;
-    case Qt::Key_Down:
-        m_block.caretLine = std::min(document()->blockCount() - 1, m_block.caretLine + 1);
-        break;
-    default:
-        break;
-    }
-    const QTextBlock block = document()->findBlockByNumber(m_block.caretLine);
-    QTextCursor c = cursor();
-    c.setPosition(block.position() + std::min(m_block.caretCol, block.length() - 1));
-    placeCursor(c);
-    updateBlockHighlight();
-    return true;
-}
-
-void CodeEditor::pasteBlock(const QStringList& rows)
-{
-    const QTextCursor c = cursor();
-    const QTextBlock first = document()->findBlock(c.selectionStart());
-    const int column = c.selectionStart() - first.position();
-    const int firstLine = first.blockNumber();
-    const int lastLine = std::min(document()->blockCount() - 1, firstLine + int(rows.size()) - 1);
-    const QTextBlock last = document()->findBlockByNumber(lastLine);
-    QStringList lines;
-    for (int i = 0; i < rows.size(); ++i) {
-        QString line = firstLine + i <= lastLine ? document()->findBlockByNumber(firstLine + i).text() : QString();
-        if (line.size() < column) line += QString(column - line.size(), QLatin1Char(' '));
-        line.insert(column, rows[i]);
-        lines << line;
-    }
-    const int from = first.position();
-    replaceRange(from, last.position() + last.length() - 1, lines.join(QLatin1Char('\n')));
-    QTextCursor after = cursor();
-    after.setPosition(from + column + int(rows.value(0).size()));
-    placeCursor(after);
-}
-
-// ---- input --------------------------------------------------------------------------------
-
-bool CodeEditor::event(QEvent* e)
-{
-    if (e->type() != QEvent::Timer) flushCursor();
-    if (e->type() == QEvent::ShortcutOverride) {
-        // The main window's menu shortcuts win over the editor's own Ctrl and Alt keys.
-        const auto* key = static_cast<QKeyEvent*>(e);
-        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
-            e->ignore();
-            return false;
-        }
-    }
-    return QPlainTextEdit::event(e);
-}
-
-void CodeEditor::handleBackspaceDelete(bool forward, bool word)
-{
-    QTextCursor c = cursor();
-    if (c.hasSelection()) {
-        replaceSelection(QString(), false);
-        return;
-    }
-    const int position = c.position();
-    int other;
-    if (word) {
-        other = wordBoundary(position, forward);
-    } else {
-        c.movePosition(forward ? QTextCursor::NextCharacter : QTextCursor::PreviousCharacter);
-        // A piece boundary is no character: step over it.
-        if (logicalOf(c.position()) == logicalOf(position))
-            c.movePosition(forward ? QTextCursor::NextCharacter : QTextCursor::PreviousCharacter);
-        other = c.position();
-    }
-    other = std::clamp(other, 0, document()->characterCount() - 1);
-    if (other != position) replaceRange(std::min(position, other), std::max(position, other), QString());
-}
-
-void CodeEditor::keyPressEvent(QKeyEvent* e)
-{
-    KeyDown key { e->key(), e->modifiers(), false };
-    emit keyPressing(key);
-    if (key.swallowed || key.key == 0) {
-        e->accept();
-        return;
-    }
-    if (handleBlockKey(e)) return;
-    const bool wasBlock = m_block.active;
-    if (m_block.active
-        && (e == QKeySequence::Copy || (e->key() == Qt::Key_Insert && e->modifiers() == Qt::ControlModifier))) {
-        copyToClipboard();
-        return;
-    }
-    if (m_block.active
-        && (e == QKeySequence::Cut || (e->key() == Qt::Key_Delete && e->modifiers() == Qt::ShiftModifier))) {
-        cutToClipboard();
-        return;
-    }
-    // Modifier keys alone leave the block: pressing Shift and Alt again (which some keyboards
-    // report as Meta) extends it.
-    const bool modifierOnly = e->key() == Qt::Key_Shift || e->key() == Qt::Key_Alt || e->key() == Qt::Key_Control
-        || e->key() == Qt::Key_Meta || e->key() == Qt::Key_AltGr || e->key() == Qt::Key_Super_L
-        || e->key() == Qt::Key_Super_R;
-    if (m_block.active && !modifierOnly) {
-        m_block = {};
-        updateBlockHighlight();
-    }
-    if (modifierOnly) {
-        QPlainTextEdit::keyPressEvent(e);
-        return;
-    }
-    Q_UNUSED(wasBlock);
-
-    const auto mods = e->modifiers() & ~Qt::KeypadModifier;
-    if (e == QKeySequence::Copy || (e->key() == Qt::Key_Insert && mods == Qt::ControlModifier)) {
-        copyToClipboard();
-    } else if (e == QKeySequence::Cut || (e->key() == Qt::Key_Delete && mods == Qt::ShiftModifier)) {
-        cutToClipboard();
-    } else if (e == QKeySequence::Paste || (e->key() == Qt::Key_Insert && mods == Qt::ShiftModifier)) {
-        pasteFromClipboard();
-    } else if (e == QKeySequence::Undo) {
-        undo();
-    } else if (e == QKeySequence::Redo) {
-        redo();
-    } else if (e->key() == Qt::Key_Insert && mods == Qt::NoModifier) {
-        setOverwriteMode(!overwriteMode());
-        viewport()->update();
-    } else if (e->key() == Qt::Key_Backspace && !(mods & ~(Qt::ControlModifier | Qt::ShiftModifier))) {
-        handleBackspaceDelete(false, mods & Qt::ControlModifier);
-    } else if (e->key() == Qt::Key_Delete && (mods == Qt::NoModifier || mods == Qt::ControlModifier)) {
-        handleBackspaceDelete(true, mods & Qt::ControlModifier);
-    } else if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !(mods & ~Qt::ShiftModifier)) {
-        replaceSelection(QStringLiteral("\n"), false);
-        ensureCursorVisible();
-    } else if (e->key() == Qt::Key_Tab && mods == Qt::NoModifier) {
-        replaceSelection(QStringLiteral("\t"), true);
-        ensureCursorVisible();
-    } else if (isPrintable(e->text()) && !(mods & (Qt::ControlModifier | Qt::MetaModifier))) {
-        QTextCursor c = cursor();
-        if (overwriteMode() && !c.hasSelection() && !c.atBlockEnd()) {
-            // Overwrite replaces the next character of the line.
-            c.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
-            placeCursor(c);
-        }
-        replaceSelection(e->text(), true);
-        ensureCursorVisible();
-    } else if (e == QKeySequence::DeleteEndOfLine || e == QKeySequence::DeleteCompleteLine
-        || e == QKeySequence::DeleteStartOfWord || e == QKeySequence::DeleteEndOfWord
-        || e == QKeySequence::InsertLineSeparator
-        || (mods & Qt::ControlModifier && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z
-            && e != QKeySequence::SelectAll)) {
-        // The text widget's own bindings (Ctrl+K deletes to the end of the line, Ctrl+U the
-        // line): the editor keeps only the keys its commands give a meaning.
-        e->ignore();
-        return;
-    } else if (!moveToParagraphEdge(e)) {
-        const int before = textCursor().position();
-        runUntracked([&] { QPlainTextEdit::keyPressEvent(e); });
-        // Arrows stop once at a piece boundary, not on both sides of it.
-        if (movedWithinBreak(before)) runUntracked([&] { QPlainTextEdit::keyPressEvent(e); });
-        return;
-    }
-    e->accept();
-}
-
-void CodeEditor::inputMethodEvent(QInputMethodEvent* e)
-{
-    if (e->commitString().isEmpty()) {
-        runUntracked([&] { QPlainTextEdit::inputMethodEvent(e); });
-        return;
-    }
-    replaceSelection(e->commitString(), true);
-    QInputMethodEvent rest(e->preeditString(), e->attributes());
-    runUntracked([&] { QPlainTextEdit::inputMethodEvent(&rest); });
-    e->accept();
-}
-
-void CodeEditor::dragEnterEvent(QDragEnterEvent* e)
-{
-    // Dropped files are for the main window, which opens them.
-    if (e->mimeData()->hasUrls()) {
-        e->ignore();
-        return;
-    }
-    QPlainTextEdit::dragEnterEvent(e);
-}
-
-void CodeEditor::dropEvent(QDropEvent* e)
-{
-    if (e->mimeData()->hasUrls() || !e->mimeData()->hasText()) {
-        e->ignore();
-        return;
-    }
-    const int drop = cursorForPosition(e->position().toPoint()).position();
-    const QTextCursor c = cursor();
-    if (e->source() == this || e->source() == viewport()) {
-        // Moving text inside the document is one undo step over the span it crosses.
-        const int a = c.selectionStart(), b = c.selectionEnd();
-        if (drop >= a && drop <= b) {
-            e->ignore();
-            return;
-        }
-        const QString moved = plainText(a, b);
-        if (drop < a)
-            replaceRange(drop, b, moved + plainText(drop, a));
-        else
-            replaceRange(a, drop, plainText(b, drop) + moved);
-        e->setDropAction(Qt::CopyAction); // the source must not delete anything itself
-        e->accept();
-        return;
-    }
-    QTextCursor at = cursor();
-    at.setPosition(drop);
-    placeCursor(at);
-    replaceSelection(e->mimeData()->text(), false);
-    e->acceptProposedAction();
-}
-
-void CodeEditor::mousePressEvent(QMouseEvent* e)
-{
-    if (m_block.active) {
-        m_block = {};
-        updateBlockHighlight();
-    }
-    QPlainTextEdit::mousePressEvent(e);
-}
-
-void CodeEditor::mouseDoubleClickEvent(QMouseEvent* e)
-{
-    if (e->button() != Qt::LeftButton) {
-        QPlainTextEdit::mouseDoubleClickEvent(e);
-        return;
-    }
-    // Words end at the editor's separators.
-    const QTextCursor at = cursorForPosition(e->position().toPoint());
-    QTextBlock block = paragraphStart(at.block());
-    const int lineStart = logicalOf(block.position());
-    const QString line = paragraphText(block);
-    int from = logicalOf(at.position()) - lineStart, to = from;
-    while (from > 0 && !isSeparator(line[from - 1]))
-        --from;
-    while (to < line.size() && !isSeparator(line[to]))
-        ++to;
-    QTextCursor c = cursor();
-    c.setPosition(positionOfLogical(lineStart + from));
-    c.setPosition(positionOfLogical(lineStart + to), QTextCursor::KeepAnchor);
-    placeCursor(c);
-    e->accept();
 }
 
 // ---- appearance ---------------------------------------------------------------------------
 
 void CodeEditor::setWordWrap(bool on)
 {
-    if (on && m_block.active) {
-        m_block = {};
-        updateBlockHighlight();
-    }
+    if (on && m_block.isActive()) endBlock();
     setLineWrapMode(on ? WidgetWidth : NoWrap);
     m_layoutWidth = viewport()->width(); // what the change of mode laid out for
     // The lines laid out for the other mode are stale: display-line counts must not read them.
@@ -1330,59 +739,26 @@ void CodeEditor::changeEvent(QEvent* e)
 
 // ---- line numbers -------------------------------------------------------------------------
 
-class LineNumberGutter : public QWidget {
-public:
-    explicit LineNumberGutter(CodeEditor* editor)
-        : QWidget(editor)
-        , m_editor(editor)
-    {
-        setObjectName(QStringLiteral("lineNumberGutter"));
-    }
-
-protected:
-    void paintEvent(QPaintEvent* e) override { m_editor->paintGutter(e); }
-
-private:
-    CodeEditor* m_editor;
-};
-
 void CodeEditor::setLineNumbers(bool on)
 {
     if (on == lineNumbers()) return;
     if (!on) {
-        for (const auto& c : std::as_const(m_gutterConnections))
-            disconnect(c);
-        m_gutterConnections.clear();
-        delete m_gutter;
+        delete m_gutter; // and its connections with it
         m_gutter = nullptr;
         setViewportMargins(0, 0, 0, 0);
         return;
     }
     m_gutter = new LineNumberGutter(this);
-    m_gutterConnections << connect(this, &QPlainTextEdit::updateRequest, m_gutter, [this](const QRect& rect, int dy) {
-        if (dy)
-            m_gutter->scroll(0, dy);
-        else
-            m_gutter->update(0, rect.y(), m_gutter->width(), rect.height());
-    });
-    m_gutterConnections << connect(this, &QPlainTextEdit::blockCountChanged, this, &CodeEditor::placeGutter);
-    // The mark moves only when the caret changes paragraph; typing in one repaints no numbers.
-    m_gutterConnections << connect(this, &QPlainTextEdit::cursorPositionChanged, m_gutter, [this] {
-        const int current = cursor().blockNumber();
-        if (current == m_gutterCurrent) return;
-        m_gutterCurrent = current;
-        m_gutter->update();
-    });
+    connect(this, &QPlainTextEdit::blockCountChanged, m_gutter, [this] { placeGutter(); });
+    connect(this, &QPlainTextEdit::cursorPositionChanged, m_gutter,
+        [this] { m_gutter->markCurrent(cursor().blockNumber()); });
     placeGutter();
     m_gutter->show();
 }
 
-int CodeEditor::gutterWidth() const
-{
-    // Room for the largest number, at least three digits, so typing rarely widens it.
-    const int digits = std::max(3, int(QString::number(document()->blockCount()).size()));
-    return 10 + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
-}
+QWidget* CodeEditor::lineNumberGutter() const { return m_gutter; }
+
+int CodeEditor::gutterWidth() const { return LineNumberGutter::widthFor(document()->blockCount(), fontMetrics()); }
 
 void CodeEditor::placeGutter()
 {
@@ -1429,24 +805,4 @@ QList<CodeEditor::GutterLine> CodeEditor::gutterLines(int fromY, int toY) const
         top = bottom;
     }
     return lines;
-}
-
-void CodeEditor::paintGutter(QPaintEvent* e)
-{
-    QPainter painter(m_gutter);
-    const QPalette pal = palette();
-    painter.fillRect(e->rect(), pal.color(QPalette::Window));
-    const int lineHeight = fontMetrics().height();
-    const int right = m_gutter->width() - 5;
-    // Gutter coordinates match the viewport's vertically: both start at the contents' top.
-    for (const GutterLine& line : gutterLines(e->rect().top(), e->rect().bottom())) {
-        const QRect box(0, line.top, right, lineHeight);
-        if (line.current) {
-            painter.fillRect(QRect(0, box.top(), m_gutter->width(), lineHeight), pal.color(QPalette::Highlight));
-            painter.setPen(pal.color(QPalette::HighlightedText));
-        } else {
-            painter.setPen(pal.color(QPalette::PlaceholderText));
-        }
-        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, QString::number(line.number));
-    }
 }

@@ -1,32 +1,36 @@
 #pragma once
 
+#include "editor/BlockSelection.h"
 #include "editor/DocumentFile.h"
+#include "editor/EditHistory.h"
+#include "editor/ParagraphPieces.h"
 #include "editor/TextFile.h"
 
 #include <QPlainTextEdit>
 #include <QStringList>
 #include <QTextBlock>
-#include <deque>
 #include <functional>
-#include <vector>
+
+class LineNumberGutter;
 
 // The text control that holds a document. Offsets count every paragraph break as two
 // characters (CR LF), whatever the file used; the selection is an anchor (selStart) and a
 // signed extent (selLength). Every change of the text goes through replaceRange(), which
-// records the editor's own bounded undo history.
+// records the editor's own bounded undo history (EditHistory). Its parts: ParagraphPieces (long
+// paragraphs shown in pieces), BlockSelection, LineNumberGutter, WordRules; the input handlers
+// (keys, mouse, drag and drop, clipboard) are in CodeEditorInput.cpp.
 class CodeEditor : public QPlainTextEdit {
     Q_OBJECT
 public:
-    // What the main window's key handler sees before the editor acts on a key; it may change
-    // the key or swallow it.
+    // What the main window's key handler sees before the editor acts on a key; setting key to
+    // 0 swallows it.
     struct KeyDown {
         int key = 0;
         Qt::KeyboardModifiers modifiers;
-        bool swallowed = false;
     };
 
-    static constexpr int kUndoMaxSpace = 65536;
-    static constexpr int kUndoStepHeader = 16;
+    static constexpr int kUndoMaxSpace = EditHistory::kMaxSpace;
+    static constexpr int kUndoStepHeader = EditHistory::kStepHeader;
     // Characters that end a word: double-click, Ctrl+Backspace and wordAtCaret().
     static const QString kSeparators;
 
@@ -87,11 +91,11 @@ public:
 
     void undo();
     void redo();
-    bool canUndo() const { return !m_undo.empty(); }
-    bool canRedo() const { return !m_redo.empty(); }
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
     void clearUndo();
     // Bytes the undo history holds by its own count (text plus a header per step).
-    int undoSpaceUsed() const { return m_undoSpace; }
+    int undoSpaceUsed() const { return m_history.spaceUsed(); }
 
     bool isModified() const { return m_modified; }
     void setModified(bool modified);
@@ -107,7 +111,7 @@ public:
     // editor has no margin and no handler of its own for it.
     void setLineNumbers(bool on);
     bool lineNumbers() const { return m_gutter != nullptr; }
-    QWidget* lineNumberGutter() const { return m_gutter; }
+    QWidget* lineNumberGutter() const;
     // What the gutter shows: a number on each paragraph's first display line in view.
     struct GutterLine {
         int number = 0; // 1-based paragraph number
@@ -118,14 +122,14 @@ public:
     int gutterWidth() const;
 
     bool isOverwrite() const { return overwriteMode(); }
-    bool hasBlockSelection() const { return m_block.active; }
+    bool hasBlockSelection() const { return m_block.isActive(); }
 
-    // Paragraphs longer than this are shown in pieces of a few thousand characters, each a
-    // text block of its own, so that typing lays out one piece and not the whole paragraph.
+    // Paragraphs longer than this are shown in pieces of about half of it (see ParagraphPieces),
+    // each a text block of its own, so that typing lays out one piece and not the whole paragraph.
     // The pieces are display only: offsets, lines, the text and its undo steps never see them.
-    static constexpr int kPieceMax = 1024;
+    static constexpr int kPieceMax = ParagraphPieces::kMax;
     // The block goes on in the next one (its end is a piece boundary, not a paragraph break).
-    static bool continuesInNext(const QTextBlock& block);
+    static bool continuesInNext(const QTextBlock& block) { return ParagraphPieces::continuesInNext(block); }
 
     // Offset <-> QTextDocument position (the one place that knows breaks count twice).
     int positionOfOffset(int offset) const;
@@ -161,31 +165,16 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    struct Step {
-        int position = 0;
-        QString removed;
-        QString inserted;
-        int anchorBefore = 0;
-        int caretBefore = 0;
-        bool typing = false;
-        int cost() const { return int(removed.size() + inserted.size()) + kUndoStepHeader; }
-    };
-    struct BlockSelection {
-        bool active = false;
-        int anchorLine = 0, anchorCol = 0, caretLine = 0, caretCol = 0;
-    };
-
     void applyReplace(int from, int to, const QString& text);
-    void pushStep(Step step);
-    void trimHistory();
+    void pushStep(EditHistory::Step step);
     void resetHistory();
     void notifyHistory(bool hadUndo, bool hadRedo);
     void replaceSelection(const QString& text, bool typing);
     void handleBackspaceDelete(bool forward, bool word);
     bool handleBlockKey(QKeyEvent* e);
+    void endBlock();
     void updateBlockHighlight();
     void pasteBlock(const QStringList& rows);
-    QString blockText() const;
     void setWholeText(const QString& text);
     void emitIfAnchorMoved();
     int wordBoundary(int position, bool forward) const;
@@ -196,39 +185,25 @@ private:
     void deferCursor(int anchor, int position);
     void flushCursor();
     void placeGutter();
-    void paintGutter(QPaintEvent* e);
-    friend class LineNumberGutter;
 
-    // Piece boundaries of long paragraphs (see kPieceMax): document positions of the block
-    // separators that are not paragraph breaks, sorted. A block that starts after one carries
-    // kPieceState as its user state, which block splits and merges keep right by themselves.
-    static constexpr int kPieceState = 0x50C0;
-    int piecesBefore(int position) const;
-    bool isPieceBreak(int position) const;
     // Positions that do not count piece boundaries: what undo steps record.
-    int logicalOf(int position) const { return position - piecesBefore(position); }
-    int positionOfLogical(int logical) const;
+    int logicalOf(int position) const { return m_pieces.logicalOf(position); }
+    int positionOfLogical(int logical) const { return m_pieces.positionOfLogical(logical); }
     QString plainText(int from, int to) const;
-    QString withoutPieces(QString raw, int from) const;
     QTextBlock paragraphStart(QTextBlock block) const;
     QTextBlock paragraphBlock(int paragraph) const;
     // The paragraph's text from its first block; block is left on its last piece.
     static QString paragraphText(QTextBlock& block);
-    void notePieces(int from, int to, int length);
     void rebuildPieces();
     void tidyPieces(int from, int to);
     bool movedWithinBreak(int before) const;
     bool moveToParagraphEdge(QKeyEvent* e);
-    static int pieceEnd(QStringView text, int from);
 
-    std::vector<int> m_pieces;
-    std::deque<Step> m_undo;
-    std::deque<Step> m_redo;
-    int m_undoSpace = 0;
+    ParagraphPieces m_pieces;
+    EditHistory m_history;
     bool m_modified = false;
     bool m_editing = false;
     int m_lastAnchor = -1;
-    int m_typingEnd = -1;
     DocumentFile m_file;
     BlockSelection m_block;
     std::function<QString(int, int)> m_richText;
@@ -236,8 +211,6 @@ private:
     bool m_flushScheduled = false;
     int m_pendingAnchor = 0;
     int m_pendingPosition = 0;
-    QWidget* m_gutter = nullptr;
+    LineNumberGutter* m_gutter = nullptr;
     int m_layoutWidth = -1; // the width the paragraphs were last laid out for
-    int m_gutterCurrent = -1; // the paragraph the gutter marks
-    QList<QMetaObject::Connection> m_gutterConnections;
 };

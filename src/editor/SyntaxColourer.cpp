@@ -1,6 +1,6 @@
 #include "editor/SyntaxColourer.h"
 
-#include "editor/CodeEditor.h"
+#include "editor/ParagraphPieces.h"
 #include "editor/RtfWriter.h"
 
 #include <QElapsedTimer>
@@ -273,7 +273,7 @@ HighlightState SyntaxColourer::colourBlock(
     QTextBlock& block, const HighlightState& start, ColourData* data, bool format, bool& formatsChanged)
 {
     const HighlightState end
-        = m_engine.highlightLine(block.text(), start, m_spans, !CodeEditor::continuesInNext(block));
+        = m_engine.highlightLine(block.text(), start, m_spans, !ParagraphPieces::continuesInNext(block));
     formatsChanged = false;
     if (format) {
         QList<QTextLayout::FormatRange> ranges;
@@ -387,13 +387,13 @@ QString SyntaxColourer::rtfForRange(int from, int to)
         line.text += text.mid(begin, end - begin);
         if (m_enabled) {
             const ColourData* d = colourData(b);
-            m_engine.highlightLine(text, d ? d->start : m_firstState, m_spans, !CodeEditor::continuesInNext(b));
+            m_engine.highlightLine(text, d ? d->start : m_firstState, m_spans, !ParagraphPieces::continuesInNext(b));
             for (const HighlightSpan& s : m_spans) {
                 const int a = std::max(s.start, begin), z = std::min(s.start + s.length, end);
                 if (a < z) line.spans.push_back({ shift + a - begin, z - a, s.style });
             }
         }
-        continues = CodeEditor::continuesInNext(b);
+        continues = ParagraphPieces::continuesInNext(b);
         if (b == last) break;
     }
     RtfSettings settings;

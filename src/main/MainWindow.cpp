@@ -232,7 +232,7 @@ void MainWindow::createLayout()
     connect(m_editor, &CodeEditor::redoAvailable, this, &MainWindow::updateEditEnabled);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::updateEditEnabled);
     connect(m_editor, &CodeEditor::keyPressing, this,
-        [this](CodeEditor::KeyDown& key) { onEditorKey(key.key, !m_editor->selText().isEmpty(), key.swallowed); });
+        [this](CodeEditor::KeyDown& key) { onEditorKey(key.key, !m_editor->selText().isEmpty()); });
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
     m_tabs->tabBar()->installEventFilter(this);
 
@@ -591,9 +591,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::onEditorKey(int key, bool hasSelection, bool& swallowed)
+void MainWindow::onEditorKey(int key, bool hasSelection)
 {
-    Q_UNUSED(swallowed);
     if (key == Qt::Key_Tab && hasSelection) {
         // Tab with a selection indents the first selected line instead of replacing it.
         const int line = m_editor->selLine();

@@ -154,7 +154,7 @@ private:
     void updateEditEnabled();
     void updateStatus();
     void onTabChanged();
-    void onEditorKey(int key, bool hasSelection, bool& swallowed);
+    void onEditorKey(int key, bool hasSelection);
 
     void setCaptionSuffix(const QString& suffix);
     void setCurrentFileField(const QString& text);

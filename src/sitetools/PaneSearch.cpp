@@ -1,6 +1,7 @@
 #include "sitetools/PaneSearch.h"
 
 #include "editor/CodeEditor.h"
+#include "editor/WordRules.h"
 #include "platform/Prompter.h"
 
 #include <QCheckBox>
@@ -9,10 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-bool isWordCharacter(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
-} // namespace
 
 PaneSearch::PaneSearch(CodeEditor& pane, Prompter& prompter, QObject* parent)
     : QObject(parent)
@@ -83,9 +80,8 @@ void PaneSearch::setWholeWord(bool on)
 
 bool PaneSearch::matchesAt(const QString& text, qsizetype at, qsizetype length) const
 {
-    if (!m_wholeWord->isChecked()) return true;
-    return (at == 0 || !isWordCharacter(text[at - 1]))
-        && (at + length >= text.size() || !isWordCharacter(text[at + length]));
+    // A pane's whole words are runs of letters, digits and underscores, unlike the editor's Find.
+    return !m_wholeWord->isChecked() || WordRules::isWholeWordAmongWordCharacters(text, at, length);
 }
 
 bool PaneSearch::findFrom(int from)
