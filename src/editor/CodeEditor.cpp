@@ -507,7 +507,7 @@ QString CodeEditor::wordAtCaret() const
 
 // ---- files --------------------------------------------------------------------------------
 
-void CodeEditor::setWholeText(const QString& text)
+void CodeEditor::setWholeText(QString text)
 {
     m_editing = true;
     m_pending = false;
@@ -516,7 +516,9 @@ void CodeEditor::setWholeText(const QString& text)
     // Long paragraphs go in as pieces straight away, rather than split after a whole layout.
     ParagraphPieces::Cut cut = ParagraphPieces::cut(text);
     m_pieces.assign(std::move(cut.breaks));
-    setPlainText(cut.text.isNull() ? text : cut.text);
+    // Only one copy of a large text is held while the document takes its own.
+    if (!cut.text.isNull()) text = std::move(cut.text);
+    setPlainText(text);
     for (const int number : cut.blocks)
         document()->findBlockByNumber(number).setUserState(ParagraphPieces::kContinuationState);
     // Colouring that ran while the text went in did not know where paragraphs go on.
@@ -530,9 +532,9 @@ void CodeEditor::setWholeText(const QString& text)
 void CodeEditor::loadFromFile(const QString& path, std::optional<TextFormat::Encoding> as)
 {
     DocumentFile file;
-    const QString text = file.load(path, as);
+    QString text = file.load(path, as);
     m_file = file;
-    setWholeText(text);
+    setWholeText(std::move(text));
 }
 
 QStringList CodeEditor::paragraphs() const

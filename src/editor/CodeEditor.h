@@ -175,7 +175,7 @@ private:
     void endBlock();
     void updateBlockHighlight();
     void pasteBlock(const QStringList& rows);
-    void setWholeText(const QString& text);
+    void setWholeText(QString text);
     void emitIfAnchorMoved();
     int wordBoundary(int position, bool forward) const;
     void runUntracked(const std::function<void()>& action);
