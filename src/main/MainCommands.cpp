@@ -6,6 +6,7 @@
 #include "livepreview/LivePreviewCommands.h"
 #include "main/DocumentSession.h"
 #include "main/EditingAids.h"
+#include "main/EditorFontControl.h"
 #include "main/HelpWindows.h"
 #include "main/MainWindow.h"
 #include "main/ViewOptions.h"
@@ -47,7 +48,7 @@ void registerMainCommands(MainWindow& window)
         { "a_saveAs", "Save &As ...", "", "Save the file under another name", [session] { session->saveAs(); } },
         // Close keeps the save dialog's name, so Save As proposes the closed file.
         { "a_close", "&Close", "", "Close the file", [session] { session->startUnnamed(QString(), true); } },
-        { "a_font", "&Font ...", "", "Choose the editor's font", [w] { w->showEditorFontDialog(); } },
+        { "a_font", "&Font ...", "", "Choose the editor's font", [w] { w->editorFont().showDialog(); } },
         { "a_exit", "E&xit", "", "Leave the editor", [w] { w->close(); } },
         // Edit.
         { "a_cut", "Cu&t", "", "Cut the selection", [editor] { editor->cutToClipboard(); } },

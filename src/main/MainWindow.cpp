@@ -8,6 +8,7 @@
 #include "main/ButtonBars.h"
 #include "main/DocumentSession.h"
 #include "main/EditingAids.h"
+#include "main/EditorFontControl.h"
 #include "main/EditorFontDialog.h"
 #include "main/EditorModes.h"
 #include "main/EncodingMenu.h"
@@ -40,37 +41,30 @@
 #include "tools/ToolCommands.h"
 #include "wizards/WizardCommands.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QSplitter>
-#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
-const QString kFontDetails = QStringLiteral("fontDetails.plr");
-
 // Shows a menu on a right click on the widget.
 void attachPopup(QWidget* widget, QMenu* menu)
 {
@@ -94,6 +88,7 @@ MainWindow::MainWindow(const Services& services, const QStringList& arguments, Q
 
     m_instantCode = new InstantCodeWindow(this);
     createLayout();
+    m_editorFont = new EditorFontControl(*this);
     createSession();
     registerCommands();
     createMenus();
@@ -351,8 +346,7 @@ void MainWindow::showMenus(bool full)
 
 void MainWindow::readSettings()
 {
-    m_font = SettingsFiles::readEditorFont(AppDirs::settingsFile(kFontDetails));
-    applyEditorFont();
+    m_editorFont->read();
     setCurrentFileField(QString());
     setWindowTitle(kBaseCaption);
     m_session->readSettings();
@@ -360,18 +354,6 @@ void MainWindow::readSettings()
     if (name.isEmpty()) return;
     setCurrentFileField(name);
     m_navigator->setDirectory(QFileInfo(name).absolutePath());
-}
-
-void MainWindow::applyEditorFont()
-{
-    QFont font = m_editor->font();
-    if (m_font.name != QLatin1String("Default") && !m_font.name.isEmpty())
-        font.setFamily(m_font.name);
-    else
-        font = QApplication::font();
-    font.setPointSize(std::max(1, m_font.size.toInt()));
-    m_editor->setFont(font);
-    m_colourer->setEditorFont(font);
 }
 
 // ---- window events ------------------------------------------------------------------------
@@ -388,7 +370,7 @@ void MainWindow::changeEvent(QEvent* e)
 {
     QMainWindow::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
-        applyEditorFont();
+        m_editorFont->apply();
         showMenus(isHtmlTabActive());
     }
 }
@@ -403,12 +385,11 @@ void MainWindow::closeEvent(QCloseEvent* e)
     }
     runCommand([this] { m_session->writeSettings(); });
     runCommand([this] {
-        const QString name = m_session->fileName();
-        const QString dir = name.isEmpty() ? QDir::currentPath() : QFileInfo(name).absolutePath();
+        const QString dir = directoryOf(m_session->fileName());
         for (const char* temp : { "1xiv.css", "1xiv.htm" })
             TempPages::removeIfOwn(QDir(dir).filePath(QLatin1String(temp)));
     });
-    if (m_fontDialog) m_fontDialog->deleteLater();
+    if (EditorFontDialog* dialog = m_editorFont->dialog()) dialog->deleteLater();
     e->accept();
 }
 
@@ -610,35 +591,4 @@ void MainWindow::checkSpelling()
     check->setEnabled(false);
     const auto enable = qScopeGuard([check] { check->setEnabled(true); });
     ::checkSpelling(*m_editor, prompter(), this);
-}
-
-void MainWindow::showEditorFontDialog()
-{
-    if (m_fontDialog) return;
-    m_fontDialog = new EditorFontDialog(m_font.name, m_font.size, this);
-    action(QStringLiteral("a_font"))->setEnabled(false);
-    auto keepingModified = [this](const std::function<void()>& change) {
-        const bool modified = m_editor->isModified();
-        change();
-        m_editor->setModified(modified);
-        m_editor->setSelStart(0);
-    };
-    connect(m_fontDialog, &EditorFontDialog::faceChosen, this, [this, keepingModified](const QString& face) {
-        m_font.name = face;
-        keepingModified([this] { applyEditorFont(); });
-    });
-    connect(m_fontDialog, &EditorFontDialog::sizeChosen, this, [this, keepingModified](const QString& size) {
-        m_font.size = size;
-        keepingModified([this] { applyEditorFont(); });
-    });
-    connect(m_fontDialog, &EditorFontDialog::closeRequested, this, [this](const QStringList& store) {
-        runCommand([this, store] { SettingsFiles::writeLines(AppDirs::settingsFile(kFontDetails), store); });
-        action(QStringLiteral("a_font"))->setEnabled(true);
-        m_fontDialog->hide();
-        m_fontDialog->deleteLater();
-        m_fontDialog.clear();
-    });
-    m_fontDialog->adjustSize();
-    m_fontDialog->move(geometry().center() - m_fontDialog->rect().center());
-    m_fontDialog->show();
 }

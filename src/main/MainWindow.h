@@ -1,7 +1,6 @@
 #pragma once
 
 #include "editor/TagInsertion.h"
-#include "main/EditorFontDialog.h"
 #include "shared/SettingsFiles.h"
 #include "shared/WizardState.h"
 
@@ -16,6 +15,7 @@ class ButtonBars;
 class CodeEditor;
 class CommandRegistry;
 class DocumentSession;
+class EditorFontControl;
 class EditorModes;
 class FindReplace;
 class HintRouter;
@@ -81,14 +81,12 @@ public:
 
     // What the Current File Name box shows.
     QString currentFileField() const;
-    QString editorFontName() const { return m_font.name; }
-    QString editorFontSize() const { return m_font.size; }
+    EditorFontControl& editorFont() const { return *m_editorFont; }
     WizardState& wizardState() { return m_wizard; }
     QString statusText(int panel) const;
     bool isHtmlTabActive() const;
     void setHtmlTabActive(bool html);
     FindReplace* findReplace() const { return m_findReplace; }
-    EditorFontDialog* editorFontDialog() const { return m_fontDialog.data(); }
     SnippetCommands* snippets() const { return m_snippets; }
     InstantCodeWindow* instantCode() const { return m_instantCode; }
     NavigatorPanel* navigator() const { return m_navigator; }
@@ -115,7 +113,6 @@ public:
 
     // Editing aids.
     void goToLine();
-    void showEditorFontDialog();
     void checkSpelling();
 
     // Runs one user command inside the error boundary.
@@ -139,7 +136,6 @@ private:
     void createMenus();
     void readSettings();
     void showMenus(bool full);
-    void applyEditorFont();
     void updateSaveEnabled();
     void updateEditEnabled();
     void onTabChanged();
@@ -156,7 +152,6 @@ private:
     bool m_shownOnce = false;
     CommandRegistry* m_commands = nullptr;
     DocumentSession* m_session = nullptr;
-    SettingsFiles::EditorFont m_font;
     WizardState m_wizard;
 
     // Widgets.
@@ -176,7 +171,7 @@ private:
     StatusPanels* m_status = nullptr;
     HintRouter* m_hints = nullptr;
     FindReplace* m_findReplace = nullptr;
-    QPointer<EditorFontDialog> m_fontDialog;
+    EditorFontControl* m_editorFont = nullptr;
     SnippetCommands* m_snippets = nullptr;
     InstantCodeWindow* m_instantCode = nullptr;
     NavigatorPanel* m_navigator = nullptr;

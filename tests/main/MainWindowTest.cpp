@@ -2,6 +2,7 @@
 #include "editor/TextFile.h"
 #include "main/DocumentSession.h"
 #include "main/EditingAids.h"
+#include "main/EditorFontControl.h"
 #include "main/EditorFontDialog.h"
 #include "main/MenuTables.h"
 #include "platform/FileError.h"
@@ -49,8 +50,8 @@ TEST_F(MainWindowTest, StartsWithNoSettingsFiles)
 {
     start();
     EXPECT_EQ(window->windowTitle(), "Dorvane's Pelorin95");
-    EXPECT_EQ(window->editorFontName(), "Arial");
-    EXPECT_EQ(window->editorFontSize(), "10");
+    EXPECT_EQ(window->editorFont().name(), "Arial");
+    EXPECT_EQ(window->editorFont().size(), "10");
     EXPECT_EQ(window->fileMenu()->actions().size(), 10); // no recent tail, not even a separator
     EXPECT_EQ(window->session().fileName(), "");
     EXPECT_EQ(editor().text(), "");
@@ -79,8 +80,8 @@ TEST_F(MainWindowTest, RestoresTheLastFileThenOpensTheArgumentWithoutAQuestion)
     start({ arg }, false);
     EXPECT_EQ(editor().text(), "last");
     EXPECT_EQ(window->windowTitle(), "Dorvane's Pelorin95"); // the caption is not changed by the last file
-    EXPECT_EQ(window->editorFontName(), "Courier");
-    EXPECT_EQ(window->editorFontSize(), "10");
+    EXPECT_EQ(window->editorFont().name(), "Courier");
+    EXPECT_EQ(window->editorFont().size(), "10");
     window->show();
     EXPECT_EQ(editor().text(), "argument");
     EXPECT_FALSE(editor().isModified());
@@ -647,7 +648,7 @@ TEST_F(MainWindowTest, EditorFontDialogKeepsTheModifiedFlagAndWritesItsFile)
     editor().setText("some text");
     editor().setModified(false);
     trigger("a_font");
-    EditorFontDialog* dialog = window->editorFontDialog();
+    EditorFontDialog* dialog = window->editorFont().dialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(window->action("a_font")->isEnabled());
     EXPECT_EQ(dialog->windowTitle(), "Editor Font");
@@ -669,7 +670,7 @@ TEST_F(MainWindowTest, EditorFontDialogKeepsTheModifiedFlagAndWritesItsFile)
     for (int way = 0; way < 2; ++way) {
         QFile::remove(settingsFile("fontDetails.plr"));
         trigger("a_font");
-        dialog = window->editorFontDialog();
+        dialog = window->editorFont().dialog();
         ASSERT_NE(dialog, nullptr);
         if (way == 0)
             QTest::keyClick(dialog, Qt::Key_Escape);
@@ -679,7 +680,7 @@ TEST_F(MainWindowTest, EditorFontDialogKeepsTheModifiedFlagAndWritesItsFile)
         EXPECT_TRUE(window->action("a_font")->isEnabled()) << way;
         QApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(window->editorFontDialog(), nullptr) << way;
+        EXPECT_EQ(window->editorFont().dialog(), nullptr) << way;
     }
     discard();
 }
