@@ -1,9 +1,9 @@
 #include "main/ButtonBars.h"
-#include "shared/CommandRegistry.h"
 
 #include "editor/CodeEditor.h"
-#include "main/EditorModes.h"
 #include "main/MainWindow.h"
+#include "main/MenuBuilder.h"
+#include "shared/CommandRegistry.h"
 
 #include <QAction>
 #include <QLayout>
@@ -90,85 +90,15 @@ private:
     QWidget* m_panel;
 };
 
-using Position = ButtonBars::Position;
+// Event attributes go beside the selection, never around it.
+const QStringList kBesideSelection { QStringLiteral("snippet_onClick"), QStringLiteral("snippet_onMouseOver"),
+    QStringLiteral("snippet_onSubmit"), QStringLiteral("snippet_onChange") };
 
-const QList<Position> kHtmlBar {
-    { "REPEAT LAST", "" },
-    { "H1", "snippet_h1" },
-    { "H2", "snippet_h2" },
-    { "H3", "snippet_h3" },
-    { "P", "snippet_paragraph" },
-    { "BR", "snippet_break" },
-    { "HTML", "snippet_html" },
-    { "BODY", "snippet_body" },
-    { "HEAD", "snippet_head" },
-    { "PRE", "snippet_pre" },
-    { "BLOCKQUOTE", "snippet_blockquote" },
-    { "LIST ...", "a_listDialog" },
-    { "A-LEFT", "snippet_alignLeft" },
-    { "A-CENTER", "snippet_alignCentre" },
-    { "A-RIGHT", "snippet_alignRight" },
-    { "TITLE", "snippet_title" },
-    { "KEYWORDS", "snippet_keywords" },
-    { "DESCRIPTION", "snippet_descriptions" },
-    { "B", "snippet_bold" },
-    { "I", "snippet_italic" },
-    { "U", "snippet_underline" },
-    { "FONT ...", "a_fontDialog" },
-    { "FRAME", "snippet_frame" },
-    { "ROWS", "snippet_framesetRows" },
-    { "COLS", "snippet_framesetCols" },
-    { "NOFRAMES", "snippet_noFramesTag" },
-    { "LINK", "a_linkToSelectedFile" },
-    { "PLAIN LINK", "snippet_plainLink" },
-    { "LINK WITH BR", "a_tocLink" },
-    { "EMAIL LINK", "snippet_emailLink" },
-    { "BOOKMARK", "snippet_bookmark" },
-    { "TOC", "a_insertToc" },
-    { "# COL ...", "snippet_hexColour" },
-    { "BGCOLOR ...", "snippet_backgroundColour" },
-    { "<!--", "snippet_htmlComments" },
-    { "FANCY <!--", "snippet_htmlFancyComments" },
-    { "OPTIONS", "a_option" },
-};
-
-const QList<Position> kJavaScriptBar {
-    { "Repeat Last", "" },
-    { "Java Script Tags", "snippet_javaScriptTags" },
-    { "JS File", "a_jsFile" },
-    { "CSS File", "a_cssFile" },
-    { "Relative Filename", "a_relativeFilename" },
-    { "File Title", "a_fileTitle" },
-    { "quotes", "snippet_quotes" },
-    { "function", "snippet_function" },
-    { "if", "snippet_if" },
-    { "else", "snippet_else" },
-    { "for", "snippet_for" },
-    { "while", "snippet_while" },
-    { "switch", "snippet_switch" },
-    { "with", "snippet_with" },
-    { "alert", "snippet_alert" },
-    { "confirm", "snippet_confirm" },
-    { "prompt", "snippet_promptButton" },
-    // Event attributes go beside the selection, never around it.
-    { "onClick", "snippet_onClick", true },
-    { "onMouseOver", "snippet_onMouseOver", true },
-    { "onSubmit", "snippet_onSubmit", true },
-    { "onChange", "snippet_onChange", true },
-    { "DocWrite", "snippet_documentWrite" },
-    { "array", "snippet_array" },
-    { "indexOf", "snippet_indexOf" },
-    { "lastIndexOf", "snippet_lastIndexOf" },
-    { "substring", "snippet_substring" },
-    { "charAt", "snippet_charAt" },
-    { "Find Matching Brace", "a_matchingBrace" },
-};
-
-QStringList captionsOf(const QList<Position>& positions)
+QStringList captionsOf(const MenuRows& positions)
 {
     QStringList captions;
-    for (const Position& p : positions)
-        captions << QLatin1String(p.caption);
+    for (const MenuRow& p : positions)
+        captions << QString::fromUtf8(p.caption);
     return captions;
 }
 } // namespace
@@ -208,9 +138,9 @@ void ButtonBar::setSelected(int position)
 
 // ---- ButtonBars ---------------------------------------------------------------------------
 
-const QList<ButtonBars::Position>& ButtonBars::positions(Bar bar)
+const MenuRows& ButtonBars::positions(Bar bar)
 {
-    return bar == Bar::Html ? kHtmlBar : kJavaScriptBar;
+    return bar == Bar::Html ? MenuTables::htmlButtonBar() : MenuTables::javaScriptButtonBar();
 }
 
 ButtonBars::ButtonBars(MainWindow& window)
@@ -221,9 +151,9 @@ ButtonBars::ButtonBars(MainWindow& window)
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    m_htmlBar = new ButtonBar(captionsOf(kHtmlBar));
+    m_htmlBar = new ButtonBar(captionsOf(positions(Bar::Html)));
     m_htmlBar->setObjectName(QStringLiteral("htmlBar"));
-    m_javaScriptBar = new ButtonBar(captionsOf(kJavaScriptBar));
+    m_javaScriptBar = new ButtonBar(captionsOf(positions(Bar::JavaScript)));
     m_javaScriptBar->setObjectName(QStringLiteral("javaScriptBar"));
     m_splitter = new PanelSplitter(panel);
 
@@ -243,13 +173,12 @@ ButtonBars::ButtonBars(MainWindow& window)
     newAction("viewHtmlButtons", QStringLiteral("&HTML Buttons"), true, &ButtonBars::showHtmlButtons);
     newAction("viewJavaScriptButtons", QStringLiteral("&JavaScript Buttons"), true, &ButtonBars::showJsButtons);
     newAction("viewHideButtons", QStringLiteral("Hide &Buttons"), false, &ButtonBars::hideAll);
-    m_barMenu = new QMenu(&m_window);
+    newAction("barShowJsButtons", QStringLiteral("Show JS Buttons"), true, &ButtonBars::showJsButtons);
+    newAction("barShowHtmlButtons", QStringLiteral("Show HTML Buttons"), true, &ButtonBars::showHtmlButtons);
+    newAction("barHideButtons", QStringLiteral("Hide buttons"), false, &ButtonBars::hideAll);
+    m_barMenu = MenuBuilder(m_window.commands())
+                    .menu(MenuTables::buttonBarMenu(), QStringLiteral("buttonBarMenu"), &m_window);
     m_barMenu->setObjectName(QStringLiteral("buttonBarMenu"));
-    m_barMenu->addAction(
-        newAction("barShowJsButtons", QStringLiteral("Show JS Buttons"), true, &ButtonBars::showJsButtons));
-    m_barMenu->addAction(
-        newAction("barShowHtmlButtons", QStringLiteral("Show HTML Buttons"), true, &ButtonBars::showHtmlButtons));
-    m_barMenu->addAction(newAction("barHideButtons", QStringLiteral("Hide buttons"), false, &ButtonBars::hideAll));
 
     for (Bar which : { Bar::Html, Bar::JavaScript }) {
         ButtonBar* b = bar(which);
@@ -284,7 +213,7 @@ QAction* ButtonBars::action(const QString& name) const
 QAction* ButtonBars::command(Bar bar, int position) const
 {
     const QString name = QLatin1String(positions(bar).value(position).command);
-    return name.isEmpty() ? nullptr : EditorModes::findCommand(m_window, name);
+    return name.isEmpty() ? nullptr : m_window.commands().action(name);
 }
 
 void ButtonBars::barChange(Bar which, int position)
@@ -303,7 +232,7 @@ void ButtonBars::barChange(Bar which, int position)
 void ButtonBars::run(Bar which, int position)
 {
     m_window.runCommand([&] {
-        if (positions(which).value(position).collapseFirst) {
+        if (kBesideSelection.contains(QLatin1String(positions(which).value(position).command))) {
             CodeEditor* editor = m_window.editor();
             if (!editor->selText().isEmpty()) editor->setSelStart(editor->selStart() + editor->selLength());
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "main/MenuTables.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -40,14 +42,9 @@ class ButtonBars : public QObject {
 public:
     enum class Bar { Html, JavaScript };
 
-    // One position of a bar: its caption and the command it runs (an action name; empty for the
-    // repeat button). Some JavaScript buttons first collapse the selection to its far end.
-    struct Position {
-        const char* caption;
-        const char* command;
-        bool collapseFirst = false;
-    };
-    static const QList<Position>& positions(Bar bar);
+    // The positions of a bar: a caption each and the command it runs (empty for the repeat
+    // button).
+    static const MenuRows& positions(Bar bar);
 
     static inline const QString kHint = QStringLiteral(
         "Click on a button or click on the 'Repeat Last' button. Right-click for the options of loading HTML or JS "

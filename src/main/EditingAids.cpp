@@ -3,6 +3,7 @@
 #include "editor/CodeEditor.h"
 #include "main/LineSort.h"
 #include "platform/Prompter.h"
+#include "platform/WidgetHelpers.h"
 #include "shared/SettingsFiles.h"
 
 #include <QApplication>
@@ -59,36 +60,37 @@ void findMatchingBrace(CodeEditor& editor, Prompter& prompter)
         prompter.message(QStringLiteral("Please select a brace to match."), Prompter::Icon::None, Prompter::Ok);
         return;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    // One copy of the text: reading it character by character through the editor would be slow.
-    const QString text = editor.text();
-    const int p = int(selected.indexOf(after ? QLatin1Char('{') : QLatin1Char('}'))) + 1;
     int found = -1;
-    if (after) {
-        const int b = low + p;
-        editor.setSelStart(b);
-        editor.setSelLength(1);
-        int depth = 1;
-        for (int i = b; i < text.size(); ++i) {
-            depth += text[i] == QLatin1Char('{') ? 1 : text[i] == QLatin1Char('}') ? -1 : 0;
-            if (depth == 0) {
-                found = i;
-                break;
+    {
+        const WaitCursor wait;
+        // One copy of the text: reading it character by character through the editor would be slow.
+        const QString text = editor.text();
+        const int p = int(selected.indexOf(after ? QLatin1Char('{') : QLatin1Char('}'))) + 1;
+        if (after) {
+            const int b = low + p;
+            editor.setSelStart(b);
+            editor.setSelLength(1);
+            int depth = 1;
+            for (int i = b; i < text.size(); ++i) {
+                depth += text[i] == QLatin1Char('{') ? 1 : text[i] == QLatin1Char('}') ? -1 : 0;
+                if (depth == 0) {
+                    found = i;
+                    break;
+                }
             }
-        }
-    } else {
-        editor.setSelStart(low + p - 2);
-        editor.setSelLength(1);
-        int depth = 1;
-        for (int i = editor.selStart(); i >= 0; --i) {
-            depth += text[i] == QLatin1Char('}') ? 1 : text[i] == QLatin1Char('{') ? -1 : 0;
-            if (depth == 0) {
-                found = i;
-                break;
+        } else {
+            editor.setSelStart(low + p - 2);
+            editor.setSelLength(1);
+            int depth = 1;
+            for (int i = editor.selStart(); i >= 0; --i) {
+                depth += text[i] == QLatin1Char('}') ? 1 : text[i] == QLatin1Char('{') ? -1 : 0;
+                if (depth == 0) {
+                    found = i;
+                    break;
+                }
             }
         }
     }
-    QApplication::restoreOverrideCursor();
     if (found < 0) {
         prompter.message(QStringLiteral("Couldn't find a match!"), Prompter::Icon::None, Prompter::Ok);
         return;
@@ -213,9 +215,7 @@ void FindReplace::place(FindReplaceDialog* dialog)
     const QRect frame = m_window->frameGeometry();
     dialog->move(frame.left() + frame.width() / 2, frame.top());
     if (!m_editor.selText().isEmpty()) dialog->setFindText(m_editor.selText());
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    bringToFront(dialog);
 }
 
 void FindReplace::showFind()

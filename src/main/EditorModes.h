@@ -1,5 +1,7 @@
 #pragma once
 
+#include "main/MenuBuilder.h"
+
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -10,8 +12,6 @@ class QAction;
 class QMenu;
 class QShortcut;
 class QToolButton;
-
-enum class EditorMode { Html, Standard, JavaScript };
 
 // The three right-click menus of the editor (HTML, standard, JavaScript), the mode buttons that
 // choose among them, and the keyboard shortcuts of the chosen menu, which work while the editor
@@ -28,8 +28,6 @@ public:
 
     explicit EditorModes(MainWindow& window);
 
-    // A window command ("a_save") or snippet command ("snippet_bold"); nullptr when there is none.
-    static QAction* findCommand(const MainWindow& window, const QString& name);
     // The command names a mode's menu uses, in menu order.
     static QStringList commandNames(EditorMode mode);
 
@@ -46,26 +44,7 @@ public:
     void htmlMenuPopup();
     void javaScriptMenuPopup();
 
-    // How an entry's enabled state is kept: like its command's, always on, or by the menu's
-    // opening rules (which the edit entries also follow between openings).
-    enum class Enabling { Mirror, Always, Selection, Clipboard, CssJsDocument };
-    // One row of a menu table: an entry, a separator ("-"), a submenu's start (command ">") or
-    // its end ("<").
-    struct Row {
-        const char* caption;
-        const char* shortcut = "";
-        const char* command = "";
-        Enabling enabling = Enabling::Mirror;
-    };
-
 private:
-    struct Entry {
-        QString path;
-        QAction* proxy = nullptr;
-        Enabling enabling = Enabling::Mirror;
-    };
-
-    QMenu* buildMenu(EditorMode mode, const QList<Row>& rows);
     void applyPopupRules(EditorMode mode);
     void onShortcut(const QString& key);
 
@@ -73,7 +52,7 @@ private:
     EditorMode m_mode = EditorMode::Html;
     QList<QMenu*> m_menus;
     QList<QToolButton*> m_buttons;
-    QList<QList<Entry>> m_entries;
+    QList<QList<MenuBuilder::Entry>> m_entries;
     // Per mode: key text -> the first entry in menu order that carries it.
     QList<QHash<QString, QAction*>> m_keys;
     QHash<QString, QShortcut*> m_shortcuts;

@@ -3,15 +3,20 @@
 #include "editor/CodeEditor.h"
 #include "editor/SyntaxColourer.h"
 #include "editor/TagCompletion.h"
+#include "livepreview/LivePreviewCommands.h"
+#include "main/DocumentSession.h"
 #include "main/EditingAids.h"
+#include "main/EditorFontControl.h"
 #include "main/HelpWindows.h"
 #include "main/MainWindow.h"
+#include "main/ViewOptions.h"
 #include "platform/AppDirs.h"
 #include "shared/CommandRegistry.h"
 #include "shared/SettingsFiles.h"
 
 #include <QAction>
 #include <QFileInfo>
+#include <memory>
 
 namespace {
 // Whether View > Close Tags as You Type is on: "1" or "0" on the first line; missing is off.
@@ -22,6 +27,7 @@ void registerMainCommands(MainWindow& window)
 {
     MainWindow* w = &window;
     CodeEditor* editor = window.editor();
+    DocumentSession* session = &window.session();
     const auto colourise = [w] {
         w->colourer()->setEnabled(true);
         w->colourer()->rehighlight();
@@ -31,13 +37,18 @@ void registerMainCommands(MainWindow& window)
     };
     window.commands().add({
         // File.
-        { "a_new", "&New", "", "Start a new, empty file", [w] { w->newFile(); } },
-        { "a_newHtml", "New &HTML File", "", "Start a new file from the HTML template", [w] { w->newHtmlFile(); } },
-        { "a_open", "&Open File ...", "", "Open a file", [w] { w->openCommand(); } },
-        { "a_save", "&Save File ...", "", "Save the file", [w] { w->save(); } },
-        { "a_saveAs", "Save &As ...", "", "Save the file under another name", [w] { w->saveAs(); } },
-        { "a_close", "&Close", "", "Close the file", [w] { w->closeFile(); } },
-        { "a_font", "&Font ...", "", "Choose the editor's font", [w] { w->showEditorFontDialog(); } },
+        { "a_new", "&New", "", "Start a new, empty file", [session] { session->startUnnamed(QString(), false); } },
+        { "a_newHtml", "New &HTML File", "", "Start a new file from the HTML template",
+            [session] { session->startUnnamed(MainWindow::kHtmlTemplate, false); } },
+        { "a_open", "&Open File ...", "", "Open a file",
+            [w, session] {
+                if (const auto name = session->askFileToOpen()) w->openTheFile(*name);
+            } },
+        { "a_save", "&Save File ...", "", "Save the file", [session] { session->save(); } },
+        { "a_saveAs", "Save &As ...", "", "Save the file under another name", [session] { session->saveAs(); } },
+        // Close keeps the save dialog's name, so Save As proposes the closed file.
+        { "a_close", "&Close", "", "Close the file", [session] { session->startUnnamed(QString(), true); } },
+        { "a_font", "&Font ...", "", "Choose the editor's font", [w] { w->editorFont().showDialog(); } },
         { "a_exit", "E&xit", "", "Leave the editor", [w] { w->close(); } },
         // Edit.
         { "a_cut", "Cu&t", "", "Cut the selection", [editor] { editor->cutToClipboard(); } },
@@ -56,7 +67,8 @@ void registerMainCommands(MainWindow& window)
         { "a_replace", "&Replace text", "", "Replace text", [w] { w->findReplace()->showReplace(); } },
         { "a_matchingBrace", "Matching Brace", "", "Select the brace that matches the selected one",
             [w, editor] { EditingAids::findMatchingBrace(*editor, w->prompter()); } },
-        { "a_closeTags", "Close Tags as You Type", "", "Put the closing tag after the caret when an opening tag is typed",
+        { "a_closeTags", "Close Tags as You Type", "",
+            "Put the closing tag after the caret when an opening tag is typed",
             [w] {
                 TagCompletion* completion = w->tagCompletion();
                 completion->setCloseTags(!completion->closeTags());
@@ -86,8 +98,32 @@ void registerMainCommands(MainWindow& window)
     window.commands().action(QStringLiteral("a_closeTags"))->setCheckable(true);
     window.commands().runGuarded([w] {
         const QString file = AppDirs::settingsFile(kCloseTagsFile);
-        const bool on = QFileInfo::exists(file) && SettingsFiles::readLines(file).value(0).trimmed() == QLatin1String("1");
+        const bool on
+            = QFileInfo::exists(file) && SettingsFiles::readLines(file).value(0).trimmed() == QLatin1String("1");
         w->tagCompletion()->setCloseTags(on);
         w->commands().action(QStringLiteral("a_closeTags"))->setChecked(on);
     });
+}
+
+QWidget* registerViewOptionCommands(MainWindow& window, const FeatureContext& context)
+{
+    auto options = std::make_shared<ViewOptions>();
+    window.commands().runGuarded([&] { *options = ViewOptions::read(AppDirs::settingsFile(ViewOptions::kFileName)); });
+    // Each change is written at once, with the other entry's state as it is.
+    const auto remember = [options](bool ViewOptions::*flag) {
+        return [options, flag](bool on) {
+            (*options).*flag = on;
+            options->write(AppDirs::settingsFile(ViewOptions::kFileName));
+        };
+    };
+    QWidget* pane = registerLivePreviewCommands(context, options->livePreview, remember(&ViewOptions::livePreview));
+    CodeEditor* editor = window.editor();
+    window.commands().addCheck(QStringLiteral("a_lineNumbers"), QStringLiteral("&Line Numbers"),
+        QStringLiteral("Shows or hides the paragraph numbers at the left of the editor."), options->lineNumbers,
+        [editor, write = remember(&ViewOptions::lineNumbers)](bool on) {
+            editor->setLineNumbers(on);
+            write(on);
+        });
+    editor->setLineNumbers(options->lineNumbers);
+    return pane;
 }

@@ -5,17 +5,19 @@
 #include "editor/SyntaxColourer.h"
 #include "editor/TagCompletion.h"
 #include "htmlcheck/HtmlCheckCommands.h"
-#include "livepreview/LivePreviewCommands.h"
 #include "main/ButtonBars.h"
 #include "main/DocumentSession.h"
 #include "main/EditingAids.h"
+#include "main/EditorFontControl.h"
 #include "main/EditorFontDialog.h"
-#include "main/EncodingMenu.h"
 #include "main/EditorModes.h"
+#include "main/EncodingMenu.h"
 #include "main/InstantCodeWindow.h"
 #include "main/MainCommands.h"
-#include "main/MenuTables.h"
+#include "main/MenuBuilder.h"
 #include "main/SnippetCommands.h"
+#include "main/StartUpOpen.h"
+#include "main/StatusPanels.h"
 #include "navigator/ImageDialog.h"
 #include "navigator/LinkCommands.h"
 #include "navigator/NavigatorCommands.h"
@@ -39,37 +41,30 @@
 #include "tools/ToolCommands.h"
 #include "wizards/WizardCommands.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QSplitter>
-#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
-const QString kFontDetails = QStringLiteral("fontDetails.plr");
-
 // Shows a menu on a right click on the widget.
 void attachPopup(QWidget* widget, QMenu* menu)
 {
@@ -93,6 +88,7 @@ MainWindow::MainWindow(const Services& services, const QStringList& arguments, Q
 
     m_instantCode = new InstantCodeWindow(this);
     createLayout();
+    m_editorFont = new EditorFontControl(*this);
     createSession();
     registerCommands();
     createMenus();
@@ -199,32 +195,7 @@ void MainWindow::createLayout()
     setCentralWidget(central);
     setWindowTitle(kBaseCaption);
 
-    // The four position panels, then the document's encoding and line breaks.
-    const QList<int> widths { 100, 100, 100, 50, 150 };
-    const QStringList texts { QStringLiteral("Line:"), QStringLiteral("Col:"), QStringLiteral("Char: "), QString(),
-        TextFormat().describe() };
-    for (int i = 0; i < 5; ++i) {
-        auto* label = new QLabel(texts[i]);
-        label->setObjectName(QStringLiteral("statusPanel%1").arg(i));
-        label->setFixedWidth(widths[i]);
-        statusBar()->addWidget(label);
-        m_statusPanels << label;
-    }
-    statusBar()->setStatusTip(QStringLiteral(
-        "These line numbers,although correct, may not agree with the reported line numbers of the browser."));
-
-    connect(m_editor, &CodeEditor::selectionMoved, this, &MainWindow::updateStatus);
-    // With word wrap the display line of the caret changes when the lines are laid out again.
-    // Asked for once the change is complete: the layout reports sizes in the middle of one (a
-    // new text going in), when the caret's line cannot be known yet.
-    connect(m_editor->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this, [this] {
-        if (!m_editor->wordWrap() || m_statusQueued) return;
-        m_statusQueued = true;
-        QTimer::singleShot(0, this, [this] {
-            m_statusQueued = false;
-            updateStatus();
-        });
-    });
+    m_status = new StatusPanels(*statusBar(), *m_editor, this);
     connect(m_editor, &CodeEditor::modifiedChanged, this, &MainWindow::updateSaveEnabled);
     connect(m_editor, &QPlainTextEdit::selectionChanged, this, &MainWindow::updateEditEnabled);
     connect(m_editor, &CodeEditor::undoAvailable, this, &MainWindow::updateEditEnabled);
@@ -242,7 +213,7 @@ void MainWindow::createLayout()
     connect(m_navigator, &NavigatorPanel::fileActivated, this,
         [this](const QString& path) { runCommand([this, path] { openTheFile(path); }); });
     m_linkCommands = new LinkCommands(
-        *m_editor, *m_navigator, prompter(), [this] { warnToSave(); },
+        *m_editor, *m_navigator, prompter(), [this] { m_session->warnToSave(); },
         [this](const QString& start, const QString& end) { insertTheTags(*m_editor, start, end); }, this);
     m_snippets = new SnippetCommands(*m_editor,
         m_services.valuePrompt ? m_services.valuePrompt : m_instantCode->asker(), prompter(), m_wizard, this);
@@ -256,8 +227,9 @@ void MainWindow::createSession()
         m_colourer->setStyleSheet(name.endsWith(QLatin1String(".css"), Qt::CaseInsensitive));
     });
     connect(m_session, &DocumentSession::formatChanged, this,
-        [this](const TextFormat& format) { m_statusPanels[4]->setText(format.describe()); });
-    new EncodingMenu(*m_session, *m_editor, *m_statusPanels[4],
+        [this](const TextFormat& format) { m_status->showFormat(format); });
+    new EncodingMenu(
+        *m_session, *m_editor, m_status->formatPanel(),
         [this](const std::function<void()>& command) { runCommand(command); }, this);
     connect(m_session, &DocumentSession::recentFilesChanged, this, &MainWindow::rebuildRecentMenu);
     connect(m_session, &DocumentSession::openDialogShowing, m_navigator, &NavigatorPanel::resetFilter);
@@ -302,10 +274,10 @@ void MainWindow::registerCommands()
         ? m_services.makeBrowser
         : std::function<BrowserView*(QWidget*)>([](QWidget* parent) { return new WebBrowserView(parent); });
     context.documentFileName = [this] { return m_session->fileName(); };
-    context.warnToSave = [this] { warnToSave(); };
-    context.saveIfModified = [this] { return saveIfModified(); };
-    context.save = [this] { return save(); };
-    context.saveBeforeBrowsing = [this] { return saveBeforeBrowsing(); };
+    context.warnToSave = [this] { m_session->warnToSave(); };
+    context.saveIfModified = [this] { return m_session->saveIfModified(); };
+    context.save = [this] { return m_session->save(); };
+    context.saveBeforeBrowsing = [this] { return m_session->saveBeforeBrowsing(); };
     context.document = new DocumentSignals(this);
     connect(m_session, &DocumentSession::fileNameChanged, context.document, &DocumentSignals::fileNameChanged);
     connect(m_session, &DocumentSession::written, context.document, &DocumentSignals::written);
@@ -330,101 +302,28 @@ void MainWindow::registerCommands()
     registerSiteChangeCommands(context);
     m_buttonBars = new ButtonBars(*this);
     registerDocWatch(context);
-    m_besideEditor->addWidget(registerLivePreviewCommands(context));
+    m_besideEditor->addWidget(registerViewOptionCommands(*this, context));
     m_underEditor->addWidget(registerHtmlCheckCommands(context));
-    // What is not there yet shows, disabled.
-    for (const MenuTables::Placeholder& p : MenuTables::placeholders())
-        m_commands->addPlaceholder(QLatin1String(p.name), QString::fromUtf8(p.caption));
 }
 
-QAction* MainWindow::action(const QString& name) const
-{
-    return m_commands->isPlaceholder(name) ? nullptr : m_commands->action(name);
-}
+QAction* MainWindow::action(const QString& name) const { return m_commands->action(name); }
 
 bool MainWindow::runActionCommand(const QString& name) { return m_commands->run(name); }
 
-QMenu* MainWindow::buildMenu(const MenuTable& table)
-{
-    auto* root = new QMenu(QString::fromUtf8(table.title), this);
-    root->setObjectName(QLatin1String(table.objectName));
-    m_commands->missing(table.entries, QLatin1String(table.objectName));
-    QList<QMenu*> open { root };
-    for (const QString& entry : table.entries) {
-        if (entry == QLatin1String("-"))
-            open.last()->addSeparator();
-        else if (entry.startsWith(u'>'))
-            open << open.last()->addMenu(entry.mid(1));
-        else if (entry == QLatin1String("<"))
-            open.removeLast();
-        else if (QAction* a = m_commands->action(entry))
-            open.last()->addAction(a);
-    }
-    return root;
-}
-
-namespace {
-// The icon of a tool bar command: the desktop theme's, else a small drawn one, so the bars look
-// alike without a theme. The caption stays the tool tip and the hint says what it does.
-QIcon toolBarIcon(const QString& themeName, const QString& caption)
-{
-    const QIcon themed = QIcon::fromTheme(themeName);
-    if (!themed.isNull()) return themed;
-    // Without a desktop theme (a plain window manager), the pictures the program brings.
-    const QString own = AppDirs::dataFile(QStringLiteral("icons/") + themeName + QStringLiteral(".svg"));
-    if (QFileInfo::exists(own)) {
-        const QIcon drawn(own);
-        if (!drawn.pixmap(24, 24).isNull()) return drawn;
-    }
-    QPixmap pixmap(24, 24);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QColor(60, 90, 140));
-    painter.setBrush(QColor(225, 235, 250));
-    painter.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 4, 4);
-    QFont font = painter.font();
-    font.setPixelSize(11);
-    font.setBold(true);
-    painter.setFont(font);
-    QString letters;
-    for (const QString& word : QString(caption).remove(u'&').split(u' ', Qt::SkipEmptyParts))
-        if (letters.size() < 2 && word.front().isLetter()) letters += word.front().toUpper();
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, letters);
-    return QIcon(pixmap);
-}
-} // namespace
-
-void MainWindow::fillBar(QWidget* bar, const QStringList& names)
-{
-    m_commands->missing(names, bar->objectName());
-    for (const QString& name : names) {
-        if (name == QLatin1String("-")) {
-            auto* separator = new QAction(bar);
-            separator->setSeparator(true);
-            bar->addAction(separator);
-        } else if (QAction* a = m_commands->action(name)) {
-            const QString icon = MenuTables::toolBarIcon(name);
-            if (!icon.isEmpty() && a->icon().isNull()) a->setIcon(toolBarIcon(icon, a->text()));
-            bar->addAction(a);
-        }
-    }
-}
-
 void MainWindow::createMenus()
 {
+    MenuBuilder builder(*m_commands);
     for (const MenuTable& table : MenuTables::fullMenuBar())
-        m_fullMenus << buildMenu(table);
+        m_fullMenus << builder.menu(table, this);
     for (const MenuTable& table : MenuTables::previewMenuBar())
-        m_reducedMenus << buildMenu(table);
+        m_reducedMenus << builder.menu(table, this);
     m_fileMenu = m_fullMenus.first();
 
-    fillBar(m_toolBar1, MenuTables::toolBar1());
-    fillBar(m_toolBar2, MenuTables::toolBar2());
+    builder.fill(m_toolBar1, MenuTables::toolBar1());
+    builder.fill(m_toolBar2, MenuTables::toolBar2());
     // A right click on "Colour the tags" offers to colour or to remove the colour.
-    auto* colourMenu = new QMenu(this);
+    QMenu* colourMenu = builder.menu(MenuTables::colourMenu(), QStringLiteral("colourMenu"), this);
     colourMenu->setObjectName(QStringLiteral("colourMenu"));
-    fillBar(colourMenu, MenuTables::colourMenu());
     attachPopup(m_toolBar1->widgetForAction(action(QStringLiteral("a_colourize"))), colourMenu);
     showMenus(true);
 }
@@ -447,8 +346,7 @@ void MainWindow::showMenus(bool full)
 
 void MainWindow::readSettings()
 {
-    m_font = SettingsFiles::readEditorFont(AppDirs::settingsFile(kFontDetails));
-    applyEditorFont();
+    m_editorFont->read();
     setCurrentFileField(QString());
     setWindowTitle(kBaseCaption);
     m_session->readSettings();
@@ -458,77 +356,21 @@ void MainWindow::readSettings()
     m_navigator->setDirectory(QFileInfo(name).absolutePath());
 }
 
-void MainWindow::applyEditorFont()
-{
-    QFont font = m_editor->font();
-    if (m_font.name != QLatin1String("Default") && !m_font.name.isEmpty())
-        font.setFamily(m_font.name);
-    else
-        font = QApplication::font();
-    font.setPointSize(std::max(1, m_font.size.toInt()));
-    m_editor->setFont(font);
-    m_colourer->setEditorFont(font);
-}
-
 // ---- window events ------------------------------------------------------------------------
-
-namespace {
-// Runs an action once, on the event loop's turn after the widget's first paint.
-void runAfterFirstPaint(QWidget* widget, std::function<void()> action)
-{
-    class Watcher : public QObject {
-    public:
-        Watcher(QWidget* widget, std::function<void()> action)
-            : QObject(widget)
-            , m_action(std::move(action))
-        {
-            widget->installEventFilter(this);
-        }
-        bool eventFilter(QObject* watched, QEvent* e) override
-        {
-            if (e->type() == QEvent::Paint) {
-                watched->removeEventFilter(this);
-                QTimer::singleShot(0, parent(), m_action);
-                deleteLater();
-            }
-            return false;
-        }
-
-    private:
-        std::function<void()> m_action;
-    };
-    new Watcher(widget, std::move(action));
-}
-} // namespace
 
 void MainWindow::setVisible(bool visible)
 {
     QMainWindow::setVisible(visible);
-    // After the window itself is on screen, so that a question about the file (a NUL byte)
-    // appears over it rather than alone.
     if (!visible || m_shownOnce) return;
     m_shownOnce = true;
-    if (m_arguments.size() > 0) {
-        setHtmlTabActive(true);
-        runCommand([this] { openTheFile(QFileInfo(m_arguments.first()).absoluteFilePath()); });
-    } else if (QFileInfo::exists(AppDirs::dataFile(kBriefHelpPage))) {
-        // The embedded browser takes a while to start: the window is painted first, with the
-        // "Preview" tab up, and the page follows once the browser is there.
-        {
-            const QScopedValueRollback quiet(m_quietPreview, true);
-            setHtmlTabActive(false);
-        }
-        runAfterFirstPaint(this, [this] { showBriefHelp(); });
-    } else {
-        setHtmlTabActive(true);
-    }
+    openAtFirstShow(*this, m_arguments);
 }
 
 void MainWindow::changeEvent(QEvent* e)
 {
     QMainWindow::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
-        applyEditorFont();
+        m_editorFont->apply();
         showMenus(isHtmlTabActive());
     }
 }
@@ -543,12 +385,11 @@ void MainWindow::closeEvent(QCloseEvent* e)
     }
     runCommand([this] { m_session->writeSettings(); });
     runCommand([this] {
-        const QString name = m_session->fileName();
-        const QString dir = name.isEmpty() ? QDir::currentPath() : QFileInfo(name).absolutePath();
+        const QString dir = directoryOf(m_session->fileName());
         for (const char* temp : { "1xiv.css", "1xiv.htm" })
             TempPages::removeIfOwn(QDir(dir).filePath(QLatin1String(temp)));
     });
-    if (m_fontDialog) m_fontDialog->deleteLater();
+    if (EditorFontDialog* dialog = m_editorFont->dialog()) dialog->deleteLater();
     e->accept();
 }
 
@@ -627,21 +468,7 @@ void MainWindow::onTabChanged()
     updateSaveEnabled();
 }
 
-void MainWindow::updateStatus()
-{
-    // Finding the caret's display line lays out the text, which reports a new size, which asks
-    // for the status again: once is enough.
-    if (m_updatingStatus) return;
-    const QScopedValueRollback updating(m_updatingStatus, true);
-    m_statusPanels[0]->setText(QStringLiteral("Line:%1").arg(m_editor->selLine() + 1));
-    m_statusPanels[1]->setText(QStringLiteral("Col: %1").arg(m_editor->selCol() + 1));
-    m_statusPanels[2]->setText(QStringLiteral("Char: %1").arg(m_editor->selStart() + 1));
-}
-
-QString MainWindow::statusText(int panel) const
-{
-    return m_statusPanels.value(panel) ? m_statusPanels[panel]->text() : QString();
-}
+QString MainWindow::statusText(int panel) const { return m_status->text(panel); }
 
 void MainWindow::updateSaveEnabled()
 {
@@ -662,10 +489,6 @@ void MainWindow::updateEditEnabled()
 
 // ---- the document -------------------------------------------------------------------------
 
-QString MainWindow::documentFileName() const { return m_session->fileName(); }
-
-QStringList MainWindow::recentFiles() const { return m_session->recentFiles(); }
-
 QString MainWindow::currentFileField() const { return m_currentFileEdit->text(); }
 
 void MainWindow::setCurrentFileField(const QString& text) { m_currentFileEdit->setText(text); }
@@ -679,11 +502,6 @@ void MainWindow::showDocumentInNavigator()
 }
 
 void MainWindow::setCaptionSuffix(const QString& suffix) { setWindowTitle(kBaseCaption + suffix); }
-
-void MainWindow::openCommand()
-{
-    if (const auto name = m_session->askFileToOpen()) openTheFile(*name);
-}
 
 void MainWindow::openTheFile(const QString& name)
 {
@@ -725,26 +543,19 @@ void MainWindow::loadRecentFile(const QString& name)
     setCurrentFileField(name);
 }
 
-bool MainWindow::save() { return m_session->save(); }
-bool MainWindow::saveAs() { return m_session->saveAs(); }
-void MainWindow::newFile() { m_session->startUnnamed(QString(), false); }
-void MainWindow::newHtmlFile() { m_session->startUnnamed(kHtmlTemplate, false); }
-// Close keeps the save dialog's name, so Save As proposes the closed file.
-void MainWindow::closeFile() { m_session->startUnnamed(QString(), true); }
-bool MainWindow::saveIfModified() { return m_session->saveIfModified(); }
-void MainWindow::warnToSave() { m_session->warnToSave(); }
-bool MainWindow::saveBeforeBrowsing() { return m_session->saveBeforeBrowsing(); }
-
 void MainWindow::showBriefHelp()
 {
     const QString page = AppDirs::dataFile(kBriefHelpPage);
     if (!QFileInfo::exists(page)) return;
-    {
-        // The help page is not the document: no temporary file is written for it.
-        const QScopedValueRollback quiet(m_quietPreview, true);
-        setHtmlTabActive(false);
-    }
+    showOwnPageTab();
     m_browser->showOwnPage(page);
+}
+
+void MainWindow::showOwnPageTab()
+{
+    // The program's own page is not the document: no temporary file is written for it.
+    const QScopedValueRollback quiet(m_quietPreview, true);
+    setHtmlTabActive(false);
 }
 
 void MainWindow::rebuildRecentMenu(const QStringList& entries)
@@ -779,35 +590,4 @@ void MainWindow::checkSpelling()
     check->setEnabled(false);
     const auto enable = qScopeGuard([check] { check->setEnabled(true); });
     ::checkSpelling(*m_editor, prompter(), this);
-}
-
-void MainWindow::showEditorFontDialog()
-{
-    if (m_fontDialog) return;
-    m_fontDialog = new EditorFontDialog(m_font.name, m_font.size, this);
-    action(QStringLiteral("a_font"))->setEnabled(false);
-    auto keepingModified = [this](const std::function<void()>& change) {
-        const bool modified = m_editor->isModified();
-        change();
-        m_editor->setModified(modified);
-        m_editor->setSelStart(0);
-    };
-    connect(m_fontDialog, &EditorFontDialog::faceChosen, this, [this, keepingModified](const QString& face) {
-        m_font.name = face;
-        keepingModified([this] { applyEditorFont(); });
-    });
-    connect(m_fontDialog, &EditorFontDialog::sizeChosen, this, [this, keepingModified](const QString& size) {
-        m_font.size = size;
-        keepingModified([this] { applyEditorFont(); });
-    });
-    connect(m_fontDialog, &EditorFontDialog::closeRequested, this, [this](const QStringList& store) {
-        runCommand([this, store] { SettingsFiles::writeLines(AppDirs::settingsFile(kFontDetails), store); });
-        action(QStringLiteral("a_font"))->setEnabled(true);
-        m_fontDialog->hide();
-        m_fontDialog->deleteLater();
-        m_fontDialog.clear();
-    });
-    m_fontDialog->adjustSize();
-    m_fontDialog->move(geometry().center() - m_fontDialog->rect().center());
-    m_fontDialog->show();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "editor/TagInsertion.h"
-#include "main/EditorFontDialog.h"
 #include "shared/SettingsFiles.h"
 #include "shared/WizardState.h"
 
@@ -16,7 +15,7 @@ class ButtonBars;
 class CodeEditor;
 class CommandRegistry;
 class DocumentSession;
-struct MenuTable;
+class EditorFontControl;
 class EditorModes;
 class FindReplace;
 class HintRouter;
@@ -35,6 +34,7 @@ class QTabWidget;
 class QToolBar;
 class QToolButton;
 class Shell;
+class StatusPanels;
 class SyntaxColourer;
 class TagCompletion;
 class SnippetCommands;
@@ -69,7 +69,7 @@ public:
     BrowserView* browser() const { return m_browser; }
     CommandRegistry& commands() const { return *m_commands; }
     DocumentSession& session() const { return *m_session; }
-    // A registered command's action; nullptr when there is none or it is only a placeholder.
+    // A registered command's action; nullptr when there is none.
     QAction* action(const QString& name) const;
     // Runs a command even while its action is disabled (context-menu entries that are always
     // enabled); false when there is no such command.
@@ -79,18 +79,14 @@ public:
     bool isFullMenuBarShown() const { return m_fullMenusShown; }
     QStringList menuBarTitles() const;
 
-    QString documentFileName() const;
     // What the Current File Name box shows.
     QString currentFileField() const;
-    QStringList recentFiles() const;
-    QString editorFontName() const { return m_font.name; }
-    QString editorFontSize() const { return m_font.size; }
+    EditorFontControl& editorFont() const { return *m_editorFont; }
     WizardState& wizardState() { return m_wizard; }
     QString statusText(int panel) const;
     bool isHtmlTabActive() const;
     void setHtmlTabActive(bool html);
     FindReplace* findReplace() const { return m_findReplace; }
-    EditorFontDialog* editorFontDialog() const { return m_fontDialog.data(); }
     SnippetCommands* snippets() const { return m_snippets; }
     InstantCodeWindow* instantCode() const { return m_instantCode; }
     NavigatorPanel* navigator() const { return m_navigator; }
@@ -103,27 +99,20 @@ public:
     ButtonBars* buttonBars() const { return m_buttonBars; }
     EditorModes* editorModes() const { return m_editorModes; }
 
-    // Document lifecycle (the session's commands with the window's part).
+    // Opening files: the session's commands with the window's part (images and the "Preview"
+    // tab).
     void openTheFile(const QString& name);
-    void openCommand();
-    bool save();
-    bool saveAs();
-    void newFile();
-    void newHtmlFile();
-    void closeFile();
     void loadRecentFile(const QString& name);
-    bool saveIfModified();
-    void warnToSave();
-    bool saveBeforeBrowsing();
 
     // The brief-help page in the "Preview" tab, when it exists.
     void showBriefHelp();
+    // The "Preview" tab for a page of the program's own: the document is not previewed.
+    void showOwnPageTab();
     // Opens the first local file of a drop, whatever the length of its name.
     void openDroppedFiles(const QList<QUrl>& urls);
 
     // Editing aids.
     void goToLine();
-    void showEditorFontDialog();
     void checkSpelling();
 
     // Runs one user command inside the error boundary.
@@ -145,14 +134,10 @@ private:
     void createSession();
     void registerCommands();
     void createMenus();
-    QMenu* buildMenu(const MenuTable& table);
-    void fillBar(QWidget* bar, const QStringList& names);
     void readSettings();
     void showMenus(bool full);
-    void applyEditorFont();
     void updateSaveEnabled();
     void updateEditEnabled();
-    void updateStatus();
     void onTabChanged();
     void onEditorKey(int key, bool hasSelection);
 
@@ -165,11 +150,8 @@ private:
     Services m_services;
     QStringList m_arguments;
     bool m_shownOnce = false;
-    bool m_updatingStatus = false;
-    bool m_statusQueued = false;
     CommandRegistry* m_commands = nullptr;
     DocumentSession* m_session = nullptr;
-    SettingsFiles::EditorFont m_font;
     WizardState m_wizard;
 
     // Widgets.
@@ -186,10 +168,10 @@ private:
     QWidget* m_buttonBarPanel = nullptr;
     QToolBar* m_toolBar1 = nullptr;
     QToolBar* m_toolBar2 = nullptr;
-    QList<QLabel*> m_statusPanels;
+    StatusPanels* m_status = nullptr;
     HintRouter* m_hints = nullptr;
     FindReplace* m_findReplace = nullptr;
-    QPointer<EditorFontDialog> m_fontDialog;
+    EditorFontControl* m_editorFont = nullptr;
     SnippetCommands* m_snippets = nullptr;
     InstantCodeWindow* m_instantCode = nullptr;
     NavigatorPanel* m_navigator = nullptr;

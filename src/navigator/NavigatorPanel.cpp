@@ -4,13 +4,13 @@
 #include "platform/FileError.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
+#include "platform/WidgetHelpers.h"
 #include "shared/PageTitle.h"
 #include "shared/RelativePath.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -18,12 +18,6 @@
 namespace {
 
 void tell(Prompter& prompter, const QString& text) { prompter.message(text, Prompter::Icon::None, Prompter::Ok); }
-
-// The hourglass for the length of a scope.
-struct BusyCursor {
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-};
 
 // The file's text with LF breaks.
 QString textOf(const QString& path)
@@ -129,7 +123,7 @@ QString NavigatorPanel::findAllTitles(int index)
 
 bool NavigatorPanel::recycleFileOrDirectory(const QString& path)
 {
-    const BusyCursor busy;
+    const WaitCursor busy;
     const QFileInfo info(path);
     const QString question = info.isDir()
         ? "Send directory: " + QDir::toNativeSeparators(directory()) + " to recycle bin?"

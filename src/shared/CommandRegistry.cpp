@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <QtGlobal>
+#include <memory>
 
 CommandRegistry::CommandRegistry(QObject* parent)
     : QObject(parent)
@@ -38,13 +39,14 @@ void CommandRegistry::add(const QList<CommandRow>& rows)
             QString::fromUtf8(row.statusTip), row.handler);
 }
 
-QAction* CommandRegistry::addPlaceholder(const QString& name, const QString& caption)
+QAction* CommandRegistry::addCheck(const QString& name, const QString& caption, const QString& statusTip, bool checked,
+    std::function<void(bool)> toggled)
 {
-    if (QAction* existing = m_actions.value(name)) return existing;
-    QAction* action = add(name, caption, QString(), QString(), [] {});
-    action->setEnabled(false);
-    m_placeholders << name;
-    return action;
+    auto entry = std::make_shared<QAction*>(nullptr);
+    *entry = add(name, caption, QString(), statusTip, [entry, toggled] { toggled((*entry)->isChecked()); });
+    (*entry)->setCheckable(true);
+    (*entry)->setChecked(checked);
+    return *entry;
 }
 
 void CommandRegistry::adopt(QAction* action)

@@ -36,12 +36,11 @@ public:
     QAction* add(const QString& name, const QString& caption, const QString& shortcut, const QString& statusTip,
         std::function<void()> handler);
     void add(const QList<CommandRow>& rows);
-    // A command that a later window will provide: shown, disabled, doing nothing. Names already
-    // registered are left as they are.
-    QAction* addPlaceholder(const QString& name, const QString& caption);
+    // A check entry: choosing it turns the check mark over and passes the new state on.
+    QAction* addCheck(const QString& name, const QString& caption, const QString& statusTip, bool checked,
+        std::function<void(bool)> toggled);
     // Registers an action made elsewhere under its object name; running it triggers it.
     void adopt(QAction* action);
-    bool isPlaceholder(const QString& name) const { return m_placeholders.contains(name); }
 
     // nullptr when nobody registered the name.
     QAction* action(const QString& name) const { return m_actions.value(name); }
@@ -66,5 +65,4 @@ private:
     QHash<QString, QAction*> m_actions;
     QHash<QString, std::function<void()>> m_handlers;
     QStringList m_order;
-    QStringList m_placeholders;
 };

@@ -5,6 +5,8 @@
 #include "editor/CodeEditor.h"
 #include "platform/CommandBoundary.h"
 #include "platform/Prompter.h"
+#include "platform/WidgetHelpers.h"
+#include "shared/RelativePath.h"
 #include "tools/HtmlConversion.h"
 #include "tools/TextAreaActions.h"
 
@@ -104,9 +106,8 @@ void ConvertHtmlWindow::fillFromEditor()
 
 void ConvertHtmlWindow::convertHtml()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     replaceAll(m_workText, escapeHtml(m_workText->toPlainText()));
-    QApplication::restoreOverrideCursor();
 }
 
 void ConvertHtmlWindow::addLineBreaks()
@@ -145,7 +146,7 @@ void ConvertHtmlWindow::saveAs()
     runCommand(m_prompter, [this] {
         const bool exists = !m_fileName.isEmpty() && QFileInfo::exists(m_fileName);
         Prompter::FileDialog dialog { QStringLiteral("Save As"), {}, {},
-            exists ? QFileInfo(m_fileName).absolutePath() : QDir::currentPath(),
+            directoryOf(exists ? m_fileName : QString()),
             exists ? QFileInfo(m_fileName).fileName() : QString(), true, false };
         const std::optional<QString> path = prompt([&] { return m_prompter.saveFile(dialog); });
         if (!path) return;

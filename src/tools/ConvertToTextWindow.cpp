@@ -5,6 +5,8 @@
 #include "editor/TextFile.h"
 #include "platform/CommandBoundary.h"
 #include "platform/Prompter.h"
+#include "platform/WidgetHelpers.h"
+#include "shared/RelativePath.h"
 #include "tools/HtmlConversion.h"
 #include "tools/TextAreaActions.h"
 
@@ -114,11 +116,10 @@ void ConvertToTextWindow::openFile()
 
 void ConvertToTextWindow::convertToText()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     QTextCursor cursor(m_workText->document());
     cursor.select(QTextCursor::Document);
     cursor.insertText(convertHtmlToText(m_workText->toPlainText()));
-    QApplication::restoreOverrideCursor();
 }
 
 void ConvertToTextWindow::addFile()
@@ -141,7 +142,7 @@ SaveOutcome ConvertToTextWindow::saveAs(const QString& title, const QString& ini
     runCommand(m_prompter, [&] {
         const QFileInfo initial(initialPath);
         Prompter::FileDialog dialog { title, QStringLiteral("Text Files|*.txt|All files|*.*"), QStringLiteral("txt"),
-            initialPath.isEmpty() ? QDir::currentPath() : initial.absolutePath(),
+            directoryOf(initialPath),
             initialPath.isEmpty() ? QString() : initial.fileName(), true, false };
         const std::optional<QString> path = m_prompter.saveFile(dialog);
         if (!path) {

@@ -4,6 +4,7 @@
 
 #include "platform/CommandBoundary.h"
 #include "platform/Prompter.h"
+#include "shared/RelativePath.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -68,7 +69,7 @@ void JotterWindow::openFile()
             if (answer == Prompter::Yes && saveFileAs() == SaveOutcome::Failed) return;
         }
         Prompter::FileDialog dialog { QStringLiteral("Open File"), kFilter, QStringLiteral("htm"),
-            m_fileName.isEmpty() ? QDir::currentPath() : QFileInfo(m_fileName).absolutePath(),
+            directoryOf(m_fileName),
             m_fileName.isEmpty() ? QString() : QFileInfo(m_fileName).fileName(), false, true };
         const std::optional<QString> path = m_prompter.openFile(dialog);
         if (!path) return;
@@ -83,7 +84,7 @@ SaveOutcome JotterWindow::saveFileAs()
     SaveOutcome outcome = SaveOutcome::Failed;
     runCommand(m_prompter, [&] {
         Prompter::FileDialog dialog { QStringLiteral("Save File As"), kFilter, QStringLiteral("htm"),
-            m_fileName.isEmpty() ? QDir::currentPath() : QFileInfo(m_fileName).absolutePath(),
+            directoryOf(m_fileName),
             m_fileName.isEmpty() ? QString() : QFileInfo(m_fileName).fileName(), true, false };
         const std::optional<QString> path = m_prompter.saveFile(dialog);
         if (!path) {

@@ -4,9 +4,9 @@
 #include "editor/WriteQuestions.h"
 #include "platform/BrowserView.h"
 #include "platform/CommandBoundary.h"
+#include "shared/FontNames.h"
 #include "shared/RelativePath.h"
 #include "shared/TempPages.h"
-#include "shared/FontNames.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -414,7 +414,7 @@ bool StyleSheetWindow::saveTo(const QString& path)
 void StyleSheetWindow::preview()
 {
     PreviewFiles& files = previewFiles();
-    files.directory = isSaved() ? QFileInfo(m_fileNameEdit->text()).absolutePath() : QDir::currentPath();
+    files.directory = directoryOf(isSaved() ? m_fileNameEdit->text() : QString());
     // Marked as ours, so a user's own files of these names are never overwritten or deleted.
     files.sheet = TempPages::pathFor(files.directory, kPreviewSheetName);
     files.page = TempPages::pathFor(files.directory, kPreviewPageName);

@@ -2,41 +2,21 @@
 
 #include "shared/CommandRegistry.h"
 #include "shared/FeatureContext.h"
+#include "shared/WindowLauncher.h"
 #include "wizards/PageDialogs.h"
 #include "wizards/ScriptDialogs.h"
 #include "wizards/StyleSheetWindow.h"
 #include "wizards/TableDialogs.h"
 #include "wizards/WindowDialog.h"
 
-#include <QPointer>
-#include <memory>
-
 namespace {
-
-// Opens the window once: a second request brings the open one to the front. The commands
-// named stay disabled while it is open.
+// The table names each window's commands; the launcher does the rest.
 template <class W>
-std::function<void()> opener(const FeatureContext& context, const QStringList& names, bool maximized = false)
+std::function<void()> opener(const FeatureContext& context, const QStringList& names, ShowAs how = ShowAs::Normal)
 {
-    auto open = std::make_shared<QPointer<W>>();
-    return [context, names, open, maximized] {
-        if (*open) {
-            (*open)->raise();
-            (*open)->activateWindow();
-            return;
-        }
-        auto* window = new W(context);
-        *open = window;
-        context.commands->disableWhileOpen(names, window);
-        if (maximized)
-            window->showMaximized();
-        else
-            window->show();
-        window->raise();
-        window->activateWindow();
-    };
+    return windowOpener<W>(
+        context.commands, names, [context] { return new W(context); }, how);
 }
-
 } // namespace
 
 void registerWizardCommands(const FeatureContext& context)
@@ -71,6 +51,6 @@ void registerWizardCommands(const FeatureContext& context)
         { "a_fontDialog", "Font ...", "", "Put a FONT tag around the selection",
             opener<FontDialog>(context, { "a_fontDialog" }) },
         { "a_styleSheets", "St&yle Sheets", "", "Make a style sheet",
-            opener<StyleSheetWindow>(context, { "a_styleSheets" }, true) },
+            opener<StyleSheetWindow>(context, { "a_styleSheets" }, ShowAs::Maximised) },
     });
 }

@@ -1,4 +1,5 @@
 #include "docwatch/CrashRecovery.h"
+#include "main/DocumentSession.h"
 #include "support/MainWindowFixture.h"
 #include "support/QStringPrinter.h"
 
@@ -82,7 +83,7 @@ TEST_F(RecoveryTest, ACopyLeftByAKilledSessionIsRestoredAtTheNextStart)
     ASSERT_TRUE(waitFor([&] { return prompter.done(); }));
     EXPECT_EQ(editor().text(), "<h1>Unsaved work</h1>");
     EXPECT_TRUE(editor().isModified());
-    EXPECT_EQ(window->documentFileName(), page);
+    EXPECT_EQ(window->session().fileName(), page);
     // Held by this session's copy now; the old one is gone.
     EXPECT_EQ(settingsEntries("recovery-*.txt"), QStringList { QFileInfo(recovery().copyPath()).fileName() });
     editor().undo();

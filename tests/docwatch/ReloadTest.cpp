@@ -1,4 +1,5 @@
 #include "docwatch/DocumentWatch.h"
+#include "main/DocumentSession.h"
 #include "support/MainWindowFixture.h"
 #include "support/QStringPrinter.h"
 
@@ -105,7 +106,7 @@ TEST_F(ReloadTest, ARewriteByRenameIsAskedWhenTheWindowIsActivated)
     ASSERT_TRUE(asked());
     EXPECT_EQ(editor().text(), "<p>new text</p>");
     EXPECT_EQ(editor().selStart(), 5); // the caret stays where it was
-    EXPECT_EQ(window->documentFileName(), page);
+    EXPECT_EQ(window->session().fileName(), page);
 
     prompter.expectMessage(changed(), Icon::Confirmation, YN, Prompter::No);
     rewriteByRename(page, "<p>newer text</p>");

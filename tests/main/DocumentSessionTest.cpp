@@ -86,7 +86,7 @@ TEST_F(DocumentSessionTest, ImagesOfEveryListedTypeOpenInThePreview)
     EXPECT_FALSE(window->isHtmlTabActive());
     EXPECT_EQ(browser->locationUrl(), QUrl::fromLocalFile(png).toString(QUrl::FullyEncoded));
     EXPECT_EQ(editor().text(), "kept");
-    EXPECT_EQ(window->documentFileName(), "");
+    EXPECT_EQ(window->session().fileName(), "");
     window->setHtmlTabActive(true);
     discard();
 }

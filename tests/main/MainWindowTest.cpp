@@ -1,6 +1,8 @@
 #include "editor/SyntaxColourer.h"
 #include "editor/TextFile.h"
+#include "main/DocumentSession.h"
 #include "main/EditingAids.h"
+#include "main/EditorFontControl.h"
 #include "main/EditorFontDialog.h"
 #include "main/MenuTables.h"
 #include "platform/FileError.h"
@@ -48,10 +50,10 @@ TEST_F(MainWindowTest, StartsWithNoSettingsFiles)
 {
     start();
     EXPECT_EQ(window->windowTitle(), "Dorvane's Pelorin95");
-    EXPECT_EQ(window->editorFontName(), "Arial");
-    EXPECT_EQ(window->editorFontSize(), "10");
+    EXPECT_EQ(window->editorFont().name(), "Arial");
+    EXPECT_EQ(window->editorFont().size(), "10");
     EXPECT_EQ(window->fileMenu()->actions().size(), 10); // no recent tail, not even a separator
-    EXPECT_EQ(window->documentFileName(), "");
+    EXPECT_EQ(window->session().fileName(), "");
     EXPECT_EQ(editor().text(), "");
     EXPECT_FALSE(editor().isModified());
     EXPECT_TRUE(window->isHtmlTabActive());
@@ -78,8 +80,8 @@ TEST_F(MainWindowTest, RestoresTheLastFileThenOpensTheArgumentWithoutAQuestion)
     start({ arg }, false);
     EXPECT_EQ(editor().text(), "last");
     EXPECT_EQ(window->windowTitle(), "Dorvane's Pelorin95"); // the caption is not changed by the last file
-    EXPECT_EQ(window->editorFontName(), "Courier");
-    EXPECT_EQ(window->editorFontSize(), "10");
+    EXPECT_EQ(window->editorFont().name(), "Courier");
+    EXPECT_EQ(window->editorFont().size(), "10");
     window->show();
     EXPECT_EQ(editor().text(), "argument");
     EXPECT_FALSE(editor().isModified());
@@ -182,9 +184,8 @@ TEST_F(MainWindowTest, EveryToolButtonHasADistinctPictureWithoutATheme)
     QIcon::setThemeName("no-such-theme");
     start();
     QList<QImage> pictures;
-    for (const QStringList& bar : { MenuTables::toolBar1(), MenuTables::toolBar2() })
-        for (const QString& name : bar) {
-            if (name == "-") continue;
+    for (const MenuRows& bar : { MenuTables::toolBar1(), MenuTables::toolBar2() })
+        for (const QString& name : MenuTables::commandNames(bar)) {
             const QImage picture = window->action(name)->icon().pixmap(24, 24).toImage();
             ASSERT_FALSE(picture.isNull()) << name.toStdString();
             EXPECT_FALSE(pictures.contains(picture)) << name.toStdString() << " looks like another button";
@@ -223,7 +224,7 @@ TEST_F(MainWindowTest, RecentFilesListKeepsTheFiveNewestAndIsWrittenWithCrLf)
 
     // Choosing an entry opens it.
     window->fileMenu()->actions()[12]->trigger();
-    EXPECT_EQ(window->documentFileName(), eight[6]);
+    EXPECT_EQ(window->session().fileName(), eight[6]);
     EXPECT_EQ(window->windowTitle(), "Dorvane's Pelorin95  -" + eight[6]);
     EXPECT_EQ(recentMenu().value(1), eight[6]);
 
@@ -245,7 +246,7 @@ TEST_F(MainWindowTest, OpenAsksToSaveChangesAndCancelKeepsTheDocument)
     prompter.expectMessage(kChanged, Icon::Confirmation, YNC, Prompter::Cancel);
     window->openTheFile(b);
     EXPECT_EQ(editor().text(), "xA");
-    EXPECT_EQ(window->documentFileName(), a);
+    EXPECT_EQ(window->session().fileName(), a);
 
     prompter.expectMessage(kChanged, Icon::Confirmation, YNC, Prompter::Yes);
     window->openTheFile(b);
@@ -287,7 +288,7 @@ TEST_F(MainWindowTest, ImagesOpenInThePreviewAndLeaveTheDocument)
     EXPECT_EQ(browser->navigations.last(), gif);
     EXPECT_EQ(editor().text(), "text");
     EXPECT_EQ(window->windowTitle(), caption);
-    EXPECT_FALSE(window->recentFiles().contains(gif));
+    EXPECT_FALSE(window->session().recentFiles().contains(gif));
     window->setHtmlTabActive(true);
     discard();
 }
@@ -348,7 +349,7 @@ TEST_F(MainWindowTest, NewNewHtmlAndClose)
     EXPECT_EQ(editor().text(), "");
     EXPECT_FALSE(editor().isModified());
     EXPECT_EQ(window->windowTitle(), "Dorvane's Pelorin95 - New File");
-    EXPECT_EQ(window->documentFileName(), "");
+    EXPECT_EQ(window->session().fileName(), "");
     prompter.expectMessage("Exit the editor?", Icon::Confirmation, Prompter::Ok | Prompter::Cancel, Prompter::Cancel);
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
@@ -394,8 +395,8 @@ TEST_F(MainWindowTest, FileErrorsReachTheUserAndStopTheCommand)
     prompter.expectMessage(QString("Cannot open file \"%1\". No such file or directory").arg(workFile("gone.htm")),
         Icon::Error, Prompter::Ok, Prompter::Ok);
     window->runCommand([this] { window->openTheFile(workFile("gone.htm")); });
-    EXPECT_EQ(window->documentFileName(), "");
-    EXPECT_TRUE(window->recentFiles().isEmpty());
+    EXPECT_EQ(window->session().fileName(), "");
+    EXPECT_TRUE(window->session().recentFiles().isEmpty());
 
     // A failed save keeps the window open and the text.
     editor().setSelText("precious");
@@ -421,7 +422,7 @@ TEST_F(MainWindowTest, DroppedFileOpens)
     start();
     window->openDroppedFiles({ QUrl("https://example.com/x.htm"), QUrl::fromLocalFile(name) });
     EXPECT_EQ(editor().text(), "dropped");
-    EXPECT_EQ(window->documentFileName(), name);
+    EXPECT_EQ(window->session().fileName(), name);
     discard();
 }
 
@@ -432,13 +433,13 @@ TEST_F(MainWindowTest, SavePromptsForOtherCommands)
                            "the current directory.\r\nWould you like to save the file now?\r\nClick YES to save or NO "
                            "to continue without saving",
         Icon::Warning, Prompter::Yes | Prompter::No, Prompter::No);
-    window->warnToSave();
-    EXPECT_TRUE(window->saveBeforeBrowsing()); // not modified: no question
+    window->session().warnToSave();
+    EXPECT_TRUE(window->session().saveBeforeBrowsing()); // not modified: no question
     editor().setSelText("x");
     prompter.expectMessage("File has changed. The browser will view the saved version\r\nYou are advised to save the "
                            "file now.\r\nChoose Yes to ave now? No to continue without saving.",
         Icon::Confirmation, YNC, Prompter::Cancel);
-    EXPECT_FALSE(window->saveBeforeBrowsing());
+    EXPECT_FALSE(window->session().saveBeforeBrowsing());
     discard();
 }
 
@@ -647,7 +648,7 @@ TEST_F(MainWindowTest, EditorFontDialogKeepsTheModifiedFlagAndWritesItsFile)
     editor().setText("some text");
     editor().setModified(false);
     trigger("a_font");
-    EditorFontDialog* dialog = window->editorFontDialog();
+    EditorFontDialog* dialog = window->editorFont().dialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(window->action("a_font")->isEnabled());
     EXPECT_EQ(dialog->windowTitle(), "Editor Font");
@@ -669,7 +670,7 @@ TEST_F(MainWindowTest, EditorFontDialogKeepsTheModifiedFlagAndWritesItsFile)
     for (int way = 0; way < 2; ++way) {
         QFile::remove(settingsFile("fontDetails.plr"));
         trigger("a_font");
-        dialog = window->editorFontDialog();
+        dialog = window->editorFont().dialog();
         ASSERT_NE(dialog, nullptr);
         if (way == 0)
             QTest::keyClick(dialog, Qt::Key_Escape);
@@ -679,7 +680,7 @@ TEST_F(MainWindowTest, EditorFontDialogKeepsTheModifiedFlagAndWritesItsFile)
         EXPECT_TRUE(window->action("a_font")->isEnabled()) << way;
         QApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(window->editorFontDialog(), nullptr) << way;
+        EXPECT_EQ(window->editorFont().dialog(), nullptr) << way;
     }
     discard();
 }

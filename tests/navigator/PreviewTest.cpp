@@ -3,6 +3,7 @@
 #include "navigator/NavigatorPanel.h"
 
 #include "editor/TextFile.h"
+#include "main/DocumentSession.h"
 #include "platform/FileError.h"
 #include "support/FileSizeLimit.h"
 #include "support/MainWindowFixture.h"
@@ -97,7 +98,7 @@ TEST_F(PreviewTest, NeverSavedDocumentIsPreviewedInTheNavigatorsDirectory)
     window->setHtmlTabActive(true);
     EXPECT_FALSE(QFile::exists(site + "/1temp.htm"));
     EXPECT_EQ(window->currentFileField(), "File has never been saved.");
-    EXPECT_EQ(window->documentFileName(), "");
+    EXPECT_EQ(window->session().fileName(), "");
     EXPECT_TRUE(editor().isModified());
     discard();
 }
@@ -185,7 +186,7 @@ TEST_F(PreviewTest, FilesOpenedWhilePreviewingAreShownAndNamedByTheirLocation)
     window->openTheFile(other);
     EXPECT_EQ(browser->navigations.last(), other);
     EXPECT_EQ(window->currentFileField(), work.path() + "/My Site/My%20Page.htm");
-    EXPECT_EQ(window->documentFileName(), doc);
+    EXPECT_EQ(window->session().fileName(), doc);
     EXPECT_EQ(editor().text(), "<p>x</p>");
     EXPECT_FALSE(editor().isModified());
     window->setHtmlTabActive(true);
@@ -207,7 +208,7 @@ TEST_F(PreviewTest, AnImageOpenedFromTheEditorsTabWritesNoTemporaryFile)
     EXPECT_FALSE(QFile::exists(workFile("1temp.htm")));
     EXPECT_EQ(browser->navigations, QStringList({ image, image }));
     EXPECT_EQ(window->currentFileField(), image);
-    EXPECT_EQ(window->documentFileName(), doc);
+    EXPECT_EQ(window->session().fileName(), doc);
     EXPECT_EQ(editor().text(), "<p>x</p>");
 
     window->setHtmlTabActive(true);

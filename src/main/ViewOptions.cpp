@@ -1,4 +1,4 @@
-#include "livepreview/ViewOptions.h"
+#include "main/ViewOptions.h"
 
 #include "shared/SettingsFiles.h"
 
