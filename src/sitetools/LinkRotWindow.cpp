@@ -37,8 +37,6 @@ namespace {
 
 const QString kFileChanged = QStringLiteral("File  has changed. Save now?");
 
-QString directoryOf(const QString& path) { return path.left(path.lastIndexOf(u'/') + 1); }
-
 // The hourglass for the length of a command.
 struct WaitCursor {
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -376,7 +374,7 @@ LinkCheck LinkRotWindow::check(const QString& text, const QString& page)
     };
     LinkCheck result = linkRule() == LinkRule::EveryLink
         ? findEveryBrokenLink(text, page, m_base, m_index, progress, &verifying)
-        : findBrokenLinks(text, directoryOf(page), m_index, progress, &verifying);
+        : findBrokenLinks(text, pageDirectory(page), m_index, progress, &verifying);
     if (!result.stopped) addChosenChecks(text, page, result);
     return result;
 }
@@ -614,7 +612,7 @@ void LinkRotWindow::saveAs()
     dialog.title = QStringLiteral("Save File As ...");
     dialog.filter = QStringLiteral("Internet Files|*.htm*|All Files |*.*");
     dialog.defaultExtension = QStringLiteral("htm");
-    dialog.initialDir = directoryOf(currentFile());
+    dialog.initialDir = pageDirectory(currentFile());
     dialog.initialName = fileNameOf(currentFile());
     dialog.overwritePrompt = true;
     const auto chosen = m_prompter.saveFile(dialog);

@@ -13,8 +13,6 @@
 
 namespace {
 
-QString directoryOf(const QString& path) { return path.left(path.lastIndexOf(u'/') + 1); }
-
 const char* kindName(LinkKind kind)
 {
     switch (kind) {
@@ -74,9 +72,9 @@ LinkReport checkSiteLinks(
             if (!QFileInfo(path).isFile()) return;
             const QString text = readPageText(path);
             check.files = options.rule == LinkRule::EveryLink ? findEveryBrokenLink(text, path, root, index)
-                                                              : findBrokenLinks(text, directoryOf(path), index);
+                                                              : findBrokenLinks(text, pageDirectory(path), index);
             if (options.anchors) {
-                check.fragments = fragmentLinks(text, directoryOf(path));
+                check.fragments = fragmentLinks(text, pageDirectory(path));
                 check.names = anchorNames(text);
             }
             if (options.web) check.web = webLinks(text);

@@ -130,7 +130,7 @@ ViewerTab::ViewerTab(const std::function<BrowserView*(QWidget*)>& makeBrowser, Q
 
 void ViewerTab::showPage(const QString& currentFile, const CodeEditor& pane)
 {
-    const QString directory = currentFile.left(currentFile.lastIndexOf(u'/') + 1);
+    const QString directory = pageDirectory(currentFile);
     // Marked as ours, so a user's own 1view.htm is never overwritten or deleted.
     const QString temporary
         = TempPages::pathFor(directory.isEmpty() ? QDir::currentPath() : directory, QStringLiteral("1view.htm"));
