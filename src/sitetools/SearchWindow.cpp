@@ -1,11 +1,12 @@
 #include "sitetools/SearchWindow.h"
 
 #include "editor/CodeEditor.h"
-#include "editor/WriteQuestions.h"
 #include "editor/TextFile.h"
+#include "editor/WriteQuestions.h"
 #include "platform/BrowserView.h"
 #include "platform/CommandBoundary.h"
 #include "platform/HintRouter.h"
+#include "platform/WidgetHelpers.h"
 #include "shared/RelativePath.h"
 #include "shared/TempPages.h"
 
@@ -96,47 +97,39 @@ QLabel* plainLabel(const QString& text, QWidget* parent)
     return label;
 }
 
-QPushButton* button(const QString& caption, const char* name, const QString& hint, QWidget* parent)
-{
-    auto* result = new QPushButton(caption, parent);
-    result->setObjectName(QLatin1String(name));
-    result->setStatusTip(hint);
-    return result;
-}
-
-// The wait cursor for as long as a computation runs, whichever way it ends.
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
 } // namespace
 
 SearchWindow::SearchWindow(
     Prompter& prompter, const std::function<BrowserView*(QWidget*)>& makeBrowser, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_prompter(prompter, this)
-    , m_menuBar(new QMenuBar(this))
-    , m_splitter(new QSplitter(this))
-    , m_pageControl(new QTabWidget(this))
+    , m_menuBar(named(new QMenuBar(this), "menuBar"))
+    , m_splitter(named(new QSplitter(this), "splitter"))
+    , m_pageControl(named(new QTabWidget(this), "pageControl"))
     , m_projectFilesList(new QListWidget(this))
     , m_titlesList(new QListWidget(this))
     , m_keywordsList(new QListWidget(this))
-    , m_currentFileEdit(new QLineEdit(this))
-    , m_projectDirEdit(new QLineEdit(this))
-    , m_titleMemo(new QPlainTextEdit(this))
-    , m_keywordsMemo(new QPlainTextEdit(this))
-    , m_hintBox(new QPlainTextEdit(this))
-    , m_codePane(new CodeEditor(this))
-    , m_browser(makeBrowser(this))
-    , m_driveBox(new QComboBox(this))
-    , m_directoryList(new DirectoryList(this))
-    , m_fileList(new DraggableFileList(this))
-    , m_fileTypeBox(new QComboBox(this))
-    , m_gauge(new QProgressBar(this))
-    , m_fileListMenu(new QMenu(this))
-    , m_projectListMenu(new QMenu(this))
-    , m_codePaneMenu(new QMenu(this))
+    , m_currentFileEdit(named(new QLineEdit(this), "currentFileEdit"))
+    , m_projectDirEdit(named(new QLineEdit(this), "projectDirEdit",
+          QStringLiteral("The directory of the search page: its addresses start here")))
+    , m_titleMemo(
+          named(new QPlainTextEdit(this), "titleMemo", QStringLiteral("Edit the title, then press Change to keep it")))
+    , m_keywordsMemo(named(new QPlainTextEdit(this), "keywordsMemo",
+          QStringLiteral("Edit the keywords, then press Change to keep them")))
+    , m_hintBox(named(new QPlainTextEdit(this), "hintBox"))
+    , m_codePane(named(new CodeEditor(this), "codePane"))
+    , m_browser(named(makeBrowser(this), "browser"))
+    , m_driveBox(
+          named(new QComboBox(this), "driveBox", QStringLiteral("The root of the file system or your home directory")))
+    , m_directoryList(
+          named(new DirectoryList(this), "directoryList", QStringLiteral("Double-click a directory to open it")))
+    , m_fileList(named(new DraggableFileList(this), "fileList",
+          QStringLiteral("Select files and add them to the project, or drag them onto it")))
+    , m_fileTypeBox(named(new QComboBox(this), "fileTypeBox", QStringLiteral("Which files the list shows")))
+    , m_gauge(named(new QProgressBar(this), "gauge"))
+    , m_fileListMenu(named(new QMenu(this), "fileListMenu"))
+    , m_projectListMenu(named(new QMenu(this), "projectListMenu"))
+    , m_codePaneMenu(named(new QMenu(this), "codePaneMenu"))
 {
     setObjectName("searchWindow");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -147,23 +140,17 @@ SearchWindow::SearchWindow(
     m_saveDialog.overwritePrompt = true;
     m_openDialog.mustExist = true;
 
-    m_hintBox->setObjectName("hintBox");
     m_hintBox->setReadOnly(true);
     m_hintBox->setMaximumHeight(m_hintBox->fontMetrics().height() * 3);
-    m_gauge->setObjectName("gauge");
     m_gauge->setRange(0, 100);
     m_gauge->hide();
-    m_codePane->setObjectName("codePane");
     m_codePane->setWordWrap(false);
     m_codePane->setStatusTip(QStringLiteral("The search page: edit it here, preview it and save it"));
-    m_browser->setObjectName("browser");
 
     m_leftPanel = buildLeftPanel();
-    m_pageControl->setObjectName("pageControl");
     m_pageControl->addTab(buildStartPage(), QStringLiteral("Start Page"));
     m_pageControl->addTab(m_browser, QStringLiteral("Viewer"));
     m_pageControl->addTab(m_codePane, QStringLiteral("Create Search Page"));
-    m_splitter->setObjectName("splitter");
     m_splitter->addWidget(m_leftPanel);
     m_splitter->addWidget(m_pageControl);
     m_splitter->setStretchFactor(1, 2);
@@ -185,19 +172,13 @@ SearchWindow::~SearchWindow() = default;
 
 QWidget* SearchWindow::buildLeftPanel()
 {
-    auto* panel = new QWidget(this);
-    panel->setObjectName("leftPanel");
-    m_currentFileEdit->setObjectName("currentFileEdit");
+    auto* panel = named(new QWidget(this), "leftPanel");
     m_currentFileEdit->setReadOnly(true);
     m_currentFileEdit->setStatusTip(QStringLiteral("The project file selected"));
-    m_titleMemo->setObjectName("titleMemo");
-    m_titleMemo->setStatusTip(QStringLiteral("Edit the title, then press Change to keep it"));
-    m_keywordsMemo->setObjectName("keywordsMemo");
-    m_keywordsMemo->setStatusTip(QStringLiteral("Edit the keywords, then press Change to keep them"));
-    auto* changeTitle = button(QStringLiteral("Change"), "changeTitleButton",
-        QStringLiteral("Store the edited title in the project (the page is not changed)"), panel);
-    auto* changeKeywords = button(QStringLiteral("Change"), "changeKeywordsButton",
-        QStringLiteral("Store the edited keywords in the project (the page is not changed)"), panel);
+    auto* changeTitle = named(new QPushButton(QStringLiteral("Change"), panel), "changeTitleButton",
+        QStringLiteral("Store the edited title in the project (the page is not changed)"));
+    auto* changeKeywords = named(new QPushButton(QStringLiteral("Change"), panel), "changeKeywordsButton",
+        QStringLiteral("Store the edited keywords in the project (the page is not changed)"));
     connect(changeTitle, &QPushButton::clicked, this, &SearchWindow::changeTitle);
     connect(changeKeywords, &QPushButton::clicked, this, &SearchWindow::changeKeywords);
 
@@ -215,21 +196,18 @@ QWidget* SearchWindow::buildLeftPanel()
 
 QWidget* SearchWindow::buildStartPage()
 {
-    auto* page = new QWidget(this);
-    page->setObjectName("startPage");
+    auto* page = named(new QWidget(this), "startPage");
 
-    m_projectDirEdit->setObjectName("projectDirEdit");
-    m_projectDirEdit->setStatusTip(QStringLiteral("The directory of the search page: its addresses start here"));
-    auto* getDir = button(QStringLiteral("Get DIR"), "getDirButton",
-        QStringLiteral("Choose the directory where you will put your search page"), page);
-    auto* newProject
-        = button(QStringLiteral("New Project"), "newProjectButton", QStringLiteral("Start an empty project"), page);
-    auto* remove = button(QStringLiteral("Remove Selected >"), "removeButton",
-        QStringLiteral("Remove the selected file from the project"), page);
-    auto* addSelected = button(QStringLiteral("<< Selected"), "addSelectedButton",
-        QStringLiteral("Add the selected files to the project"), page);
-    auto* addAll = button(
-        QStringLiteral("<< All "), "addAllButton", QStringLiteral("Add all the listed files to the project"), page);
+    auto* getDir = named(new QPushButton(QStringLiteral("Get DIR"), page), "getDirButton",
+        QStringLiteral("Choose the directory where you will put your search page"));
+    auto* newProject = named(new QPushButton(QStringLiteral("New Project"), page), "newProjectButton",
+        QStringLiteral("Start an empty project"));
+    auto* remove = named(new QPushButton(QStringLiteral("Remove Selected >"), page), "removeButton",
+        QStringLiteral("Remove the selected file from the project"));
+    auto* addSelected = named(new QPushButton(QStringLiteral("<< Selected"), page), "addSelectedButton",
+        QStringLiteral("Add the selected files to the project"));
+    auto* addAll = named(new QPushButton(QStringLiteral("<< All "), page), "addAllButton",
+        QStringLiteral("Add all the listed files to the project"));
 
     const struct {
         QListWidget* list;
@@ -254,20 +232,12 @@ QWidget* SearchWindow::buildStartPage()
     m_projectFilesList->viewport()->installEventFilter(this);
     m_projectFilesList->installEventFilter(this);
 
-    m_driveBox->setObjectName("driveBox");
-    m_driveBox->setStatusTip(QStringLiteral("The root of the file system or your home directory"));
     for (const QString& place : { QDir::rootPath(), QDir::homePath() })
         m_driveBox->addItem(QDir::toNativeSeparators(place), place);
-    m_directoryList->setObjectName("directoryList");
-    m_directoryList->setStatusTip(QStringLiteral("Double-click a directory to open it"));
-    m_fileList->setObjectName("fileList");
-    m_fileList->setStatusTip(QStringLiteral("Select files and add them to the project, or drag them onto it"));
     m_fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_fileList->setDragEnabled(true);
     m_fileList->setDragDropMode(QAbstractItemView::DragOnly);
     m_fileList->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_fileTypeBox->setObjectName("fileTypeBox");
-    m_fileTypeBox->setStatusTip(QStringLiteral("Which files the list shows"));
     m_fileTypeBox->addItem(QStringLiteral("Internet Files"), QStringLiteral("*.*htm*"));
     m_fileTypeBox->addItem(QStringLiteral("All Files"), QStringLiteral("*.*"));
 
@@ -325,16 +295,13 @@ QWidget* SearchWindow::buildStartPage()
 
 void SearchWindow::buildMenus()
 {
-    m_menuBar->setObjectName("menuBar");
     const auto menu = [this](Tab tab, const QString& title, const char* name) {
-        auto* result = new QMenu(title, this);
-        result->setObjectName(QLatin1String(name));
+        auto* result = named(new QMenu(title, this), name);
         m_tabMenus[tab] << result;
         return result;
     };
     const auto item = [](QMenu* menu, const QString& caption, const char* name, const QString& hint, auto handler) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QLatin1String(name));
+        QAction* action = named(menu->addAction(caption), name);
         action->setStatusTip(hint);
         QObject::connect(action, &QAction::triggered, menu, handler);
         return action;
@@ -399,9 +366,7 @@ void SearchWindow::buildMenus()
         addAllFiles->setEnabled(m_fileList->count() > 0);
         addSelectedFiles->setEnabled(!m_fileList->selectedItems().isEmpty());
     });
-    m_fileListMenu->setObjectName("fileListMenu");
 
-    m_projectListMenu->setObjectName("projectListMenu");
     item(m_projectListMenu, QStringLiteral("New Project"), "newProjectAction", QStringLiteral("Start an empty project"),
         [this] { newProject(); });
     item(m_projectListMenu, QStringLiteral("Remove Item"), "removeItemAction",
@@ -412,7 +377,6 @@ void SearchWindow::buildMenus()
         QStringLiteral("Read the titles and keywords of all project files again (changes to titles are lost)"),
         [this] { refreshProject(); });
 
-    m_codePaneMenu->setObjectName("codePaneMenu");
     m_codePaneMenu->addAction(cut);
     m_codePaneMenu->addAction(copy);
     m_codePaneMenu->addAction(paste);
