@@ -82,14 +82,6 @@ QStringList localFiles(const QMimeData* data)
     return paths;
 }
 
-QStringList texts(const QListWidget* list)
-{
-    QStringList result;
-    for (int i = 0; i < list->count(); ++i)
-        result << list->item(i)->text();
-    return result;
-}
-
 QLabel* plainLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -397,10 +389,7 @@ void SearchWindow::useMenuBar(Tab tab)
         m_menuBar->addMenu(menu);
 }
 
-SearchEngine::Project SearchWindow::project() const
-{
-    return { texts(m_projectFilesList), texts(m_titlesList), texts(m_keywordsList) };
-}
+SearchEngine::Project SearchWindow::project() const { return m_project.lists(); }
 
 QString SearchWindow::projectDirectory() const { return QDir::fromNativeSeparators(m_projectDirEdit->text()); }
 
@@ -470,12 +459,11 @@ void SearchWindow::addFiles(const QStringList& paths)
         // Entry by entry, so a page that cannot be read leaves the lists aligned.
         for (int i = 0; i < paths.size(); ++i) {
             m_gauge->setValue(i * 100 / int(paths.size()));
-            const QString path = QFileInfo(paths[i]).absoluteFilePath();
-            const SearchEngine::PageEntry entry = SearchEngine::readPage(path);
-            m_projectFilesList->addItem(QDir::toNativeSeparators(path));
-            m_titlesList->addItem(entry.title);
-            m_keywordsList->addItem(entry.keywords);
-            m_projectChanged = true;
+            m_project.add(QFileInfo(paths[i]).absoluteFilePath());
+            const SearchProject::Row& row = m_project.rows().last();
+            m_projectFilesList->addItem(row.file);
+            m_titlesList->addItem(row.title);
+            m_keywordsList->addItem(row.keywords);
         }
     });
 }
@@ -484,19 +472,13 @@ void SearchWindow::refreshProject()
 {
     WaitCursor wait;
     runCommand(m_prompter, [&] {
-        const QStringList files = texts(m_projectFilesList);
-        QStringList titles, keywords;
-        for (const QString& file : files) {
-            const SearchEngine::PageEntry entry = SearchEngine::readPage(QDir::fromNativeSeparators(file));
-            titles << entry.title;
-            keywords << entry.keywords;
-        }
+        m_project.refresh();
+        const SearchEngine::Project lists = m_project.lists();
         const int row = m_projectFilesList->currentRow();
         m_titlesList->clear();
-        m_titlesList->addItems(titles);
+        m_titlesList->addItems(lists.titles);
         m_keywordsList->clear();
-        m_keywordsList->addItems(keywords);
-        m_projectChanged = m_projectChanged || !files.isEmpty();
+        m_keywordsList->addItems(lists.keywords);
         selectRow(row);
         showEntry(row);
     });
@@ -513,10 +495,11 @@ void SearchWindow::selectRow(int row)
 
 void SearchWindow::showEntry(int row)
 {
-    if (row < 0 || row >= m_projectFilesList->count()) return;
-    m_currentFileEdit->setText(m_projectFilesList->item(row)->text());
-    m_titleMemo->setPlainText(m_titlesList->item(row)->text());
-    m_keywordsMemo->setPlainText(m_keywordsList->item(row)->text());
+    if (row < 0 || row >= m_project.size()) return;
+    const SearchProject::Row& entry = m_project.row(row);
+    m_currentFileEdit->setText(entry.file);
+    m_titleMemo->setPlainText(entry.title);
+    m_keywordsMemo->setPlainText(entry.keywords);
     if (m_projectDirEdit->text().isEmpty()) setProjectDirectory(QDir::currentPath());
 }
 
@@ -524,12 +507,12 @@ void SearchWindow::removeSelected()
 {
     const int row = m_projectFilesList->currentRow();
     if (row < 0) return;
+    m_project.remove(row);
     for (QListWidget* list : { m_projectFilesList, m_titlesList, m_keywordsList }) {
         const QSignalBlocker quiet(list);
         delete list->takeItem(row);
     }
-    m_projectChanged = true;
-    if (m_projectFilesList->count() == 0) {
+    if (m_project.isEmpty()) {
         selectRow(-1);
         return;
     }
@@ -538,6 +521,7 @@ void SearchWindow::removeSelected()
 
 void SearchWindow::newProject()
 {
+    m_project.clear();
     for (QListWidget* list : { m_projectFilesList, m_titlesList, m_keywordsList }) {
         const QSignalBlocker quiet(list);
         list->clear();
@@ -563,27 +547,26 @@ void SearchWindow::changeTitle()
 {
     const int row = m_projectFilesList->currentRow();
     if (row < 0) return;
-    // A line break typed into the memo stays in the list as CR LF; the page gets it as spaces.
-    m_titlesList->item(row)->setText(
-        SearchEngine::upperAscii(m_titleMemo->toPlainText().replace(u'\n', QLatin1String("\r\n"))));
-    m_projectChanged = true;
+    m_project.setTitle(row, m_titleMemo->toPlainText());
+    m_titlesList->item(row)->setText(m_project.row(row).title);
 }
 
 void SearchWindow::changeKeywords()
 {
     const int row = m_projectFilesList->currentRow();
     if (row < 0) return;
-    m_keywordsList->item(row)->setText(
-        SearchEngine::upperAscii(m_keywordsMemo->toPlainText().replace(u'\n', QLatin1String("\r\n"))));
-    m_projectChanged = true;
+    m_project.setKeywords(row, m_keywordsMemo->toPlainText());
+    m_keywordsList->item(row)->setText(m_project.row(row).keywords);
 }
 
-void SearchWindow::setProject(const SearchEngine::Project& project)
+void SearchWindow::setProject(const SearchProject& project)
 {
     newProject();
-    m_projectFilesList->addItems(project.files);
-    m_titlesList->addItems(project.titles);
-    m_keywordsList->addItems(project.keywords);
+    m_project = project;
+    const SearchEngine::Project lists = m_project.lists();
+    m_projectFilesList->addItems(lists.files);
+    m_titlesList->addItems(lists.titles);
+    m_keywordsList->addItems(lists.keywords);
 }
 
 // ---- tabs, generating and viewing ---------------------------------------------------------
@@ -600,7 +583,7 @@ void SearchWindow::tabChanged(int index)
         m_leftPanel->hide();
         useMenuBar(ViewerTab);
         if (!m_showingInViewer && m_projectFilesList->currentRow() >= 0)
-            m_browser->navigate(QDir::fromNativeSeparators(m_projectFilesList->currentItem()->text()));
+            m_browser->navigate(QDir::fromNativeSeparators(m_project.row(m_projectFilesList->currentRow()).file));
         break;
     case CreateTab:
         m_leftPanel->hide();
@@ -611,7 +594,7 @@ void SearchWindow::tabChanged(int index)
 
 bool SearchWindow::generate()
 {
-    if (m_projectFilesList->count() == 0) {
+    if (m_project.isEmpty()) {
         m_prompter.message(kNoFiles, Prompter::Icon::None, Prompter::Ok);
         m_pageControl->setCurrentIndex(StartTab);
         return false;
@@ -640,7 +623,7 @@ void SearchWindow::showInViewer(const QString& path)
 void SearchWindow::previewCurrentFile()
 {
     const int row = m_projectFilesList->currentRow();
-    showInViewer(row < 0 ? QString() : QDir::fromNativeSeparators(m_projectFilesList->item(row)->text()));
+    showInViewer(row < 0 ? QString() : QDir::fromNativeSeparators(m_project.row(row).file));
 }
 
 void SearchWindow::previewSearchEngine()
@@ -673,14 +656,12 @@ bool SearchWindow::saveWith(Prompter::FileDialog& dialog, const std::function<bo
 
 bool SearchWindow::saveProjectAs()
 {
-    const SearchEngine::Project current = project();
     if (QFileInfo(projectDirectory()).isDir()) m_saveDialog.initialDir = projectDirectory();
     m_saveDialog.title = QStringLiteral("Save project file");
     m_saveDialog.defaultExtension = QStringLiteral("prj");
     m_saveDialog.filter = kSaveProjectFilter;
     return saveWith(m_saveDialog, [&](const QString& path) {
-        SearchEngine::writeProject(path, current);
-        m_projectChanged = false;
+        m_project.write(path);
         return true;
     });
 }
@@ -695,12 +676,10 @@ void SearchWindow::openProject()
         const std::optional<QString> path = m_prompter.openFile(m_openDialog);
         if (!path) return;
         // A file that is no project leaves the project as it was.
-        const SearchEngine::Project opened = SearchEngine::readProject(*path);
-        setProject(opened);
-        const QString dir = QFileInfo(*path).absolutePath();
+        setProject(SearchProject::read(*path));
+        const QString dir = directoryOf(*path);
         setProjectDirectory(dir);
         setDirectory(dir);
-        m_projectChanged = false;
         m_codePane->setModified(false);
     });
 }
@@ -808,7 +787,7 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event)
 
 void SearchWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_projectChanged) {
+    if (m_project.isChanged()) {
         const Prompter::Button answer = m_prompter.message(
             kSaveNow, Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
         if (answer != Prompter::No) {
