@@ -336,7 +336,9 @@ void LinkRotWindow::getDirectory()
     setCurrentFile(QString());
     setStatus(QStringLiteral("Broken links appear here."), false);
     showBrokenLinks({});
+    // Emptied, the list shows no page; it does not say so itself.
     m_pagesList->clear();
+    m_run.setCurrentPage(-1);
     loadTargetFiles();
 }
 

@@ -460,10 +460,7 @@ void SearchWindow::addFiles(const QStringList& paths)
         for (int i = 0; i < paths.size(); ++i) {
             m_gauge->setValue(i * 100 / int(paths.size()));
             m_project.add(QFileInfo(paths[i]).absoluteFilePath());
-            const SearchProject::Row& row = m_project.rows().last();
-            m_projectFilesList->addItem(row.file);
-            m_titlesList->addItem(row.title);
-            m_keywordsList->addItem(row.keywords);
+            showRowsFrom(int(m_project.size()) - 1);
         }
     });
 }
@@ -563,10 +560,17 @@ void SearchWindow::setProject(const SearchProject& project)
 {
     newProject();
     m_project = project;
-    const SearchEngine::Project lists = m_project.lists();
-    m_projectFilesList->addItems(lists.files);
-    m_titlesList->addItems(lists.titles);
-    m_keywordsList->addItems(lists.keywords);
+    showRowsFrom(0);
+}
+
+void SearchWindow::showRowsFrom(int first)
+{
+    for (int i = first; i < m_project.size(); ++i) {
+        const SearchProject::Row& row = m_project.row(i);
+        m_projectFilesList->addItem(row.file);
+        m_titlesList->addItem(row.title);
+        m_keywordsList->addItem(row.keywords);
+    }
 }
 
 // ---- tabs, generating and viewing ---------------------------------------------------------

@@ -114,6 +114,8 @@ private:
     void showDirectory();
     void setProjectDirectory(const QString& dir);
     void setProject(const SearchProject& project);
+    // The three lists show the project's rows from first on, added at their ends.
+    void showRowsFrom(int first);
     bool saveWith(Prompter::FileDialog& dialog, const std::function<bool(const QString&)>& write);
 
     WindowPrompter m_prompter; // every question of this window is shown above it
