@@ -9,7 +9,6 @@
 #include "sitetools/LinkCheck.h"
 #include "sitetools/Orphans.h"
 #include "sitetools/SiteWalk.h"
-#include "shared/RelativePath.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -66,7 +65,7 @@ QByteArray finderLinks(const QString& base, const SiteLists& site)
     const SiteIndex index(site.everyFile);
     QString lines;
     for (const QString& page : site.pages)
-        for (const FoundLink& link : findBrokenLinks(readPageText(base + page), directoryPart(base + page), index).broken)
+        for (const FoundLink& link : findBrokenLinks(readPageText(base + page), pageDirectory(base + page), index).broken)
             lines += page + u'\t' + QString::number(link.offset) + u'\t' + link.text + u'\n';
     return lines.toUtf8();
 }

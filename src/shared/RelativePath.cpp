@@ -129,8 +129,3 @@ QString directoryOf(const QString& file)
 {
     return file.isEmpty() ? QDir::currentPath() : QFileInfo(file).absolutePath();
 }
-
-QString directoryPart(const QString& path)
-{
-    return path.left(path.lastIndexOf(u'/') + 1);
-}

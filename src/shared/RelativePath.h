@@ -40,5 +40,3 @@ QString fileNameOf(const QString& path);
 
 // The directory holding file, made absolute; the current directory when there is no file name.
 QString directoryOf(const QString& file);
-// The directory part of a '/' path, with its trailing '/' ("" when there is none).
-QString directoryPart(const QString& path);

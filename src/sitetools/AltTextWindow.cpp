@@ -1,6 +1,7 @@
 #include "sitetools/AltTextWindow.h"
 
 #include "editor/CodeEditor.h"
+#include "platform/WidgetHelpers.h"
 #include "sitetools/AltText.h"
 
 #include <QEvent>
@@ -11,13 +12,11 @@
 AltTextWindow::AltTextWindow(const FeatureContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_context(context)
-    , m_list(new QListWidget(this))
+    , m_list(named(new QListWidget(this), "altTextList"))
 {
     setObjectName("altTextWindow");
     setAttribute(Qt::WA_DeleteOnClose);
-    m_list->setObjectName("altTextList");
-    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
-    closeButton->setObjectName("closeButton");
+    auto* closeButton = named(new QPushButton(QStringLiteral("Close"), this), "closeButton");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
     layout->addWidget(closeButton, 0, Qt::AlignRight);

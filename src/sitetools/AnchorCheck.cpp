@@ -12,7 +12,6 @@ bool isSpace(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\
 
 bool isLetter(QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
-
 } // namespace
 
 void forEachAttribute(const QString& text, const std::function<void(const TagAttribute&)>& found)
@@ -132,5 +131,5 @@ LinkCheck brokenAnchors(
 
 LinkCheck findBrokenAnchors(const QString& text, const QString& page, const SiteIndex& index, AnchorIndex& anchors)
 {
-    return brokenAnchors(fragmentLinks(text, directoryPart(page)), anchorNames(text), index, anchors);
+    return brokenAnchors(fragmentLinks(text, pageDirectory(page)), anchorNames(text), index, anchors);
 }

@@ -14,7 +14,6 @@ namespace {
 const QString kClassicWord = QStringLiteral("classic");
 const QString kEveryLinkWord = QStringLiteral("every link");
 
-
 // The length of the scheme the text starts with ("http" of "http://"), -1 when it has none. One
 // letter before a colon is a drive, not a scheme.
 qsizetype schemeLength(QStringView text)
@@ -33,14 +32,14 @@ qsizetype schemeLength(QStringView text)
 
 LinkStart linkStart(const QString& page, const std::optional<QString>& base, const QString& root)
 {
-    LinkStart start { directoryPart(page), root };
+    LinkStart start { pageDirectory(page), root };
     if (!base || base->isEmpty()) return start;
     const qsizetype scheme = schemeLength(*base);
     if ((scheme >= 0 && QStringView(*base).left(scheme).compare(u"file", Qt::CaseInsensitive) != 0)
         || base->startsWith(QStringLiteral("//"))) {
         start.web = true;
     } else if (const auto path = localLinkPath(*base, start)) {
-        start.directory = directoryPart(*path);
+        start.directory = pageDirectory(*path);
     }
     return start;
 }

@@ -3,6 +3,7 @@
 #include "editor/CodeEditor.h"
 #include "platform/CommandBoundary.h"
 #include "platform/Prompter.h"
+#include "platform/WidgetHelpers.h"
 #include "shared/RelativePath.h"
 #include "sitetools/SiteChangeWindow.h"
 
@@ -32,12 +33,6 @@ QString markedLine(const SiteMatch& match)
         + match.lineText.mid(at + match.length);
 }
 
-template <typename Widget> Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 } // namespace
 
 FindInSiteWindow::FindInSiteWindow(const FeatureContext& context, QWidget* parent)
@@ -64,7 +59,7 @@ FindInSiteWindow::FindInSiteWindow(const FeatureContext& context, QWidget* paren
 
     QString base = SiteChangeStore::lastSiteBase();
     const QString document = context.documentFileName ? context.documentFileName() : QString();
-    if (base.isEmpty()) base = document.isEmpty() ? QDir::currentPath() : QFileInfo(document).absolutePath();
+    if (base.isEmpty()) base = directoryOf(document);
     m_siteBaseEdit->setText(native(base));
     auto* browse = named(new QPushButton(QStringLiteral("Browse ..."), this), "siteBaseBrowse");
     connect(browse, &QPushButton::clicked, this, [this] {

@@ -3,11 +3,10 @@
 #include "editor/CodeEditor.h"
 #include "platform/CommandBoundary.h"
 #include "platform/Prompter.h"
+#include "platform/WidgetHelpers.h"
 #include "shared/RelativePath.h"
-#include "sitetools/LinkRotWindow.h"
 #include "sitetools/SiteParts.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -15,30 +14,27 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-FixWindow::FixWindow(LinkRotWindow& finder, Prompter& prompter)
-    : QDialog(&finder)
-    , m_finder(finder)
+FixWindow::FixWindow(
+    QWidget* finder, Prompter& prompter, const FixSubject& subject, SelectLink select, ChangeLink change)
+    : QDialog(finder)
+    , m_subject(subject)
+    , m_select(std::move(select))
+    , m_change(std::move(change))
     , m_prompter(prompter, this)
-    , m_brokenList(new QListWidget(this))
-    , m_suggestedList(new QListWidget(this))
-    , m_fixEdit(new QLineEdit(this))
+    , m_brokenList(named(new QListWidget(this), "brokenLinksList"))
+    , m_suggestedList(named(new QListWidget(this), "suggestedList"))
+    , m_fixEdit(named(new QLineEdit(this), "fixEdit"))
 {
     setObjectName("fixWindow");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Fix Broken Links"));
-    m_brokenList->setObjectName("brokenLinksList");
-    m_suggestedList->setObjectName("suggestedList");
-    m_fixEdit->setObjectName("fixEdit");
-    auto* changeButton = new QPushButton(QStringLiteral("Change Link"), this);
-    changeButton->setObjectName("changeLinkButton");
+    auto* changeButton = named(new QPushButton(QStringLiteral("Change Link"), this), "changeLinkButton");
     changeButton->setDefault(true);
-    auto* browseButton = new QPushButton(QStringLiteral("Browse"), this);
-    browseButton->setObjectName("browseButton");
+    auto* browseButton = named(new QPushButton(QStringLiteral("Browse"), this), "browseButton");
     browseButton->setAutoDefault(false);
-    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
-    closeButton->setObjectName("closeButton");
+    auto* closeButton = named(new QPushButton(QStringLiteral("Close"), this), "closeButton",
+        QStringLiteral("Close without making any changes. "));
     closeButton->setAutoDefault(false);
-    closeButton->setStatusTip(QStringLiteral("Close without making any changes. "));
 
     auto* lists = new QHBoxLayout;
     lists->addWidget(labelled(QStringLiteral("Broken Links"), m_brokenList, this));
@@ -72,12 +68,11 @@ void FixWindow::start()
 void FixWindow::activate()
 {
     m_brokenList->clear();
-    for (const FoundLink& link : m_finder.brokenLinks())
-        m_brokenList->addItem(link.text);
+    m_brokenList->addItems(m_subject.brokenLinks);
     m_fixEdit->clear();
     m_suggestedList->clear();
     if (m_brokenList->count() > 0) {
-        const int selected = m_finder.findChild<QListWidget*>("brokenLinksList")->currentRow();
+        const int selected = m_subject.selected;
         m_brokenList->setCurrentRow(selected >= 0 && selected < m_brokenList->count() ? selected : 0);
         suggest();
     }
@@ -88,11 +83,11 @@ void FixWindow::suggest()
 {
     m_suggestedList->clear();
     const int row = m_brokenList->currentRow();
-    m_finder.selectBrokenLinkInPane(row);
-    if (m_finder.everyFile().isEmpty() || row < 0) return;
+    m_select(row);
+    if (m_subject.everyFile.isEmpty() || row < 0) return;
     m_fixEdit->clear();
-    const QStringList suggestions = fixSuggestions(
-        m_brokenList->item(row)->text(), m_finder.everyFile(), m_finder.currentFile(), m_finder.linkRule());
+    const QStringList suggestions
+        = fixSuggestions(m_brokenList->item(row)->text(), m_subject.everyFile, m_subject.page, m_subject.rule);
     m_suggestedList->addItems(suggestions);
     if (!suggestions.isEmpty()) {
         m_suggestedList->setCurrentRow(0);
@@ -102,7 +97,7 @@ void FixWindow::suggest()
 
 void FixWindow::changeLink(int rowAfter)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     runCommand(m_prompter, [&] {
         if (m_fixEdit->text().isEmpty()) {
             m_prompter.message(QStringLiteral("No link was changed. If you expected a link to change, then perhaps you "
@@ -110,8 +105,7 @@ void FixWindow::changeLink(int rowAfter)
                 Prompter::Icon::None, Prompter::Ok);
             return;
         }
-        m_finder.codePane()->setSelText(m_fixEdit->text());
-        m_finder.findBrokenOnPage();
+        m_subject = m_change(m_fixEdit->text());
         activate();
         if (m_brokenList->count() == 0) {
             close();
@@ -120,7 +114,6 @@ void FixWindow::changeLink(int rowAfter)
         if (rowAfter >= 0 && rowAfter < m_brokenList->count()) m_brokenList->setCurrentRow(rowAfter);
         suggest();
     });
-    QApplication::restoreOverrideCursor();
 }
 
 void FixWindow::fixBrokenLinks() { changeLink(m_brokenList->currentRow()); }
@@ -134,13 +127,13 @@ void FixWindow::browse()
     Prompter::FileDialog dialog;
     dialog.title = QStringLiteral("Find the correct file");
     // Every link may be to a file of any type.
-    dialog.filter = m_finder.linkRule() == LinkRule::EveryLink
+    dialog.filter = m_subject.rule == LinkRule::EveryLink
         ? QStringLiteral("All Files|*.*")
         : QStringLiteral("Internet files|*.htm*;*.gif;*.jpg;*.jpeg;*.HTM*;*.GIF;*.JPG;*.JPEG|All Files|*.*");
-    dialog.initialDir = QFileInfo(m_finder.currentFile()).path();
+    dialog.initialDir = QFileInfo(m_subject.page).path();
     dialog.mustExist = true;
     const auto chosen = m_prompter.openFile(dialog);
     if (!chosen) return;
-    m_fixEdit->setText(webby(extractRelativePath(m_finder.currentFile(), *chosen)));
+    m_fixEdit->setText(webby(extractRelativePath(m_subject.page, *chosen)));
     changeLink(-1);
 }

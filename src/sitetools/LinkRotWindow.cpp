@@ -5,6 +5,7 @@
 #include "platform/AppDirs.h"
 #include "platform/CommandBoundary.h"
 #include "platform/Prompter.h"
+#include "platform/WidgetHelpers.h"
 #include "shared/CommandRegistry.h"
 #include "shared/RelativePath.h"
 #include "sitetools/AnchorCheck.h"
@@ -14,7 +15,6 @@
 #include "sitetools/PaneSearch.h"
 #include "sitetools/SiteCheckReport.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
@@ -37,12 +37,19 @@ namespace {
 
 const QString kFileChanged = QStringLiteral("File  has changed. Save now?");
 
-
-// The hourglass for the length of a command.
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
+// The check button's caption in each phase of a run.
+QString phaseCaption(SiteCheckRun::Phase phase)
+{
+    switch (phase) {
+    case SiteCheckRun::Phase::Idle:
+        break;
+    case SiteCheckRun::Phase::Loaded:
+        return QStringLiteral("Start");
+    case SiteCheckRun::Phase::Running:
+        return QStringLiteral("Continue");
+    }
+    return QStringLiteral("Check Site");
+}
 
 // A link the chosen checks found is marked with what they found.
 QString listedText(const FoundLink& link)
@@ -70,8 +77,7 @@ LinkRotWindow::LinkRotWindow(const FeatureContext& context, QWidget* parent)
     m_cancel->label()->setText(QStringLiteral("Verifying link to: "));
     connect(m_cancel, &CancelWindow::cancelled, this, [this] { m_points.stop(); });
 
-    m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName("pages");
+    m_tabs = named(new QTabWidget(this), "pages");
     m_tabs->addTab(buildCodeTab(), QStringLiteral("Code"));
     m_viewer = new ViewerTab(context.makeBrowser, m_tabs);
     m_tabs->addTab(m_viewer, QStringLiteral("Viewer"));
@@ -129,36 +135,28 @@ QList<QWidget*> LinkRotWindow::busyParts() const
 QWidget* LinkRotWindow::buildCodeTab()
 {
     auto* tab = new QWidget(this);
-    m_baseDirEdit = new QLineEdit(tab);
-    m_baseDirEdit->setObjectName("baseDirEdit");
-    auto* getDirButton = new QToolButton(tab);
-    getDirButton->setObjectName("getDirButton");
+    m_baseDirEdit = named(new QLineEdit(tab), "baseDirEdit");
+    auto* getDirButton = named(new QToolButton(tab), "getDirButton");
     getDirButton->setText(QStringLiteral("..."));
     getDirButton->setStatusTip(QStringLiteral("Get the base directory."));
-    m_currentFileEdit = new QLineEdit(tab);
-    m_currentFileEdit->setObjectName("currentFileEdit");
+    m_currentFileEdit = named(new QLineEdit(tab), "currentFileEdit");
     m_currentFileEdit->setReadOnly(true);
 
     m_pagesList = new PickList("sitePagesList", tab);
     m_brokenList = new PickList("brokenLinksList", tab);
     m_brokenList->setContextMenuPolicy(Qt::DefaultContextMenu);
-    m_statusLabel = new QLabel(QStringLiteral("Broken Links"), tab);
-    m_statusLabel->setObjectName("statusLabel");
+    m_statusLabel = named(new QLabel(QStringLiteral("Broken Links"), tab), "statusLabel");
     m_statusLabel->setTextFormat(Qt::PlainText);
-    m_checkSiteButton = new QPushButton(QStringLiteral("Check Site"), tab);
-    m_checkSiteButton->setObjectName("checkSiteButton");
-    m_linkProgress = new QProgressBar(tab);
-    m_linkProgress->setObjectName("linkProgress");
-    m_pageProgress = new QProgressBar(tab);
-    m_pageProgress->setObjectName("pageProgress");
+    m_checkSiteButton = named(new QPushButton(phaseCaption(m_run.phase()), tab), "checkSiteButton");
+    m_linkProgress = named(new QProgressBar(tab), "linkProgress");
+    m_pageProgress = named(new QProgressBar(tab), "pageProgress");
     for (QProgressBar* bar : { m_linkProgress, m_pageProgress }) {
         bar->setRange(0, 1);
         bar->setValue(0);
         bar->setTextVisible(false);
     }
     m_pane = new CodePane(QStringLiteral("Arial"), 10, true, tab);
-    m_saveButton = new QToolButton(tab);
-    m_saveButton->setObjectName("saveButton");
+    m_saveButton = named(new QToolButton(tab), "saveButton");
     m_saveButton->setText(QStringLiteral("Save"));
     m_saveButton->setStatusTip(QStringLiteral("Save the current file."));
 
@@ -195,6 +193,8 @@ QWidget* LinkRotWindow::buildCodeTab()
     connect(m_baseDirEdit, &QLineEdit::returnPressed, this, &LinkRotWindow::loadTargetFiles);
     connect(
         m_checkSiteButton, &QPushButton::clicked, this, [this] { runCommand(m_prompter, [this] { checkSite(); }); });
+    // The list shows the run's current page; a page the user moves to becomes the current one.
+    connect(m_pagesList, &QListWidget::currentRowChanged, this, [this](int row) { m_run.setCurrentPage(row); });
     connect(m_pagesList, &PickList::picked, this, &LinkRotWindow::pickSitePage);
     connect(m_brokenList, &PickList::picked, this, &LinkRotWindow::pickBrokenLink);
     connect(m_saveButton, &QToolButton::clicked, this, &LinkRotWindow::save);
@@ -203,8 +203,7 @@ QWidget* LinkRotWindow::buildCodeTab()
     connect(pane, &CodeEditor::selectionMoved, this, &LinkRotWindow::updateSaveColour);
     connect(pane, &CodeEditor::modifiedChanged, this, &LinkRotWindow::updateSaveColour);
 
-    m_brokenMenu = new QMenu(this);
-    m_brokenMenu->setObjectName("brokenLinksMenu");
+    m_brokenMenu = named(new QMenu(this), "brokenLinksMenu");
     m_fixAction = m_brokenMenu->addAction(QStringLiteral("Fix Broken Links ..."), this, &LinkRotWindow::openFixWindow);
     m_brokenMenu->addAction(QStringLiteral("&Close"));
     connect(m_brokenMenu, &QMenu::aboutToShow, this, &LinkRotWindow::prepareBrokenLinksMenu);
@@ -248,14 +247,12 @@ void LinkRotWindow::buildMenus()
 
     QMenu* links = menuBar()->addMenu(QStringLiteral("&Links"));
     links->addAction(QStringLiteral("Find in &Directories"), this, guarded(&LinkRotWindow::checkSite));
-    QAction* findBroken = links->addAction(QStringLiteral("Find in &Current File"), this,
-        [this] { runCommand(m_prompter, [this] { findBrokenOnPage(); }); });
+    QAction* findBroken = named(links->addAction(QStringLiteral("Find in &Current File"), this,
+                                    [this] { runCommand(m_prompter, [this] { findBrokenOnPage(); }); }),
+        "findBrokenAction", QStringLiteral("Find broken links on the current page."));
     QAction* findAll
-        = links->addAction(QStringLiteral("Find &All links on this page"), this, &LinkRotWindow::findAllLinks);
-    findBroken->setObjectName("findBrokenAction");
-    findBroken->setStatusTip(QStringLiteral("Find broken links on the current page."));
-    findAll->setObjectName("findAllLinksAction");
-    findAll->setStatusTip(QStringLiteral("Find ALL links on the page."));
+        = named(links->addAction(QStringLiteral("Find &All links on this page"), this, &LinkRotWindow::findAllLinks),
+            "findAllLinksAction", QStringLiteral("Find ALL links on the page."));
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->addAction(QStringLiteral("Get &Directory"), this, guarded(&LinkRotWindow::getDirectory));
@@ -265,8 +262,7 @@ void LinkRotWindow::buildMenus()
         if (m_context.commands) m_context.commands->run(QStringLiteral("a_helpContents"));
     });
 
-    QToolBar* bar = addToolBar(QStringLiteral("Links"));
-    bar->setObjectName("linksToolBar");
+    QToolBar* bar = named(addToolBar(QStringLiteral("Links")), "linksToolBar");
     bar->addAction(findBroken);
     bar->addAction(findAll);
 }
@@ -302,8 +298,11 @@ void LinkRotWindow::updateSaveColour()
     m_saveButton->setStyleSheet(red ? QStringLiteral("color: red") : QString());
 }
 
+void LinkRotWindow::showPhase() { m_checkSiteButton->setText(phaseCaption(m_run.phase())); }
+
 void LinkRotWindow::selectPageRow(int row)
 {
+    m_run.setCurrentPage(row);
     m_pagesList->setCurrentRow(row);
     if (row < 0) m_pagesList->clearSelection();
 }
@@ -337,7 +336,9 @@ void LinkRotWindow::getDirectory()
     setCurrentFile(QString());
     setStatus(QStringLiteral("Broken links appear here."), false);
     showBrokenLinks({});
+    // Emptied, the list shows no page; it does not say so itself.
     m_pagesList->clear();
+    m_run.setCurrentPage(-1);
     loadTargetFiles();
 }
 
@@ -348,16 +349,19 @@ void LinkRotWindow::loadTargetFiles()
         return;
     }
     // A base typed without its trailing separator would make every full path wrong.
-    m_base = siteBaseDirectory(m_baseDirEdit->text());
-    m_baseDirEdit->setText(m_base);
-    m_checkSiteButton->setText(QStringLiteral("Start"));
+    m_run.setBase(siteBaseDirectory(m_baseDirEdit->text()));
+    m_baseDirEdit->setText(m_run.base());
+    showPhase();
     setStatus(QStringLiteral("Broken links appear here."), false);
     showBrokenLinks({});
     m_points.start();
-    m_site = loadLinkSite(m_base, linkRule(), [this](qsizetype, qsizetype) { return m_points.pass([] {}) || true; });
-    m_index = SiteIndex(m_site.everyFile);
+    const SiteLists site
+        = loadLinkSite(m_run.base(), linkRule(), [this](qsizetype, qsizetype) { return m_points.pass([] {}) || true; });
+    m_everyFile = site.everyFile;
+    m_index = SiteIndex(m_everyFile);
+    m_run.setPages(site.pages);
     m_pagesList->clear();
-    m_pagesList->addItems(m_site.pages);
+    m_pagesList->addItems(m_run.pages());
     m_currentRow = -1;
 }
 
@@ -374,8 +378,8 @@ LinkCheck LinkRotWindow::check(const QString& text, const QString& page)
         });
     };
     LinkCheck result = linkRule() == LinkRule::EveryLink
-        ? findEveryBrokenLink(text, page, m_base, m_index, progress, &verifying)
-        : findBrokenLinks(text, directoryPart(page), m_index, progress, &verifying);
+        ? findEveryBrokenLink(text, page, m_run.base(), m_index, progress, &verifying)
+        : findBrokenLinks(text, pageDirectory(page), m_index, progress, &verifying);
     if (!result.stopped) addChosenChecks(text, page, result);
     return result;
 }
@@ -399,9 +403,9 @@ bool LinkRotWindow::findBrokenOnPage()
 {
     const Busy busy(this);
     m_cancel->show();
-    const int row = m_pagesList->currentRow();
+    const int row = m_run.currentPage();
     if (row >= 0) {
-        setCurrentFile(m_base + m_site.pages[row]);
+        setCurrentFile(m_run.path(row));
         m_cancel->setWindowTitle(currentFile());
         showBrokenLinks({});
         const LinkCheck result = check(m_pane->editor()->text(), currentFile());
@@ -488,7 +492,7 @@ void LinkRotWindow::pickSitePage(int row)
     runCommand(m_prompter, [&] {
         if (!saveNow()) return;
         showBrokenLinks({});
-        const QString path = m_base + m_site.pages.value(row);
+        const QString path = m_run.path(row);
         if (QFileInfo(path).isFile()) {
             loadIntoPane(path, row);
             findBrokenOnPage();
@@ -508,13 +512,13 @@ void LinkRotWindow::pickSitePage(int row)
 
 void LinkRotWindow::checkSite()
 {
-    WaitCursor wait;
-    if (m_base.isEmpty()) tell(QStringLiteral("Please select a base directory first."));
+    const WaitCursor wait;
+    if (m_run.base().isEmpty()) tell(QStringLiteral("Please select a base directory first."));
     const Busy busy(this);
-    const int pages = int(m_site.pages.size());
+    const int pages = int(m_run.pages().size());
     for (int repeat = 0; repeat < pages; ++repeat) {
-        const int row = m_pagesList->currentRow();
-        m_cancel->setWindowTitle(row >= 0 ? m_site.pages[row] : QString());
+        const int row = m_run.currentPage();
+        m_cancel->setWindowTitle(row >= 0 ? m_run.pages()[row] : QString());
         m_pageProgress->setRange(0, pages);
         m_pageProgress->setValue(std::max(row, 0));
         if (row == 0 && m_currentRow == 0 && !findBrokenOnPage()) return;
@@ -531,17 +535,18 @@ void LinkRotWindow::checkSite()
 
 bool LinkRotWindow::getNextFile()
 {
-    if (m_checkSiteButton->text() != u"Continue") m_checkSiteButton->setText(QStringLiteral("Continue"));
+    m_run.begin();
+    showPhase();
     m_cancel->show();
-    const int row = m_pagesList->currentRow();
-    if (row >= m_site.pages.size() - 1) {
+    if (m_run.atLastPage()) {
         m_prompter.message(QStringLiteral("Finished Checking."), Prompter::Icon::Information, Prompter::Ok);
-        m_checkSiteButton->setText(QStringLiteral("Check Site"));
+        m_run.finish();
+        showPhase();
         stopCheck();
-        selectPageRow(0);
+        selectPageRow(m_run.currentPage());
         // The pane must hold the page the list shows before anything checks or saves it.
-        if (m_currentRow != 0 && saveNow() && QFileInfo(m_base + m_site.pages.value(0)).isFile()) {
-            loadIntoPane(m_base + m_site.pages[0], 0);
+        if (m_currentRow != 0 && saveNow() && QFileInfo(m_run.path(0)).isFile()) {
+            loadIntoPane(m_run.path(0), 0);
             findBrokenOnPage();
         }
         m_linkProgress->setValue(0);
@@ -550,19 +555,21 @@ bool LinkRotWindow::getNextFile()
     }
     if (!saveNow()) return false;
     setCurrentFile(QString());
-    selectPageRow(row + 1);
-    const QString path = m_base + m_site.pages[row + 1];
-    if (!QFileInfo(path).isFile()) return true;
-    m_cancel->setWindowTitle(path);
+    const int row = m_run.advance();
+    selectPageRow(row);
     // A page is read for its check and loaded into the pane only when the check stops there.
-    const LinkCheck result = check(readPageText(path), path);
-    if (result.stopped || !result.broken.isEmpty()) {
-        loadIntoPane(path, row + 1);
-        showBrokenLinks(result.broken);
+    const std::optional<LinkCheck> result = m_run.checkCurrent([this](const QString& text, const QString& path) {
+        m_cancel->setWindowTitle(path);
+        return check(text, path);
+    });
+    if (!result) return true;
+    if (result->stopped || !result->broken.isEmpty()) {
+        loadIntoPane(m_run.path(row), row);
+        showBrokenLinks(result->broken);
     } else {
         showBrokenLinks({});
     }
-    if (result.stopped) {
+    if (result->stopped) {
         stopCheck();
         return false;
     }
@@ -577,15 +584,14 @@ void LinkRotWindow::openPage()
     dialog.title = QStringLiteral("Choose a file in your site directory to check for broken links");
     dialog.filter = QStringLiteral("Internet Files|*.htm*|All Files|*.*");
     dialog.defaultExtension = QStringLiteral("htm");
-    dialog.initialDir = m_base;
+    dialog.initialDir = m_run.base();
     dialog.mustExist = true;
     const auto chosen = m_prompter.openFile(dialog);
     if (!chosen || !saveNow()) return;
-    const QString entry = webby(extractRelativePath(m_base, *chosen));
+    const QString entry = webby(extractRelativePath(m_run.base(), *chosen));
     loadIntoPane(*chosen, -1);
     setCurrentFile(QString());
-    const int row = int(sortedPosition(m_site.pages, entry));
-    m_site.pages.insert(row, entry);
+    const int row = m_run.addPage(entry);
     m_pagesList->insertItem(row, entry);
     selectPageRow(row);
     m_currentRow = row;
@@ -613,7 +619,7 @@ void LinkRotWindow::saveAs()
     dialog.title = QStringLiteral("Save File As ...");
     dialog.filter = QStringLiteral("Internet Files|*.htm*|All Files |*.*");
     dialog.defaultExtension = QStringLiteral("htm");
-    dialog.initialDir = directoryPart(currentFile());
+    dialog.initialDir = pageDirectory(currentFile());
     dialog.initialName = fileNameOf(currentFile());
     dialog.overwritePrompt = true;
     const auto chosen = m_prompter.saveFile(dialog);
@@ -631,6 +637,14 @@ void LinkRotWindow::prepareBrokenLinksMenu()
     if (empty) tell(QStringLiteral("Please find some broken links first"));
 }
 
+FixSubject LinkRotWindow::fixSubject() const
+{
+    FixSubject subject { {}, m_brokenList->currentRow(), currentFile(), m_everyFile, linkRule() };
+    for (const FoundLink& link : m_found)
+        subject.brokenLinks << link.text;
+    return subject;
+}
+
 void LinkRotWindow::openFixWindow()
 {
     if (m_fixWindow || m_found.isEmpty()) return;
@@ -639,7 +653,13 @@ void LinkRotWindow::openFixWindow()
         if (!findBrokenOnPage()) return;
         m_changed = false;
     }
-    m_fixWindow = new FixWindow(*this, m_prompter);
+    m_fixWindow = new FixWindow(
+        this, m_prompter, fixSubject(), [this](int row) { selectBrokenLinkInPane(row); },
+        [this](const QString& link) {
+            m_pane->editor()->setSelText(link);
+            findBrokenOnPage();
+            return fixSubject();
+        });
     connect(m_fixWindow, &QObject::destroyed, this, [this] { m_fixAction->setEnabled(true); });
     m_fixWindow->start();
 }
@@ -696,20 +716,16 @@ QWidget* LinkRotWindow::buildChosenChecks()
     m_ruleBox = new LinkRuleBox(m_prompter, row);
     // Under every link the style sheets are pages too: the site's lists are made again.
     connect(m_ruleBox, &LinkRuleBox::ruleChanged, this, [this] {
-        if (!m_base.isEmpty() && !m_busy) loadTargetFiles();
+        if (!m_run.base().isEmpty() && !m_busy) loadTargetFiles();
     });
-    m_anchorsBox = new QCheckBox(QStringLiteral("Check #anchors"), row);
-    m_anchorsBox->setObjectName("checkAnchorsBox");
-    m_anchorsBox->setStatusTip(QStringLiteral("Also find links to #anchors that their page does not have."));
-    m_webBox = new QCheckBox(QStringLiteral("Check web links"), row);
-    m_webBox->setObjectName("checkWebLinksBox");
-    m_webBox->setStatusTip(QStringLiteral("Also ask the web servers about the page's http: and https: links."));
-    m_webProgress = new QProgressBar(row);
-    m_webProgress->setObjectName("webProgress");
+    m_anchorsBox = named(new QCheckBox(QStringLiteral("Check #anchors"), row), "checkAnchorsBox",
+        QStringLiteral("Also find links to #anchors that their page does not have."));
+    m_webBox = named(new QCheckBox(QStringLiteral("Check web links"), row), "checkWebLinksBox",
+        QStringLiteral("Also ask the web servers about the page's http: and https: links."));
+    m_webProgress = named(new QProgressBar(row), "webProgress");
     m_webProgress->setTextVisible(false);
-    m_webCancelButton = new QPushButton(QStringLiteral("Cancel"), row);
-    m_webCancelButton->setObjectName("cancelWebButton");
-    m_webCancelButton->setStatusTip(QStringLiteral("Stop asking about web links; the page's other links are kept."));
+    m_webCancelButton = named(new QPushButton(QStringLiteral("Cancel"), row), "cancelWebButton",
+        QStringLiteral("Stop asking about web links; the page's other links are kept."));
     m_webProgress->hide();
     m_webCancelButton->hide();
     connect(m_webCancelButton, &QPushButton::clicked, this, [this] { m_webCancelled = true; });

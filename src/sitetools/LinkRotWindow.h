@@ -5,6 +5,7 @@
 #include "shared/FeatureContext.h"
 #include "sitetools/FixWindow.h"
 #include "sitetools/LinkCheck.h"
+#include "sitetools/SiteCheckRun.h"
 #include "sitetools/SiteParts.h"
 #include "sitetools/SiteWalk.h"
 #include "sitetools/WebLinkCheck.h"
@@ -52,10 +53,12 @@ public:
     // Selects the listed link of that row in the code pane.
     void selectBrokenLinkInPane(int row);
 
-    QString baseDirectory() const { return m_base; }
+    QString baseDirectory() const { return m_run.base(); }
     QString currentFile() const;
-    const QStringList& everyFile() const { return m_site.everyFile; }
-    const QStringList& sitePages() const { return m_site.pages; }
+    const QStringList& everyFile() const { return m_everyFile; }
+    const QStringList& sitePages() const { return m_run.pages(); }
+    // Where "Check Site" stands; the check button and the pages list show it.
+    const SiteCheckRun& checkRun() const { return m_run; }
     const QList<FoundLink>& brokenLinks() const { return m_found; }
     CodeEditor* codePane() const { return m_pane->editor(); }
     CancelWindow* cancelWindow() const { return m_cancel; }
@@ -99,8 +102,12 @@ private:
     bool savePane();
     void stopCheck();
     void updateSaveColour();
+    void showPhase();
+    // Makes the page of that row the current one (-1 for none) and selects it in the list.
     void selectPageRow(int row);
     void tabChanged(int index);
+    // What the fix dialog works on, as this window stands.
+    FixSubject fixSubject() const;
     // The checks beyond the finder's own, each chosen by its box: #anchors and web links.
     QWidget* buildChosenChecks();
     void addChosenChecks(const QString& text, const QString& page, LinkCheck& result);
@@ -108,9 +115,9 @@ private:
 
     FeatureContext m_context;
     WindowPrompter m_prompter; // every question of this window is shown above it
-    SiteLists m_site;
+    SiteCheckRun m_run;
+    QStringList m_everyFile;
     SiteIndex m_index;
-    QString m_base;
     QString m_chooserStart;
     QList<FoundLink> m_found;
     int m_currentRow = -1; // the page in the pane

@@ -2,6 +2,7 @@
 
 #include "platform/AppDirs.h"
 #include "platform/CommandBoundary.h"
+#include "platform/WidgetHelpers.h"
 #include "sitetools/EveryLink.h"
 
 #include <QComboBox>
@@ -11,9 +12,8 @@
 LinkRuleBox::LinkRuleBox(Prompter& prompter, QWidget* parent)
     : QWidget(parent)
     , m_prompter(prompter)
-    , m_choice(new QComboBox(this))
+    , m_choice(named(new QComboBox(this), "linksToCheckBox"))
 {
-    m_choice->setObjectName("linksToCheckBox");
     // In the order of LinkRule.
     m_choice->addItems({ QStringLiteral("the classic seven file types"), QStringLiteral("every link") });
     m_choice->setStatusTip(QStringLiteral(

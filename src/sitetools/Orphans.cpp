@@ -132,7 +132,6 @@ private:
     std::vector<Trie> m_stems; // value: name id
 };
 
-
 QString reference(const QString& page, const QString& file) { return webby(extractRelativePath(page, file)); }
 
 } // namespace
@@ -216,7 +215,7 @@ OrphanScan findOrphans(const QString& base, const QStringList& pages, const QStr
     std::vector<int> pageDirectoryNumber(pages.size());
     for (qsizetype k = 0; k < pages.size(); ++k)
         pageDirectoryNumber[k] = k == 0 ? 0
-            : pageDirectoryNumber[k - 1] + (directoryPart(pages[k]) != directoryPart(pages[k - 1]) ? 1 : 0);
+            : pageDirectoryNumber[k - 1] + (pageDirectory(pages[k]) != pageDirectory(pages[k - 1]) ? 1 : 0);
 
     // Pages are searched on several threads. Each keeps its own candidates, which shrink as it
     // finds them; a file is referred to when any thread found it, whatever the order of pages.

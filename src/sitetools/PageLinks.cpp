@@ -279,6 +279,40 @@ QList<Span> srcsetSpans(QStringView text)
     return spans;
 }
 
+// After a name: its spaces, an "=" and the spaces after that; where the value starts, or -1 when
+// no "=" follows.
+qsizetype valueStart(QStringView text, qsizetype i)
+{
+    const qsizetype n = text.size();
+    while (i < n && isSpace(text[i]))
+        ++i;
+    if (i >= n || text[i] != u'=') return -1;
+    ++i;
+    while (i < n && isSpace(text[i]))
+        ++i;
+    return i;
+}
+
+// A value from i: inside the quotes it starts with (end -1 when the closing quote is missing),
+// else up to the first character stop takes. next is the index after the value.
+struct ValueSpan {
+    qsizetype start;
+    qsizetype end;
+    qsizetype next;
+};
+template <typename Stop> ValueSpan readValue(QStringView text, qsizetype i, Stop stop)
+{
+    const qsizetype n = text.size();
+    if (i < n && (text[i] == u'"' || text[i] == u'\'')) {
+        const qsizetype end = text.indexOf(text[i], i + 1);
+        return { i + 1, end, end + 1 };
+    }
+    qsizetype end = i;
+    while (end < n && !stop(text[end]))
+        ++end;
+    return { i, end, end };
+}
+
 // The address of a refresh: "5; url=page.htm", the "url=" and quotes optional.
 QList<Span> refreshSpans(QStringView text)
 {
@@ -293,21 +327,13 @@ QList<Span> refreshSpans(QStringView text)
     while (i < n && (isSpace(text[i]) || text[i] == u';' || text[i] == u','))
         ++i;
     if (startsWithNoCase(text, i, u"url")) {
-        qsizetype j = i + 3;
-        while (j < n && isSpace(text[j]))
-            ++j;
-        if (j < n && text[j] == u'=') {
-            i = j + 1;
-            while (i < n && isSpace(text[i]))
-                ++i;
-        }
+        const qsizetype value = valueStart(text, i + 3);
+        if (value >= 0) i = value;
     }
-    qsizetype start = i, end = n;
-    if (i < n && (text[i] == u'"' || text[i] == u'\'')) {
-        start = i + 1;
-        end = text.indexOf(text[i], start);
-        if (end < 0) end = n;
-    }
+    // The rest of the text, or what is between its quotes (to the end when one is missing).
+    const ValueSpan value = readValue(text, i, [](QChar) { return false; });
+    const qsizetype start = value.start;
+    qsizetype end = value.end < 0 ? n : value.end;
     while (end > start && isSpace(text[end - 1]))
         --end;
     if (end <= start) return {};
@@ -373,27 +399,13 @@ qsizetype readAttributes(const QString& text, qsizetype i, QVarLengthArray<Attri
         while (i < n && !isSpace(text[i]) && text[i] != u'/' && text[i] != u'>' && text[i] != u'=')
             ++i;
         Attribute attribute { QStringView(text).mid(nameStart, i - nameStart), {}, i };
-        qsizetype j = i;
-        while (j < n && isSpace(text[j]))
-            ++j;
-        if (j < n && text[j] == u'=') {
-            i = j + 1;
-            while (i < n && isSpace(text[i]))
-                ++i;
-            if (i >= n) return -1;
-            qsizetype start = i, end;
-            if (text[i] == u'"' || text[i] == u'\'') {
-                start = i + 1;
-                end = text.indexOf(text[i], start);
-                if (end < 0) return -1;
-                i = end + 1;
-            } else {
-                while (i < n && !isSpace(text[i]) && text[i] != u'>')
-                    ++i;
-                end = i;
-            }
-            attribute.value = QStringView(text).mid(start, end - start);
-            attribute.at = start;
+        if (const qsizetype start = valueStart(text, i); start >= 0) {
+            if (start >= n) return -1;
+            const ValueSpan value = readValue(text, start, [](QChar c) { return isSpace(c) || c == u'>'; });
+            if (value.end < 0) return -1;
+            i = value.next;
+            attribute.value = QStringView(text).mid(value.start, value.end - value.start);
+            attribute.at = value.start;
         }
         // As browsers do, an attribute given twice keeps its first value.
         const bool again = std::any_of(attributes.begin(), attributes.end(),

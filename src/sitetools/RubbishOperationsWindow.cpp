@@ -4,6 +4,7 @@
 #include "platform/AppDirs.h"
 #include "platform/CommandBoundary.h"
 #include "platform/Prompter.h"
+#include "platform/WidgetHelpers.h"
 #include "sitetools/Orphans.h"
 #include "sitetools/RubbishWindow.h"
 #include "sitetools/SiteParts.h"
@@ -22,27 +23,21 @@ RubbishOperationsWindow::RubbishOperationsWindow(RubbishWindow& finder, Prompter
     : QDialog(&finder)
     , m_finder(finder)
     , m_prompter(prompter, this)
-    , m_list(new QListWidget(this))
-    , m_selectedName(new QLineEdit(this))
-    , m_rememberMoves(new QCheckBox(QStringLiteral("Remember the moves, so that they can be restored"), this))
-    , m_restoreButton(new QPushButton(QStringLiteral("Restore moved files"), this))
+    , m_list(named(new QListWidget(this), "orphansList"))
+    , m_selectedName(named(new QLineEdit(this), "selectedNameEdit"))
+    , m_rememberMoves(named(
+          new QCheckBox(QStringLiteral("Remember the moves, so that they can be restored"), this), "rememberMovesBox"))
+    , m_restoreButton(named(new QPushButton(QStringLiteral("Restore moved files"), this), "restoreButton",
+          QStringLiteral("Move the files of the last remembered moves back into the site")))
 {
     setObjectName("rubbishOperationsWindow");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Remove orphans. "));
-    m_list->setObjectName("orphansList");
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_selectedName->setObjectName("selectedNameEdit");
     m_selectedName->setReadOnly(true);
-    auto* moveAllButton = new QPushButton(QStringLiteral("Move All "), this);
-    moveAllButton->setObjectName("moveAllButton");
-    auto* moveSelectedButton = new QPushButton(QStringLiteral("Move Selected"), this);
-    moveSelectedButton->setObjectName("moveSelectedButton");
-    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
-    closeButton->setObjectName("closeButton");
-    m_rememberMoves->setObjectName("rememberMovesBox");
-    m_restoreButton->setObjectName("restoreButton");
-    m_restoreButton->setStatusTip(QStringLiteral("Move the files of the last remembered moves back into the site"));
+    auto* moveAllButton = named(new QPushButton(QStringLiteral("Move All "), this), "moveAllButton");
+    auto* moveSelectedButton = named(new QPushButton(QStringLiteral("Move Selected"), this), "moveSelectedButton");
+    auto* closeButton = named(new QPushButton(QStringLiteral("Close"), this), "closeButton");
     m_restoreButton->setEnabled(QFile::exists(moveLogFile()));
     for (QPushButton* button : { moveAllButton, moveSelectedButton, closeButton, m_restoreButton })
         button->setAutoDefault(false);

@@ -3,6 +3,7 @@
 #include "editor/CodeEditor.h"
 #include "platform/CommandBoundary.h"
 #include "platform/Prompter.h"
+#include "platform/WidgetHelpers.h"
 #include "shared/RelativePath.h"
 #include "sitetools/Orphans.h"
 #include "sitetools/RubbishOperationsWindow.h"
@@ -39,31 +40,23 @@ RubbishWindow::RubbishWindow(const FeatureContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Dorvane's Find Orphans - (Rubbish)"));
 
     auto* codeTab = new QWidget(this);
-    m_baseDirEdit = new QLineEdit(codeTab);
-    m_baseDirEdit->setObjectName("baseDirEdit");
-    auto* getDirButton = new QToolButton(codeTab);
-    getDirButton->setObjectName("getDirButton");
+    m_baseDirEdit = named(new QLineEdit(codeTab), "baseDirEdit");
+    auto* getDirButton = named(new QToolButton(codeTab), "getDirButton");
     getDirButton->setText(QStringLiteral("..."));
     getDirButton->setStatusTip(QStringLiteral("Choose a new site and find orphans"));
-    m_currentFileEdit = new QLineEdit(codeTab);
-    m_currentFileEdit->setObjectName("currentFileEdit");
+    m_currentFileEdit = named(new QLineEdit(codeTab), "currentFileEdit");
     m_currentFileEdit->setReadOnly(true);
     m_pagesList = new PickList("sitePagesList", codeTab);
     m_orphansList = new PickList("orphansList", codeTab);
-    m_orphansLabel = new QLabel(QStringLiteral("Orphans"), codeTab);
-    m_orphansLabel->setObjectName("orphansLabel");
-    m_pagesLabel = new QLabel(QStringLiteral("Site Files"), codeTab);
-    m_pagesLabel->setObjectName("sitePagesLabel");
-    m_busyLabel = new QLabel(QStringLiteral("Finding Orphans"), codeTab);
-    m_busyLabel->setObjectName("busyLabel");
+    m_orphansLabel = named(new QLabel(QStringLiteral("Orphans"), codeTab), "orphansLabel");
+    m_pagesLabel = named(new QLabel(QStringLiteral("Site Files"), codeTab), "sitePagesLabel");
+    m_busyLabel = named(new QLabel(QStringLiteral("Finding Orphans"), codeTab), "busyLabel");
     m_busyLabel->setStyleSheet(QStringLiteral("color: red"));
     m_busyLabel->hide();
     for (QLabel* label : { m_orphansLabel, m_pagesLabel, m_busyLabel })
         label->setTextFormat(Qt::PlainText);
-    m_startButton = new QPushButton(QStringLiteral("Start"), codeTab);
-    m_startButton->setObjectName("startButton");
-    m_gauge = new QProgressBar(codeTab);
-    m_gauge->setObjectName("gauge");
+    m_startButton = named(new QPushButton(QStringLiteral("Start"), codeTab), "startButton");
+    m_gauge = named(new QProgressBar(codeTab), "gauge");
     m_gauge->setRange(0, 100);
     m_gauge->hide();
     m_pane = new CodePane(QStringLiteral("MS Sans Serif"), 8, false, codeTab);
@@ -96,8 +89,7 @@ RubbishWindow::RubbishWindow(const FeatureContext& context, QWidget* parent)
     splitter->setStretchFactor(1, 3);
     (new QVBoxLayout(codeTab))->addWidget(splitter);
 
-    m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName("pages");
+    m_tabs = named(new QTabWidget(this), "pages");
     m_tabs->addTab(codeTab, QStringLiteral("Code"));
     m_viewer = new ViewerTab(context.makeBrowser, m_tabs);
     m_tabs->addTab(m_viewer, QStringLiteral("Viewer"));
@@ -108,8 +100,8 @@ RubbishWindow::RubbishWindow(const FeatureContext& context, QWidget* parent)
     setCentralWidget(central);
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* view = file->addAction(QStringLiteral("View current file"), this, &RubbishWindow::viewCurrentFile);
-    view->setObjectName("viewCurrentFileAction");
+    QAction* view = named(file->addAction(QStringLiteral("View current file"), this, &RubbishWindow::viewCurrentFile),
+        "viewCurrentFileAction");
     view->setShortcut(QKeySequence(Qt::Key_F9));
     file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     m_orphansMenu = new QMenu(this);
@@ -213,10 +205,12 @@ void RubbishWindow::start()
     m_cancel = new CancelWindow(QStringLiteral("Processing ..."), false, this);
     connect(m_cancel, &CancelWindow::cancelled, this, &RubbishWindow::cancelScan);
     m_cancel->show();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QCoreApplication::processEvents();
-    const bool finished = runCommand(m_prompter, [this] { scan(); });
-    QApplication::restoreOverrideCursor();
+    bool finished = false;
+    {
+        const WaitCursor wait;
+        QCoreApplication::processEvents();
+        finished = runCommand(m_prompter, [this] { scan(); });
+    }
     // A stopped scan was tidied up by Cancel; one that failed waits for Cancel.
     if (finished && !m_points.stopped()) finishScan();
 }

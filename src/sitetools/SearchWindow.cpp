@@ -1,11 +1,12 @@
 #include "sitetools/SearchWindow.h"
 
 #include "editor/CodeEditor.h"
-#include "editor/WriteQuestions.h"
 #include "editor/TextFile.h"
+#include "editor/WriteQuestions.h"
 #include "platform/BrowserView.h"
 #include "platform/CommandBoundary.h"
 #include "platform/HintRouter.h"
+#include "platform/WidgetHelpers.h"
 #include "shared/RelativePath.h"
 #include "shared/TempPages.h"
 
@@ -81,14 +82,6 @@ QStringList localFiles(const QMimeData* data)
     return paths;
 }
 
-QStringList texts(const QListWidget* list)
-{
-    QStringList result;
-    for (int i = 0; i < list->count(); ++i)
-        result << list->item(i)->text();
-    return result;
-}
-
 QLabel* plainLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -96,47 +89,39 @@ QLabel* plainLabel(const QString& text, QWidget* parent)
     return label;
 }
 
-QPushButton* button(const QString& caption, const char* name, const QString& hint, QWidget* parent)
-{
-    auto* result = new QPushButton(caption, parent);
-    result->setObjectName(QLatin1String(name));
-    result->setStatusTip(hint);
-    return result;
-}
-
-// The wait cursor for as long as a computation runs, whichever way it ends.
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
 } // namespace
 
 SearchWindow::SearchWindow(
     Prompter& prompter, const std::function<BrowserView*(QWidget*)>& makeBrowser, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_prompter(prompter, this)
-    , m_menuBar(new QMenuBar(this))
-    , m_splitter(new QSplitter(this))
-    , m_pageControl(new QTabWidget(this))
+    , m_menuBar(named(new QMenuBar(this), "menuBar"))
+    , m_splitter(named(new QSplitter(this), "splitter"))
+    , m_pageControl(named(new QTabWidget(this), "pageControl"))
     , m_projectFilesList(new QListWidget(this))
     , m_titlesList(new QListWidget(this))
     , m_keywordsList(new QListWidget(this))
-    , m_currentFileEdit(new QLineEdit(this))
-    , m_projectDirEdit(new QLineEdit(this))
-    , m_titleMemo(new QPlainTextEdit(this))
-    , m_keywordsMemo(new QPlainTextEdit(this))
-    , m_hintBox(new QPlainTextEdit(this))
-    , m_codePane(new CodeEditor(this))
-    , m_browser(makeBrowser(this))
-    , m_driveBox(new QComboBox(this))
-    , m_directoryList(new DirectoryList(this))
-    , m_fileList(new DraggableFileList(this))
-    , m_fileTypeBox(new QComboBox(this))
-    , m_gauge(new QProgressBar(this))
-    , m_fileListMenu(new QMenu(this))
-    , m_projectListMenu(new QMenu(this))
-    , m_codePaneMenu(new QMenu(this))
+    , m_currentFileEdit(named(new QLineEdit(this), "currentFileEdit"))
+    , m_projectDirEdit(named(new QLineEdit(this), "projectDirEdit",
+          QStringLiteral("The directory of the search page: its addresses start here")))
+    , m_titleMemo(
+          named(new QPlainTextEdit(this), "titleMemo", QStringLiteral("Edit the title, then press Change to keep it")))
+    , m_keywordsMemo(named(new QPlainTextEdit(this), "keywordsMemo",
+          QStringLiteral("Edit the keywords, then press Change to keep them")))
+    , m_hintBox(named(new QPlainTextEdit(this), "hintBox"))
+    , m_codePane(named(new CodeEditor(this), "codePane"))
+    , m_browser(named(makeBrowser(this), "browser"))
+    , m_driveBox(
+          named(new QComboBox(this), "driveBox", QStringLiteral("The root of the file system or your home directory")))
+    , m_directoryList(
+          named(new DirectoryList(this), "directoryList", QStringLiteral("Double-click a directory to open it")))
+    , m_fileList(named(new DraggableFileList(this), "fileList",
+          QStringLiteral("Select files and add them to the project, or drag them onto it")))
+    , m_fileTypeBox(named(new QComboBox(this), "fileTypeBox", QStringLiteral("Which files the list shows")))
+    , m_gauge(named(new QProgressBar(this), "gauge"))
+    , m_fileListMenu(named(new QMenu(this), "fileListMenu"))
+    , m_projectListMenu(named(new QMenu(this), "projectListMenu"))
+    , m_codePaneMenu(named(new QMenu(this), "codePaneMenu"))
 {
     setObjectName("searchWindow");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -147,23 +132,17 @@ SearchWindow::SearchWindow(
     m_saveDialog.overwritePrompt = true;
     m_openDialog.mustExist = true;
 
-    m_hintBox->setObjectName("hintBox");
     m_hintBox->setReadOnly(true);
     m_hintBox->setMaximumHeight(m_hintBox->fontMetrics().height() * 3);
-    m_gauge->setObjectName("gauge");
     m_gauge->setRange(0, 100);
     m_gauge->hide();
-    m_codePane->setObjectName("codePane");
     m_codePane->setWordWrap(false);
     m_codePane->setStatusTip(QStringLiteral("The search page: edit it here, preview it and save it"));
-    m_browser->setObjectName("browser");
 
     m_leftPanel = buildLeftPanel();
-    m_pageControl->setObjectName("pageControl");
     m_pageControl->addTab(buildStartPage(), QStringLiteral("Start Page"));
     m_pageControl->addTab(m_browser, QStringLiteral("Viewer"));
     m_pageControl->addTab(m_codePane, QStringLiteral("Create Search Page"));
-    m_splitter->setObjectName("splitter");
     m_splitter->addWidget(m_leftPanel);
     m_splitter->addWidget(m_pageControl);
     m_splitter->setStretchFactor(1, 2);
@@ -185,19 +164,13 @@ SearchWindow::~SearchWindow() = default;
 
 QWidget* SearchWindow::buildLeftPanel()
 {
-    auto* panel = new QWidget(this);
-    panel->setObjectName("leftPanel");
-    m_currentFileEdit->setObjectName("currentFileEdit");
+    auto* panel = named(new QWidget(this), "leftPanel");
     m_currentFileEdit->setReadOnly(true);
     m_currentFileEdit->setStatusTip(QStringLiteral("The project file selected"));
-    m_titleMemo->setObjectName("titleMemo");
-    m_titleMemo->setStatusTip(QStringLiteral("Edit the title, then press Change to keep it"));
-    m_keywordsMemo->setObjectName("keywordsMemo");
-    m_keywordsMemo->setStatusTip(QStringLiteral("Edit the keywords, then press Change to keep them"));
-    auto* changeTitle = button(QStringLiteral("Change"), "changeTitleButton",
-        QStringLiteral("Store the edited title in the project (the page is not changed)"), panel);
-    auto* changeKeywords = button(QStringLiteral("Change"), "changeKeywordsButton",
-        QStringLiteral("Store the edited keywords in the project (the page is not changed)"), panel);
+    auto* changeTitle = named(new QPushButton(QStringLiteral("Change"), panel), "changeTitleButton",
+        QStringLiteral("Store the edited title in the project (the page is not changed)"));
+    auto* changeKeywords = named(new QPushButton(QStringLiteral("Change"), panel), "changeKeywordsButton",
+        QStringLiteral("Store the edited keywords in the project (the page is not changed)"));
     connect(changeTitle, &QPushButton::clicked, this, &SearchWindow::changeTitle);
     connect(changeKeywords, &QPushButton::clicked, this, &SearchWindow::changeKeywords);
 
@@ -215,21 +188,18 @@ QWidget* SearchWindow::buildLeftPanel()
 
 QWidget* SearchWindow::buildStartPage()
 {
-    auto* page = new QWidget(this);
-    page->setObjectName("startPage");
+    auto* page = named(new QWidget(this), "startPage");
 
-    m_projectDirEdit->setObjectName("projectDirEdit");
-    m_projectDirEdit->setStatusTip(QStringLiteral("The directory of the search page: its addresses start here"));
-    auto* getDir = button(QStringLiteral("Get DIR"), "getDirButton",
-        QStringLiteral("Choose the directory where you will put your search page"), page);
-    auto* newProject
-        = button(QStringLiteral("New Project"), "newProjectButton", QStringLiteral("Start an empty project"), page);
-    auto* remove = button(QStringLiteral("Remove Selected >"), "removeButton",
-        QStringLiteral("Remove the selected file from the project"), page);
-    auto* addSelected = button(QStringLiteral("<< Selected"), "addSelectedButton",
-        QStringLiteral("Add the selected files to the project"), page);
-    auto* addAll = button(
-        QStringLiteral("<< All "), "addAllButton", QStringLiteral("Add all the listed files to the project"), page);
+    auto* getDir = named(new QPushButton(QStringLiteral("Get DIR"), page), "getDirButton",
+        QStringLiteral("Choose the directory where you will put your search page"));
+    auto* newProject = named(new QPushButton(QStringLiteral("New Project"), page), "newProjectButton",
+        QStringLiteral("Start an empty project"));
+    auto* remove = named(new QPushButton(QStringLiteral("Remove Selected >"), page), "removeButton",
+        QStringLiteral("Remove the selected file from the project"));
+    auto* addSelected = named(new QPushButton(QStringLiteral("<< Selected"), page), "addSelectedButton",
+        QStringLiteral("Add the selected files to the project"));
+    auto* addAll = named(new QPushButton(QStringLiteral("<< All "), page), "addAllButton",
+        QStringLiteral("Add all the listed files to the project"));
 
     const struct {
         QListWidget* list;
@@ -254,20 +224,12 @@ QWidget* SearchWindow::buildStartPage()
     m_projectFilesList->viewport()->installEventFilter(this);
     m_projectFilesList->installEventFilter(this);
 
-    m_driveBox->setObjectName("driveBox");
-    m_driveBox->setStatusTip(QStringLiteral("The root of the file system or your home directory"));
     for (const QString& place : { QDir::rootPath(), QDir::homePath() })
         m_driveBox->addItem(QDir::toNativeSeparators(place), place);
-    m_directoryList->setObjectName("directoryList");
-    m_directoryList->setStatusTip(QStringLiteral("Double-click a directory to open it"));
-    m_fileList->setObjectName("fileList");
-    m_fileList->setStatusTip(QStringLiteral("Select files and add them to the project, or drag them onto it"));
     m_fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_fileList->setDragEnabled(true);
     m_fileList->setDragDropMode(QAbstractItemView::DragOnly);
     m_fileList->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_fileTypeBox->setObjectName("fileTypeBox");
-    m_fileTypeBox->setStatusTip(QStringLiteral("Which files the list shows"));
     m_fileTypeBox->addItem(QStringLiteral("Internet Files"), QStringLiteral("*.*htm*"));
     m_fileTypeBox->addItem(QStringLiteral("All Files"), QStringLiteral("*.*"));
 
@@ -325,16 +287,13 @@ QWidget* SearchWindow::buildStartPage()
 
 void SearchWindow::buildMenus()
 {
-    m_menuBar->setObjectName("menuBar");
     const auto menu = [this](Tab tab, const QString& title, const char* name) {
-        auto* result = new QMenu(title, this);
-        result->setObjectName(QLatin1String(name));
+        auto* result = named(new QMenu(title, this), name);
         m_tabMenus[tab] << result;
         return result;
     };
     const auto item = [](QMenu* menu, const QString& caption, const char* name, const QString& hint, auto handler) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QLatin1String(name));
+        QAction* action = named(menu->addAction(caption), name);
         action->setStatusTip(hint);
         QObject::connect(action, &QAction::triggered, menu, handler);
         return action;
@@ -399,9 +358,7 @@ void SearchWindow::buildMenus()
         addAllFiles->setEnabled(m_fileList->count() > 0);
         addSelectedFiles->setEnabled(!m_fileList->selectedItems().isEmpty());
     });
-    m_fileListMenu->setObjectName("fileListMenu");
 
-    m_projectListMenu->setObjectName("projectListMenu");
     item(m_projectListMenu, QStringLiteral("New Project"), "newProjectAction", QStringLiteral("Start an empty project"),
         [this] { newProject(); });
     item(m_projectListMenu, QStringLiteral("Remove Item"), "removeItemAction",
@@ -412,7 +369,6 @@ void SearchWindow::buildMenus()
         QStringLiteral("Read the titles and keywords of all project files again (changes to titles are lost)"),
         [this] { refreshProject(); });
 
-    m_codePaneMenu->setObjectName("codePaneMenu");
     m_codePaneMenu->addAction(cut);
     m_codePaneMenu->addAction(copy);
     m_codePaneMenu->addAction(paste);
@@ -433,10 +389,7 @@ void SearchWindow::useMenuBar(Tab tab)
         m_menuBar->addMenu(menu);
 }
 
-SearchEngine::Project SearchWindow::project() const
-{
-    return { texts(m_projectFilesList), texts(m_titlesList), texts(m_keywordsList) };
-}
+SearchEngine::Project SearchWindow::project() const { return m_project.lists(); }
 
 QString SearchWindow::projectDirectory() const { return QDir::fromNativeSeparators(m_projectDirEdit->text()); }
 
@@ -506,12 +459,8 @@ void SearchWindow::addFiles(const QStringList& paths)
         // Entry by entry, so a page that cannot be read leaves the lists aligned.
         for (int i = 0; i < paths.size(); ++i) {
             m_gauge->setValue(i * 100 / int(paths.size()));
-            const QString path = QFileInfo(paths[i]).absoluteFilePath();
-            const SearchEngine::PageEntry entry = SearchEngine::readPage(path);
-            m_projectFilesList->addItem(QDir::toNativeSeparators(path));
-            m_titlesList->addItem(entry.title);
-            m_keywordsList->addItem(entry.keywords);
-            m_projectChanged = true;
+            m_project.add(QFileInfo(paths[i]).absoluteFilePath());
+            showRowsFrom(int(m_project.size()) - 1);
         }
     });
 }
@@ -520,19 +469,13 @@ void SearchWindow::refreshProject()
 {
     WaitCursor wait;
     runCommand(m_prompter, [&] {
-        const QStringList files = texts(m_projectFilesList);
-        QStringList titles, keywords;
-        for (const QString& file : files) {
-            const SearchEngine::PageEntry entry = SearchEngine::readPage(QDir::fromNativeSeparators(file));
-            titles << entry.title;
-            keywords << entry.keywords;
-        }
+        m_project.refresh();
+        const SearchEngine::Project lists = m_project.lists();
         const int row = m_projectFilesList->currentRow();
         m_titlesList->clear();
-        m_titlesList->addItems(titles);
+        m_titlesList->addItems(lists.titles);
         m_keywordsList->clear();
-        m_keywordsList->addItems(keywords);
-        m_projectChanged = m_projectChanged || !files.isEmpty();
+        m_keywordsList->addItems(lists.keywords);
         selectRow(row);
         showEntry(row);
     });
@@ -549,10 +492,11 @@ void SearchWindow::selectRow(int row)
 
 void SearchWindow::showEntry(int row)
 {
-    if (row < 0 || row >= m_projectFilesList->count()) return;
-    m_currentFileEdit->setText(m_projectFilesList->item(row)->text());
-    m_titleMemo->setPlainText(m_titlesList->item(row)->text());
-    m_keywordsMemo->setPlainText(m_keywordsList->item(row)->text());
+    if (row < 0 || row >= m_project.size()) return;
+    const SearchProject::Row& entry = m_project.row(row);
+    m_currentFileEdit->setText(entry.file);
+    m_titleMemo->setPlainText(entry.title);
+    m_keywordsMemo->setPlainText(entry.keywords);
     if (m_projectDirEdit->text().isEmpty()) setProjectDirectory(QDir::currentPath());
 }
 
@@ -560,12 +504,12 @@ void SearchWindow::removeSelected()
 {
     const int row = m_projectFilesList->currentRow();
     if (row < 0) return;
+    m_project.remove(row);
     for (QListWidget* list : { m_projectFilesList, m_titlesList, m_keywordsList }) {
         const QSignalBlocker quiet(list);
         delete list->takeItem(row);
     }
-    m_projectChanged = true;
-    if (m_projectFilesList->count() == 0) {
+    if (m_project.isEmpty()) {
         selectRow(-1);
         return;
     }
@@ -574,6 +518,7 @@ void SearchWindow::removeSelected()
 
 void SearchWindow::newProject()
 {
+    m_project.clear();
     for (QListWidget* list : { m_projectFilesList, m_titlesList, m_keywordsList }) {
         const QSignalBlocker quiet(list);
         list->clear();
@@ -599,27 +544,33 @@ void SearchWindow::changeTitle()
 {
     const int row = m_projectFilesList->currentRow();
     if (row < 0) return;
-    // A line break typed into the memo stays in the list as CR LF; the page gets it as spaces.
-    m_titlesList->item(row)->setText(
-        SearchEngine::upperAscii(m_titleMemo->toPlainText().replace(u'\n', QLatin1String("\r\n"))));
-    m_projectChanged = true;
+    m_project.setTitle(row, m_titleMemo->toPlainText());
+    m_titlesList->item(row)->setText(m_project.row(row).title);
 }
 
 void SearchWindow::changeKeywords()
 {
     const int row = m_projectFilesList->currentRow();
     if (row < 0) return;
-    m_keywordsList->item(row)->setText(
-        SearchEngine::upperAscii(m_keywordsMemo->toPlainText().replace(u'\n', QLatin1String("\r\n"))));
-    m_projectChanged = true;
+    m_project.setKeywords(row, m_keywordsMemo->toPlainText());
+    m_keywordsList->item(row)->setText(m_project.row(row).keywords);
 }
 
-void SearchWindow::setProject(const SearchEngine::Project& project)
+void SearchWindow::setProject(const SearchProject& project)
 {
     newProject();
-    m_projectFilesList->addItems(project.files);
-    m_titlesList->addItems(project.titles);
-    m_keywordsList->addItems(project.keywords);
+    m_project = project;
+    showRowsFrom(0);
+}
+
+void SearchWindow::showRowsFrom(int first)
+{
+    for (int i = first; i < m_project.size(); ++i) {
+        const SearchProject::Row& row = m_project.row(i);
+        m_projectFilesList->addItem(row.file);
+        m_titlesList->addItem(row.title);
+        m_keywordsList->addItem(row.keywords);
+    }
 }
 
 // ---- tabs, generating and viewing ---------------------------------------------------------
@@ -636,7 +587,7 @@ void SearchWindow::tabChanged(int index)
         m_leftPanel->hide();
         useMenuBar(ViewerTab);
         if (!m_showingInViewer && m_projectFilesList->currentRow() >= 0)
-            m_browser->navigate(QDir::fromNativeSeparators(m_projectFilesList->currentItem()->text()));
+            m_browser->navigate(QDir::fromNativeSeparators(m_project.row(m_projectFilesList->currentRow()).file));
         break;
     case CreateTab:
         m_leftPanel->hide();
@@ -647,7 +598,7 @@ void SearchWindow::tabChanged(int index)
 
 bool SearchWindow::generate()
 {
-    if (m_projectFilesList->count() == 0) {
+    if (m_project.isEmpty()) {
         m_prompter.message(kNoFiles, Prompter::Icon::None, Prompter::Ok);
         m_pageControl->setCurrentIndex(StartTab);
         return false;
@@ -676,7 +627,7 @@ void SearchWindow::showInViewer(const QString& path)
 void SearchWindow::previewCurrentFile()
 {
     const int row = m_projectFilesList->currentRow();
-    showInViewer(row < 0 ? QString() : QDir::fromNativeSeparators(m_projectFilesList->item(row)->text()));
+    showInViewer(row < 0 ? QString() : QDir::fromNativeSeparators(m_project.row(row).file));
 }
 
 void SearchWindow::previewSearchEngine()
@@ -709,14 +660,12 @@ bool SearchWindow::saveWith(Prompter::FileDialog& dialog, const std::function<bo
 
 bool SearchWindow::saveProjectAs()
 {
-    const SearchEngine::Project current = project();
     if (QFileInfo(projectDirectory()).isDir()) m_saveDialog.initialDir = projectDirectory();
     m_saveDialog.title = QStringLiteral("Save project file");
     m_saveDialog.defaultExtension = QStringLiteral("prj");
     m_saveDialog.filter = kSaveProjectFilter;
     return saveWith(m_saveDialog, [&](const QString& path) {
-        SearchEngine::writeProject(path, current);
-        m_projectChanged = false;
+        m_project.write(path);
         return true;
     });
 }
@@ -731,12 +680,10 @@ void SearchWindow::openProject()
         const std::optional<QString> path = m_prompter.openFile(m_openDialog);
         if (!path) return;
         // A file that is no project leaves the project as it was.
-        const SearchEngine::Project opened = SearchEngine::readProject(*path);
-        setProject(opened);
-        const QString dir = QFileInfo(*path).absolutePath();
+        setProject(SearchProject::read(*path));
+        const QString dir = directoryOf(*path);
         setProjectDirectory(dir);
         setDirectory(dir);
-        m_projectChanged = false;
         m_codePane->setModified(false);
     });
 }
@@ -844,7 +791,7 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event)
 
 void SearchWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_projectChanged) {
+    if (m_project.isChanged()) {
         const Prompter::Button answer = m_prompter.message(
             kSaveNow, Prompter::Icon::Confirmation, Prompter::Yes | Prompter::No | Prompter::Cancel);
         if (answer != Prompter::No) {

@@ -3,6 +3,7 @@
 #include "platform/Prompter.h"
 #include "shared/DirectoryList.h"
 #include "sitetools/SearchEngine.h"
+#include "sitetools/SearchProject.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -61,10 +62,12 @@ public:
     QMenu* projectListMenu() const { return m_projectListMenu; }
     QMenu* codePaneMenu() const { return m_codePaneMenu; }
 
+    // The project the three lists show.
+    const SearchProject& searchProject() const { return m_project; }
     SearchEngine::Project project() const;
     // The project directory as a path with '/' (empty when none is set).
     QString projectDirectory() const;
-    bool isProjectChanged() const { return m_projectChanged; }
+    bool isProjectChanged() const { return m_project.isChanged(); }
     // The directory the file browser shows, which is also the process's current directory.
     QString directory() const { return m_directory; }
 
@@ -110,7 +113,9 @@ private:
     // The file list, drive box and current directory follow the directory list.
     void showDirectory();
     void setProjectDirectory(const QString& dir);
-    void setProject(const SearchEngine::Project& project);
+    void setProject(const SearchProject& project);
+    // The three lists show the project's rows from first on, added at their ends.
+    void showRowsFrom(int first);
     bool saveWith(Prompter::FileDialog& dialog, const std::function<bool(const QString&)>& write);
 
     WindowPrompter m_prompter; // every question of this window is shown above it
@@ -138,8 +143,8 @@ private:
     QMenu* m_projectListMenu;
     QMenu* m_codePaneMenu;
 
+    SearchProject m_project;
     QString m_directory;
-    bool m_projectChanged = false;
     bool m_showingInViewer = false;
     bool m_activatedOnce = false;
     // The window that took the activation from this one; a dialog's return is no comeback.

@@ -4,6 +4,7 @@
 #include "shared/CommandRegistry.h"
 #include "shared/FeatureContext.h"
 #include "shared/SiteFileActions.h"
+#include "shared/WindowLauncher.h"
 #include "sitetools/FindInSiteWindow.h"
 #include "sitetools/SiteChangeWindow.h"
 
@@ -35,11 +36,9 @@ void registerSiteChangeCommands(const FeatureContext& context)
         { "a_undoSiteChange", "Undo Last Site Change", "",
             "Put back the pages and the file of the last rename, move or replace across a site",
             [context] { undoLastSiteChange(context); } },
-        { "a_findInSite", "Find in Site ...", "", "Find, and replace, a text in every page, style sheet and script of a site",
-            [context] {
-                auto* window = new FindInSiteWindow(context, context.window);
-                context.commands->disableWhileOpen({ QStringLiteral("a_findInSite") }, window);
-                window->show();
-            } },
+        { "a_findInSite", "Find in Site ...", "",
+            "Find, and replace, a text in every page, style sheet and script of a site",
+            windowOpener<FindInSiteWindow>(context.commands, { QStringLiteral("a_findInSite") },
+                [context] { return new FindInSiteWindow(context, context.window); }) },
     });
 }

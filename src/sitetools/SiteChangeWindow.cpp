@@ -6,11 +6,11 @@
 #include "platform/CommandBoundary.h"
 #include "platform/FileError.h"
 #include "platform/Prompter.h"
+#include "platform/WidgetHelpers.h"
 #include "shared/RelativePath.h"
 #include "shared/SettingsFiles.h"
 #include "shared/SiteFileActions.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -48,13 +48,6 @@ void changeInEditor(CodeEditor& editor, const PageRewrite& page)
 void tellFilesChanged(const FeatureContext& context)
 {
     if (context.siteFiles && context.siteFiles->filesChanged) context.siteFiles->filesChanged();
-}
-
-QPushButton* button(const QString& text, const char* name, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    return b;
 }
 
 } // namespace
@@ -215,15 +208,13 @@ void SiteChangeWindow::build(bool fileRows)
     auto* layout = new QVBoxLayout(this);
     if (fileRows) {
         auto* form = new QFormLayout;
-        auto* fileEdit = new QLineEdit(native(m_file), this);
-        fileEdit->setObjectName("fileEdit");
+        auto* fileEdit = named(new QLineEdit(native(m_file), this), "fileEdit");
         fileEdit->setReadOnly(true);
         form->addRow(QStringLiteral("File:"), fileEdit);
         // A directory box with its Browse button.
         auto directoryRow = [&](const QString& label, const char* name, const char* browseName, const QString& title) {
-            auto* edit = new QLineEdit(this);
-            edit->setObjectName(name);
-            auto* browse = button(QStringLiteral("Browse ..."), browseName, this);
+            auto* edit = named(new QLineEdit(this), name);
+            auto* browse = named(new QPushButton(QStringLiteral("Browse ..."), this), browseName);
             connect(browse, &QPushButton::clicked, this, [this, edit, title] {
                 if (const auto dir = m_context.prompter->chooseDirectory(title, QDir::fromNativeSeparators(edit->text())))
                     edit->setText(native(*dir));
@@ -235,8 +226,7 @@ void SiteChangeWindow::build(bool fileRows)
             return edit;
         };
         if (m_mode == Mode::Rename) {
-            m_newNameEdit = new QLineEdit(this);
-            m_newNameEdit->setObjectName("newNameEdit");
+            m_newNameEdit = named(new QLineEdit(this), "newNameEdit");
             form->addRow(QStringLiteral("New name:"), m_newNameEdit);
         } else {
             m_targetDirectoryEdit = directoryRow(QStringLiteral("Target directory:"), "targetDirectoryEdit",
@@ -247,19 +237,18 @@ void SiteChangeWindow::build(bool fileRows)
         layout->addLayout(form);
     }
     m_changeList = new ChangeList(this);
-    m_summaryLabel = new QLabel(this);
-    m_summaryLabel->setObjectName("summaryLabel");
+    m_summaryLabel = named(new QLabel(this), "summaryLabel");
     layout->addWidget(m_changeList, 1);
     layout->addWidget(m_summaryLabel);
     auto* buttons = new QHBoxLayout;
     if (fileRows) {
-        auto* show = button(QStringLiteral("Show Changes"), "showChangesButton", this);
+        auto* show = named(new QPushButton(QStringLiteral("Show Changes"), this), "showChangesButton");
         connect(show, &QPushButton::clicked, this, [this] { runCommand(*m_context.prompter, [this] { showChanges(); }); });
         buttons->addWidget(show);
     }
     buttons->addStretch();
-    auto* applyButton = button(QStringLiteral("Apply"), "applyButton", this);
-    auto* closeButton = button(QStringLiteral("Close"), "closeButton", this);
+    auto* applyButton = named(new QPushButton(QStringLiteral("Apply"), this), "applyButton");
+    auto* closeButton = named(new QPushButton(QStringLiteral("Close"), this), "closeButton");
     connect(applyButton, &QPushButton::clicked, this, [this] { runCommand(*m_context.prompter, [this] { apply(); }); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(applyButton);
@@ -294,15 +283,11 @@ void SiteChangeWindow::showChanges()
     // A moved document is moved as saved.
     const OpenPage page = editorPage(m_context);
     if (page.path == m_file && m_context.editor->isModified() && !m_context.saveIfModified()) return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     SitePlan plan;
-    try {
+    {
+        const WaitCursor wait;
         plan = planMove(base(), m_file, target(), page.path == m_file ? OpenPage() : page);
-    } catch (...) {
-        QApplication::restoreOverrideCursor();
-        throw;
     }
-    QApplication::restoreOverrideCursor();
     m_plan = plan;
     m_plannedFor = plannedFor();
     m_changeList->setChanges(plan.changes, plan.base);

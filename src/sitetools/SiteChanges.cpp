@@ -102,10 +102,10 @@ QString defaultSiteBase(const QString& file, const QString& lastBase)
         }
         return false;
     };
-    QString best = directoryPart(file);
+    QString best = pageDirectory(file);
     QString dir = best;
     for (int level = 0; level < 8 && dir.size() > 1; ++level) {
-        dir = directoryPart(dir.chopped(1));
+        dir = pageDirectory(dir.chopped(1));
         if (dir.isEmpty()) break;
         if (linksHere(dir)) best = dir;
     }
@@ -154,7 +154,7 @@ SitePlan planMove(const QString& base, const QString& fromName, const QString& t
         if (!path.startsWith(base)) throw FileError(kOutside.arg(native(path), native(base)));
     if (!QFileInfo(from).isFile()) throw FileError(kNotAFile.arg(native(from)));
     if (QFileInfo::exists(to)) throw FileError(kExists.arg(native(to)));
-    if (!QFileInfo(directoryPart(to)).isDir()) throw FileError(kNoDirectory.arg(native(directoryPart(to))));
+    if (!QFileInfo(pageDirectory(to)).isDir()) throw FileError(kNoDirectory.arg(native(pageDirectory(to))));
 
     const QStringList files = linkingFiles(base, progress);
     const QList<QByteArray> spellings = spellingsOf(fileNameOf(from));
@@ -181,7 +181,7 @@ SitePlan planMove(const QString& base, const QString& fromName, const QString& t
             scans[k].error = error;
             return;
         }
-        const QString pageDir = directoryPart(file);
+        const QString pageDir = pageDirectory(file);
         QList<SiteChange>& changes = scans[k].changes;
         const bool sheet = isStyleSheet(file);
         for (const LinkSpot& spot : moved ? linkSpots(text, sheet) : linkSpotsNaming(text, sheet, names)) {
@@ -191,7 +191,7 @@ SitePlan planMove(const QString& base, const QString& fromName, const QString& t
             if (moved) {
                 // The moved page's own links: each still names what it named, from the new place.
                 if (target != from && spot.value.startsWith(u'/')) continue;
-                value = rewrittenLink(spot.value, target == from ? to : target, directoryPart(to), base);
+                value = rewrittenLink(spot.value, target == from ? to : target, pageDirectory(to), base);
             } else {
                 if (target != from) continue;
                 value = rewrittenLink(spot.value, to, pageDir, base);

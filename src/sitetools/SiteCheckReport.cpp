@@ -1,6 +1,5 @@
 #include "sitetools/SiteCheckReport.h"
 
-#include "shared/RelativePath.h"
 #include "sitetools/AnchorCheck.h"
 #include "sitetools/EveryLink.h"
 #include "sitetools/Orphans.h"
@@ -73,9 +72,9 @@ LinkReport checkSiteLinks(
             if (!QFileInfo(path).isFile()) return;
             const QString text = readPageText(path);
             check.files = options.rule == LinkRule::EveryLink ? findEveryBrokenLink(text, path, root, index)
-                                                              : findBrokenLinks(text, directoryPart(path), index);
+                                                              : findBrokenLinks(text, pageDirectory(path), index);
             if (options.anchors) {
-                check.fragments = fragmentLinks(text, directoryPart(path));
+                check.fragments = fragmentLinks(text, pageDirectory(path));
                 check.names = anchorNames(text);
             }
             if (options.web) check.web = webLinks(text);

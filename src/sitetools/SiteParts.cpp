@@ -5,6 +5,7 @@
 #include "platform/BrowserView.h"
 #include "platform/HintRouter.h"
 #include "platform/Prompter.h"
+#include "platform/WidgetHelpers.h"
 #include "shared/TempPages.h"
 #include "sitetools/SiteWalk.h"
 
@@ -31,15 +32,13 @@ void CheckPoints::processEvents() { QCoreApplication::processEvents(); }
 
 CancelWindow::CancelWindow(const QString& caption, bool cancelOnClose, QWidget* parent)
     : QWidget(parent, Qt::Tool)
-    , m_label(new QLabel(this))
-    , m_cancelButton(new QPushButton(QStringLiteral("Cancel"), this))
+    , m_label(named(new QLabel(this), "verifyingLabel"))
+    , m_cancelButton(named(new QPushButton(QStringLiteral("Cancel"), this), "cancelButton"))
     , m_cancelOnClose(cancelOnClose)
 {
     setObjectName("cancelWindow");
     setWindowTitle(caption);
-    m_label->setObjectName("verifyingLabel");
     m_label->setTextFormat(Qt::PlainText);
-    m_cancelButton->setObjectName("cancelButton");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_label);
     layout->addWidget(m_cancelButton, 0, Qt::AlignHCenter);
@@ -86,9 +85,8 @@ void PickList::keyPressEvent(QKeyEvent* event)
 
 CodePane::CodePane(const QString& family, int size, bool sizeBox, QWidget* parent)
     : QWidget(parent)
-    , m_editor(new CodeEditor(this))
+    , m_editor(named(new CodeEditor(this), "codePane"))
 {
-    m_editor->setObjectName("codePane");
     QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(size);
@@ -96,8 +94,7 @@ CodePane::CodePane(const QString& family, int size, bool sizeBox, QWidget* paren
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     if (sizeBox) {
-        m_fontSizeBox = new QSpinBox(this);
-        m_fontSizeBox->setObjectName("fontSizeBox");
+        m_fontSizeBox = named(new QSpinBox(this), "fontSizeBox");
         m_fontSizeBox->setRange(8, 14);
         m_fontSizeBox->setValue(size);
         m_fontSizeBox->findChild<QLineEdit*>()->setReadOnly(true);
@@ -118,11 +115,9 @@ CodePane::CodePane(const QString& family, int size, bool sizeBox, QWidget* paren
 
 ViewerTab::ViewerTab(const std::function<BrowserView*(QWidget*)>& makeBrowser, QWidget* parent)
     : QWidget(parent)
-    , m_browser(makeBrowser(this))
-    , m_addressEdit(new QLineEdit(this))
+    , m_browser(named(makeBrowser(this), "viewer"))
+    , m_addressEdit(named(new QLineEdit(this), "viewerAddressEdit"))
 {
-    m_addressEdit->setObjectName("viewerAddressEdit");
-    m_browser->setObjectName("viewer");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_addressEdit);
     layout->addWidget(m_browser, 1);
@@ -130,7 +125,7 @@ ViewerTab::ViewerTab(const std::function<BrowserView*(QWidget*)>& makeBrowser, Q
 
 void ViewerTab::showPage(const QString& currentFile, const CodeEditor& pane)
 {
-    const QString directory = currentFile.left(currentFile.lastIndexOf(u'/') + 1);
+    const QString directory = pageDirectory(currentFile);
     // Marked as ours, so a user's own 1view.htm is never overwritten or deleted.
     const QString temporary
         = TempPages::pathFor(directory.isEmpty() ? QDir::currentPath() : directory, QStringLiteral("1view.htm"));
@@ -150,8 +145,7 @@ void ViewerTab::removePage()
 
 QPlainTextEdit* makeHintBox(QWidget* window)
 {
-    auto* box = new QPlainTextEdit(window);
-    box->setObjectName("hintBox");
+    auto* box = named(new QPlainTextEdit(window), "hintBox");
     box->setReadOnly(true);
     box->setMaximumHeight(box->fontMetrics().lineSpacing() * 3);
     box->setStatusTip(QStringLiteral("Hints appear here. "));

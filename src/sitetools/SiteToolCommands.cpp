@@ -2,21 +2,19 @@
 
 #include "shared/CommandRegistry.h"
 #include "shared/FeatureContext.h"
+#include "shared/WindowLauncher.h"
 #include "sitetools/AltTextWindow.h"
 #include "sitetools/LinkRotWindow.h"
 #include "sitetools/RubbishWindow.h"
 
 namespace {
 
-// Opens a window once: its command stays disabled until the window is gone.
-template <typename Window> void openOnce(const FeatureContext& context, const char* command, bool maximised)
+// The command that opens the window once: it stays disabled until the window is gone.
+template <typename Window> std::function<void()> opener(const FeatureContext& context, const char* command, ShowAs how)
 {
-    auto* window = new Window(context, context.window);
-    context.commands->disableWhileOpen({ QString::fromLatin1(command) }, window);
-    if (maximised)
-        window->showMaximized();
-    else
-        window->show();
+    return windowOpener<Window>(
+        context.commands, { QString::fromLatin1(command) }, [context] { return new Window(context, context.window); },
+        how);
 }
 
 } // namespace
@@ -25,10 +23,10 @@ void registerSiteToolCommands(const FeatureContext& context)
 {
     context.commands->add(QList<CommandRow> {
         { "a_findBrokenLinks", "Find &Broken Links in Site ...", "", "Find and fix the broken links of a site",
-            [context] { openOnce<LinkRotWindow>(context, "a_findBrokenLinks", true); } },
+            opener<LinkRotWindow>(context, "a_findBrokenLinks", ShowAs::Maximised) },
         { "a_findOrphans", "Find &Orphans in Site ...", "", "Find the files of a site that no page refers to",
-            [context] { openOnce<RubbishWindow>(context, "a_findOrphans", true); } },
+            opener<RubbishWindow>(context, "a_findOrphans", ShowAs::Maximised) },
         { "a_findAltText", "Find image &ALT text ...", "", "List the ALT texts of the document's images",
-            [context] { openOnce<AltTextWindow>(context, "a_findAltText", false); } },
+            opener<AltTextWindow>(context, "a_findAltText", ShowAs::Normal) },
     });
 }

@@ -56,6 +56,8 @@ bool isSitePage(const QString& fileName, PageRule rule)
     return exact.contains(extension);
 }
 
+QString pageDirectory(const QString& path) { return path.left(path.lastIndexOf(u'/') + 1); }
+
 QString directoryWithSlash(const QString& dir)
 {
     QString result = dir;

@@ -15,6 +15,9 @@ enum class PageRule { AnyCase, AnyCaseWithStyleSheets, ExactCase };
 
 bool isSitePage(const QString& fileName, PageRule rule);
 
+// The directory part of a '/'-separated path, with its trailing '/' ("" for a bare name).
+QString pageDirectory(const QString& path);
+
 // A directory path with exactly one trailing '/'.
 QString directoryWithSlash(const QString& dir);
 

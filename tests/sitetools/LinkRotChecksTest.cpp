@@ -29,36 +29,8 @@ QStringList texts(const QListWidget* list)
     return all;
 }
 
-class LinkRotChecksTest : public SiteWindowFixture {
+class LinkRotChecksTest : public LinkRotFixture {
 protected:
-    LinkRotWindow* window = nullptr;
-    QListWidget* pages = nullptr;
-    QListWidget* broken = nullptr;
-    QCheckBox* anchorsBox = nullptr;
-    QCheckBox* webBox = nullptr;
-
-    void SetUp() override
-    {
-        registerSiteToolCommands(context);
-        window = openWindow<LinkRotWindow>("a_findBrokenLinks");
-        window->checkPoints().setInterval(0);
-        pages = child<QListWidget>(window, "sitePagesList");
-        broken = child<QListWidget>(window, "brokenLinksList");
-        anchorsBox = child<QCheckBox>(window, "checkAnchorsBox");
-        webBox = child<QCheckBox>(window, "checkWebLinksBox");
-    }
-    void TearDown() override
-    {
-        prompter.verify();
-        // The choice is remembered for the whole test run: the other tests start classic.
-        QFile::remove(AppDirs::settingsFile(kLinkRuleFile));
-    }
-
-    void chooseSite()
-    {
-        prompter.expectDirectory("Select a Directory", top + "site");
-        window->getDirectory();
-    }
     void pick(int row)
     {
         QTest::mouseClick(pages->viewport(), Qt::LeftButton, {}, pages->visualItemRect(pages->item(row)).center());

@@ -33,33 +33,12 @@ void click(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton)
     QTest::mouseClick(list->viewport(), button, {}, rect.center());
 }
 
-class LinkRotTest : public SiteWindowFixture {
+class LinkRotTest : public LinkRotFixture {
 protected:
-    LinkRotWindow* window = nullptr;
-    QListWidget* pages = nullptr;
-    QListWidget* broken = nullptr;
-    QLabel* status = nullptr;
-    QPushButton* checkButton = nullptr;
-
     void SetUp() override
     {
         copySite("linksite");
-        registerSiteToolCommands(context);
-        window = openWindow<LinkRotWindow>("a_findBrokenLinks");
-        ASSERT_NE(window, nullptr);
-        window->checkPoints().setInterval(0);
-        pages = child<QListWidget>(window, "sitePagesList");
-        broken = child<QListWidget>(window, "brokenLinksList");
-        status = child<QLabel>(window, "statusLabel");
-        checkButton = child<QPushButton>(window, "checkSiteButton");
-    }
-    void TearDown() override { prompter.verify(); }
-
-    void chooseSite()
-    {
-        prompter.expectDirectory("Select a Directory", top + "site");
-        window->getDirectory();
-        EXPECT_EQ(prompter.lastOwner(), window); // shown above the finder, not the main window
+        LinkRotFixture::SetUp();
     }
     QString pane() const { return window->codePane()->text(); }
     QString paneSelection() const { return window->codePane()->selText(); }

@@ -31,9 +31,10 @@ struct SiteBuilder {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
+    // A file of the site by its name there, or any file by its full path.
     QByteArray read(const QString& name) const
     {
-        QFile file(path(name));
+        QFile file(QFileInfo(name).isAbsolute() ? name : path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     bool exists(const QString& name) const { return QFileInfo::exists(path(name)); }

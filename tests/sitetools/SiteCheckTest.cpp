@@ -7,7 +7,6 @@
 #include "sitetools/SiteCheckReport.h"
 #include "sitetools/SiteWalk.h"
 #include "sitetools/WebLinks.h"
-#include "shared/RelativePath.h"
 
 #include "LoopbackServer.h"
 #include "support/QStringPrinter.h"
@@ -64,7 +63,7 @@ QString finderLinkReport(const QString& base)
     QString report;
     qsizetype links = 0, broken = 0;
     for (const QString& page : site.pages) {
-        const LinkCheck check = findBrokenLinks(readPageText(base + page), directoryPart(base + page), index);
+        const LinkCheck check = findBrokenLinks(readPageText(base + page), pageDirectory(base + page), index);
         links += check.examined;
         broken += check.broken.size();
         for (const FoundLink& link : check.broken)

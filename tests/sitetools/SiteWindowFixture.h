@@ -1,9 +1,13 @@
 #pragma once
 
 #include "editor/CodeEditor.h"
+#include "platform/AppDirs.h"
 #include "shared/CommandRegistry.h"
 #include "shared/FeatureContext.h"
 #include "shared/WizardState.h"
+#include "sitetools/EveryLink.h"
+#include "sitetools/LinkRotWindow.h"
+#include "sitetools/SiteToolCommands.h"
 #include "support/FakeBrowserView.h"
 #include "support/FakeContext.h"
 #include "support/FakeShell.h"
@@ -11,15 +15,20 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
-#include <QTemporaryDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
+#include "SiteBuilder.h"
 #include "support/QStringPrinter.h"
 
-// What the main window gives the site tools, made of fakes, and a copy of a fixture site.
-class SiteWindowFixture : public ::testing::Test {
+// What the main window gives the site tools, made of fakes, and a site in a temporary directory
+// (a copy of a fixture site, or files written by the test); the current directory is above it.
+class SiteWindowFixture : public ::testing::Test, public SiteBuilder {
 protected:
     using Icon = Prompter::Icon;
     static constexpr auto YNC = Prompter::Yes | Prompter::No | Prompter::Cancel;
@@ -31,9 +40,6 @@ protected:
     CommandRegistry registry;
     WizardState wizard;
     FeatureContext context;
-    QTemporaryDir temp;
-    QString top = QDir(temp.path()).canonicalPath() + '/';
-    QString base = top + "site/";
     QString documentName;
     QString previousCurrent = QDir::currentPath();
 
@@ -64,18 +70,6 @@ protected:
                 QFile::copy(from, to);
         }
     }
-    void write(const QString& name, const QByteArray& bytes)
-    {
-        QDir().mkpath(QFileInfo(base + name).path());
-        QFile file(base + name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray read(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     template <typename T> T* child(QObject* parent, const char* name)
     {
         T* found = parent->findChild<T*>(QString::fromLatin1(name));
@@ -96,5 +90,44 @@ protected:
             QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
+    }
+};
+
+// The broken-link finder opened through its command, its lists and boxes at hand.
+class LinkRotFixture : public SiteWindowFixture {
+protected:
+    LinkRotWindow* window = nullptr;
+    QListWidget* pages = nullptr;
+    QListWidget* broken = nullptr;
+    QLabel* status = nullptr;
+    QPushButton* checkButton = nullptr;
+    QCheckBox* anchorsBox = nullptr;
+    QCheckBox* webBox = nullptr;
+
+    void SetUp() override
+    {
+        registerSiteToolCommands(context);
+        window = openWindow<LinkRotWindow>("a_findBrokenLinks");
+        ASSERT_NE(window, nullptr);
+        window->checkPoints().setInterval(0);
+        pages = child<QListWidget>(window, "sitePagesList");
+        broken = child<QListWidget>(window, "brokenLinksList");
+        status = child<QLabel>(window, "statusLabel");
+        checkButton = child<QPushButton>(window, "checkSiteButton");
+        anchorsBox = child<QCheckBox>(window, "checkAnchorsBox");
+        webBox = child<QCheckBox>(window, "checkWebLinksBox");
+    }
+    void TearDown() override
+    {
+        prompter.verify();
+        // The choice is remembered for the whole test run: the other tests start classic.
+        QFile::remove(AppDirs::settingsFile(kLinkRuleFile));
+    }
+
+    void chooseSite()
+    {
+        prompter.expectDirectory("Select a Directory", top + "site");
+        window->getDirectory();
+        EXPECT_EQ(prompter.lastOwner(), window); // shown above the finder, not the main window
     }
 };
