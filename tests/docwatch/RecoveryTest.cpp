@@ -1,5 +1,4 @@
 #include "docwatch/CrashRecovery.h"
-#include "main/DocumentSession.h"
 #include "support/MainWindowFixture.h"
 #include "support/QStringPrinter.h"
 

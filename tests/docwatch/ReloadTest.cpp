@@ -1,5 +1,4 @@
 #include "docwatch/DocumentWatch.h"
-#include "main/DocumentSession.h"
 #include "support/MainWindowFixture.h"
 #include "support/QStringPrinter.h"
 

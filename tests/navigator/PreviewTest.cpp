@@ -3,7 +3,6 @@
 #include "navigator/NavigatorPanel.h"
 
 #include "editor/TextFile.h"
-#include "main/DocumentSession.h"
 #include "platform/FileError.h"
 #include "support/FileSizeLimit.h"
 #include "support/MainWindowFixture.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/CodeEditor.h"
+#include "main/DocumentSession.h"
 #include "main/MainWindow.h"
 #include "platform/AppDirs.h"
 #include "support/FakeBrowserView.h"
