@@ -60,7 +60,7 @@ fuzz:
 # (SOAK_SEED=n replays a run).
 soak:
 	$(MAKE) build SANITIZE=1
-	cd build-sanitize && SOAK_TIME=$(SOAK_TIME) ctest -R '^soak_test$$' --output-on-failure -V
+	cd build-sanitize && SOAK_TIME=$(SOAK_TIME) ctest -R '^soak_main_window_test$$' --output-on-failure -V
 
 clean:
 	rm -rf $(BUILD)

@@ -1,3 +1,4 @@
+#include "support/ListWidgets.h"
 #include "editor/CodeEditor.h"
 #include "editor/Completion.h"
 #include "editor/SyntaxColourer.h"
@@ -29,11 +30,7 @@ protected:
     std::string text() const { return editor.text().toStdString(); }
     QStringList shown() const
     {
-        QStringList items;
-        if (!completion.isListShown()) return items;
-        for (int i = 0; i < completion.list()->count(); ++i)
-            items << completion.list()->item(i)->text();
-        return items;
+        return completion.isListShown() ? itemTexts(completion.list()) : QStringList();
     }
 
     CodeEditor editor;

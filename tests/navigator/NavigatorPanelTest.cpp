@@ -2,6 +2,7 @@
 #include "navigator/FileHandlingWindow.h"
 #include "shared/SiteFileActions.h"
 
+#include "support/ListWidgets.h"
 #include "support/FakeShell.h"
 #include "support/ScriptedPrompter.h"
 
@@ -19,14 +20,6 @@
 namespace {
 
 using Icon = Prompter::Icon;
-
-QStringList items(const QListWidget* list)
-{
-    QStringList result;
-    for (int i = 0; i < list->count(); ++i)
-        result << list->item(i)->text();
-    return result;
-}
 
 class NavigatorPanelTest : public ::testing::Test {
 protected:
@@ -48,26 +41,26 @@ TEST_F(NavigatorPanelTest, ListsTheDirectoryUnderTheFirstFilter)
 {
     EXPECT_EQ(panel.directory(), site.root);
     EXPECT_EQ(QDir::currentPath(), site.root);
-    EXPECT_EQ(items(panel.fileList()),
+    EXPECT_EQ(itemTexts(panel.fileList()),
         QStringList(
             { "about.html", "empty-title.htm", "index.htm", "menu.js", "Mixed.htm", "nohead.htm", "style.css" }));
     QComboBox* filter = panel.browser()->filterBox();
     EXPECT_EQ(filter->itemText(1), "Image Files");
     filter->setCurrentIndex(1);
     emit filter->activated(1);
-    EXPECT_EQ(items(panel.fileList()), QStringList()); // no images at the top
+    EXPECT_EQ(itemTexts(panel.fileList()), QStringList()); // no images at the top
     panel.setDirectory(site.path("images"));
-    EXPECT_EQ(items(panel.fileList()), QStringList({ "a.gif", "b.jpg", "broken.jpg", "c.png" }));
+    EXPECT_EQ(itemTexts(panel.fileList()), QStringList({ "a.gif", "b.jpg", "broken.jpg", "c.png" }));
     emit filter->activated(4);
-    EXPECT_EQ(items(panel.fileList()).size(), 5);
+    EXPECT_EQ(itemTexts(panel.fileList()).size(), 5);
     panel.resetFilter();
     EXPECT_EQ(filter->currentText(), "HTML Documents");
-    EXPECT_EQ(items(panel.fileList()), QStringList());
+    EXPECT_EQ(itemTexts(panel.fileList()), QStringList());
 }
 
 TEST_F(NavigatorPanelTest, DirectoryListShowsThePathThenTheVisibleSubdirectories)
 {
-    const QStringList shown = items(panel.directoryList());
+    const QStringList shown = itemTexts(panel.directoryList());
     const int depth = site.root.count('/');
     ASSERT_EQ(shown.size(), depth + 3);
     EXPECT_EQ(shown.first(), "/");
@@ -78,7 +71,7 @@ TEST_F(NavigatorPanelTest, DirectoryListShowsThePathThenTheVisibleSubdirectories
     emit panel.directoryList()->itemDoubleClicked(panel.directoryList()->item(depth + 2));
     EXPECT_EQ(panel.directory(), site.path("sub"));
     EXPECT_EQ(QDir::currentPath(), site.path("sub"));
-    EXPECT_EQ(items(panel.fileList()), QStringList({ "page.htm" }));
+    EXPECT_EQ(itemTexts(panel.fileList()), QStringList({ "page.htm" }));
     emit panel.directoryList()->itemDoubleClicked(panel.directoryList()->item(depth));
     EXPECT_EQ(panel.directory(), site.root);
     EXPECT_EQ(panel.browser()->driveBox()->currentText(),
@@ -165,7 +158,7 @@ TEST_F(NavigatorPanelTest, RefreshKeepsTheSelectionAndTheBoxes)
     panel.titleEdit()->setText("Edited");
     site.write("new.htm", "<title>New</title>");
     panel.refresh();
-    EXPECT_TRUE(items(panel.fileList()).contains("new.htm"));
+    EXPECT_TRUE(itemTexts(panel.fileList()).contains("new.htm"));
     EXPECT_EQ(panel.selectedFile(), site.path("index.htm"));
     EXPECT_EQ(panel.titleEdit()->text(), "Edited");
     select("index.htm"); // selecting it again runs the steps again
@@ -200,7 +193,7 @@ TEST_F(NavigatorPanelTest, DeletingAFileAsksAndMovesItToTheTrash)
     prompter.expectMessage(
         "Could not move " + site.path("nohead.htm") + " to the trash.", Icon::Error, Prompter::Ok, Prompter::Ok);
     panel.deleteSelectedFile();
-    EXPECT_TRUE(items(panel.fileList()).contains("nohead.htm"));
+    EXPECT_TRUE(itemTexts(panel.fileList()).contains("nohead.htm"));
 
     shell.trashFails = false;
     prompter.expectMessage("Send file: " + site.path("nohead.htm") + " to recycle bin?", Icon::Confirmation,
@@ -210,7 +203,7 @@ TEST_F(NavigatorPanelTest, DeletingAFileAsksAndMovesItToTheTrash)
     EXPECT_FALSE(QFile::exists(site.path("nohead.htm")));
     EXPECT_EQ(shell.requests.last(), "trash " + site.path("nohead.htm"));
     EXPECT_EQ(panel.directory(), site.root);
-    EXPECT_FALSE(items(panel.fileList()).contains("nohead.htm"));
+    EXPECT_FALSE(itemTexts(panel.fileList()).contains("nohead.htm"));
 }
 
 TEST_F(NavigatorPanelTest, DeletingADirectoryMovesToItsParentAndRootsAreRefused)
@@ -222,7 +215,7 @@ TEST_F(NavigatorPanelTest, DeletingADirectoryMovesToItsParentAndRootsAreRefused)
     prompter.verify();
     EXPECT_FALSE(QFileInfo::exists(site.path("sub")));
     EXPECT_EQ(panel.directory(), site.root);
-    EXPECT_FALSE(items(panel.directoryList()).contains(QString(site.root.count('/') * 2 + 2, ' ') + "sub"));
+    EXPECT_FALSE(itemTexts(panel.directoryList()).contains(QString(site.root.count('/') * 2 + 2, ' ') + "sub"));
 
     panel.setDirectory("/");
     prompter.expectMessage("You cannot delete a root directory or drive.", Icon::None, Prompter::Ok, Prompter::Ok);
@@ -251,7 +244,7 @@ TEST_F(NavigatorPanelTest, CreatingADirectory)
     EXPECT_EQ(prompter.lastInputValue(), "");
     EXPECT_TRUE(QFileInfo(site.path("new")).isDir());
     const QString indent(site.root.count('/') * 2 + 2, ' ');
-    EXPECT_TRUE(items(panel.directoryList()).contains(indent + "new"));
+    EXPECT_TRUE(itemTexts(panel.directoryList()).contains(indent + "new"));
     prompter.expectInput(prompt, "sub"); // an existing directory is fine
     panel.createNewDirectory();
 }
@@ -262,14 +255,14 @@ TEST_F(NavigatorPanelTest, FileHandlingWindowChangesExtensions)
     auto* window = new FileHandlingWindow(panel, prompter);
     EXPECT_EQ(window->windowTitle(), "File Handling");
     FileList* files = window->browser()->fileList();
-    EXPECT_EQ(items(files), QStringList({ "about.html", "empty-title.htm", "index.htm", "Mixed.htm", "nohead.htm" }));
+    EXPECT_EQ(itemTexts(files), QStringList({ "about.html", "empty-title.htm", "index.htm", "Mixed.htm", "nohead.htm" }));
     EXPECT_EQ(files->selectedFile(), site.path("index.htm"));
     EXPECT_EQ(window->extensionBox()->currentText(), ".html");
 
     window->changeExtension();
     EXPECT_TRUE(QFile::exists(site.path("index.html")));
     EXPECT_FALSE(QFile::exists(site.path("index.htm")));
-    EXPECT_EQ(items(files), QStringList({ "about.html", "empty-title.htm", "index.html", "Mixed.htm", "nohead.htm" }));
+    EXPECT_EQ(itemTexts(files), QStringList({ "about.html", "empty-title.htm", "index.html", "Mixed.htm", "nohead.htm" }));
     EXPECT_EQ(files->currentRow(), 2);
 
     // The name is taken: the file stays as it is.

@@ -1,6 +1,7 @@
 // The broken-link finder's chosen checks: #anchors and web links, joined to its list, and the
 // same answers as pelorin95-site gives.
 
+#include "support/ListWidgets.h"
 #include "platform/AppDirs.h"
 #include "sitetools/EveryLink.h"
 #include "sitetools/FixWindow.h"
@@ -20,14 +21,6 @@
 #include "SiteWindowFixture.h"
 
 namespace {
-
-QStringList texts(const QListWidget* list)
-{
-    QStringList all;
-    for (int i = 0; i < list->count(); ++i)
-        all << list->item(i)->text();
-    return all;
-}
 
 class LinkRotChecksTest : public LinkRotFixture {
 protected:
@@ -75,7 +68,7 @@ TEST_F(LinkRotChecksTest, AnchorsAreCheckedWhenChosenAndMarkedInTheList)
 
     anchorsBox->setChecked(true);
     pick(1);
-    EXPECT_EQ(texts(broken),
+    EXPECT_EQ(itemTexts(broken),
         (QStringList { "about.htm#Team   (no such anchor)", "about.htm#gone   (no such anchor)",
             "#nowhere   (no such anchor)", "missing.htm#x   (no such anchor)" }));
     QTest::mouseClick(broken->viewport(), Qt::LeftButton, {}, broken->visualItemRect(broken->item(1)).center());
@@ -140,10 +133,10 @@ TEST_F(LinkRotChecksTest, UnderEveryLinkTheFixDialogSuggestsFilesOfAnyType)
     window->fixAction()->trigger();
     FixWindow* fix = window->fixWindow();
     ASSERT_NE(fix, nullptr);
-    EXPECT_EQ(texts(fix->brokenLinksList()), (QStringList { "pics/logo.png", "site.CSS?v=2" }));
-    EXPECT_EQ(texts(fix->suggestedList()), QStringList { "img/logo.png" });
+    EXPECT_EQ(itemTexts(fix->brokenLinksList()), (QStringList { "pics/logo.png", "site.CSS?v=2" }));
+    EXPECT_EQ(itemTexts(fix->suggestedList()), QStringList { "img/logo.png" });
     child<QPushButton>(fix, "changeLinkButton")->click();
-    EXPECT_EQ(texts(fix->suggestedList()), QStringList { "css/site.css" });
+    EXPECT_EQ(itemTexts(fix->suggestedList()), QStringList { "css/site.css" });
     prompter.expectOpenFile("Find the correct file", base + "css/site.css");
     child<QPushButton>(fix, "browseButton")->click();
     settle();
@@ -166,7 +159,7 @@ TEST_F(LinkRotChecksTest, WebLinksJoinTheListAndTheirCancelStopsOnlyThem)
     auto* cancel = child<QPushButton>(window, "cancelWebButton");
     EXPECT_TRUE(progress->isHidden());
     pick(0);
-    EXPECT_EQ(texts(broken), (QStringList { "gone.htm", server.url("/missing") + "   (web link: 404)" }));
+    EXPECT_EQ(itemTexts(broken), (QStringList { "gone.htm", server.url("/missing") + "   (web link: 404)" }));
     EXPECT_TRUE(progress->isHidden());
     EXPECT_TRUE(cancel->isHidden());
 
@@ -178,7 +171,7 @@ TEST_F(LinkRotChecksTest, WebLinksJoinTheListAndTheirCancelStopsOnlyThem)
     presser.start(20);
     pick(1);
     EXPECT_EQ(window->currentFile(), base + "slow.htm");
-    EXPECT_EQ(texts(broken), QStringList { "gone.htm" });
+    EXPECT_EQ(itemTexts(broken), QStringList { "gone.htm" });
     EXPECT_TRUE(cancel->isHidden());
     EXPECT_EQ(server.methodsFor("/never").size(), 1);
 }

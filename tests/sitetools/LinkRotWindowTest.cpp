@@ -1,3 +1,4 @@
+#include "support/ListWidgets.h"
 #include "sitetools/LinkRotWindow.h"
 #include "sitetools/FixWindow.h"
 #include "sitetools/PaneSearch.h"
@@ -18,20 +19,6 @@
 #include "SiteWindowFixture.h"
 
 namespace {
-
-QStringList texts(const QListWidget* list)
-{
-    QStringList all;
-    for (int i = 0; i < list->count(); ++i)
-        all << list->item(i)->text();
-    return all;
-}
-
-void click(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton)
-{
-    const QRect rect = list->visualItemRect(list->item(row));
-    QTest::mouseClick(list->viewport(), button, {}, rect.center());
-}
 
 class LinkRotTest : public LinkRotFixture {
 protected:
@@ -66,7 +53,7 @@ TEST_F(LinkRotTest, LoadsTheSiteSortedIgnoringCase)
     write(".hidden/x.htm", "");
     chooseSite();
     EXPECT_EQ(child<QLineEdit>(window, "baseDirEdit")->text(), base);
-    EXPECT_EQ(texts(pages), (QStringList { "about.htm", "index.htm", "sub/news.html", "sub/page.htm", "Zebra.HTM" }));
+    EXPECT_EQ(itemTexts(pages), (QStringList { "about.htm", "index.htm", "sub/news.html", "sub/page.htm", "Zebra.HTM" }));
     EXPECT_EQ(status->text(), "Broken links appear here.");
     EXPECT_EQ(checkButton->text(), "Start");
     EXPECT_TRUE(checkButton->isEnabled());
@@ -87,7 +74,7 @@ TEST_F(LinkRotTest, EnterInTheBaseBoxLoadsTheTypedDirectory)
     edit->setText(base + "sub");
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(edit->text(), base + "sub/");
-    EXPECT_EQ(texts(pages), (QStringList { "news.html", "page.htm" }));
+    EXPECT_EQ(itemTexts(pages), (QStringList { "news.html", "page.htm" }));
 
     edit->clear();
     prompter.expectMessage("Please select a directory first.", Icon::None, Prompter::Ok, Prompter::Ok);
@@ -100,7 +87,7 @@ TEST_F(LinkRotTest, CheckSiteStopsAtBrokenLinksAndContinuesToTheEnd)
     window->checkSite();
     EXPECT_EQ(pages->currentRow(), 1);
     EXPECT_EQ(window->currentFile(), base + "index.htm");
-    EXPECT_EQ(texts(broken), (QStringList { "news.htm", "gone.htm", "about.html", "images/Logo.GIF" }));
+    EXPECT_EQ(itemTexts(broken), (QStringList { "news.htm", "gone.htm", "about.html", "images/Logo.GIF" }));
     EXPECT_EQ(broken->currentRow(), 0);
     EXPECT_EQ(status->text(), "Broken links found on page");
     EXPECT_EQ(checkButton->text(), "Continue");
@@ -109,9 +96,9 @@ TEST_F(LinkRotTest, CheckSiteStopsAtBrokenLinksAndContinuesToTheEnd)
     EXPECT_FALSE(window->cancelWindow()->isVisible());
 
     // A click selects the link in the pane, left button only.
-    click(broken, 2, Qt::RightButton);
+    clickRow(broken, 2, Qt::RightButton);
     EXPECT_EQ(broken->currentRow(), 0);
-    click(broken, 2);
+    clickRow(broken, 2);
     EXPECT_EQ(paneSelection(), "about.html");
     EXPECT_TRUE(window->codePane()->hasFocus() || !window->isActiveWindow());
 
@@ -145,18 +132,18 @@ TEST_F(LinkRotTest, CheckSiteStopsAtBrokenLinksAndContinuesToTheEnd)
 TEST_F(LinkRotTest, LeavingAChangedPageAsksToSave)
 {
     chooseSite();
-    click(pages, 1);
+    clickRow(pages, 1);
     window->codePane()->setSelStart(0);
     window->codePane()->setSelText("X");
     EXPECT_TRUE(window->saveButtonRed());
 
     prompter.expectMessage("File  has changed. Save now?", Icon::Confirmation, YNC, Prompter::Cancel);
-    click(pages, 3);
+    clickRow(pages, 3);
     EXPECT_EQ(pages->currentRow(), 1);
     EXPECT_TRUE(pane().startsWith("X<p>"));
 
     prompter.expectMessage("File  has changed. Save now?", Icon::Confirmation, YNC, Prompter::Yes);
-    click(pages, 3);
+    clickRow(pages, 3);
     EXPECT_TRUE(read(base + "index.htm").startsWith("X<p>"));
     EXPECT_EQ(window->currentFile(), base + "sub/page.htm");
     EXPECT_FALSE(window->saveButtonRed());
@@ -171,7 +158,7 @@ TEST_F(LinkRotTest, ThePaneSavesAsSafelyAsTheMainEditor)
     write("about.htm", QByteArray("<p>a</p>\0tail", 13));
     write("index.htm", "<p>caf\xE9</p>");
     chooseSite();
-    click(pages, 0);
+    clickRow(pages, 0);
     window->codePane()->setSelStart(0);
     window->codePane()->setSelText("X");
     prompter.expectMessage("Saving will cut the file at its first NUL byte (byte 8). Save anyway?", Icon::Warning,
@@ -181,7 +168,7 @@ TEST_F(LinkRotTest, ThePaneSavesAsSafelyAsTheMainEditor)
     EXPECT_TRUE(window->saveButtonRed());
 
     prompter.expectMessage("File  has changed. Save now?", Icon::Confirmation, YNC, Prompter::No);
-    click(pages, 1);
+    clickRow(pages, 1);
     window->codePane()->setSelStart(0);
     window->codePane()->setSelText("\u03A9");
     prompter.expectMessage(base + "index.htm cannot be saved in Windows-1252. Save as UTF-8?", Icon::Confirmation, YN,
@@ -210,7 +197,7 @@ TEST_F(LinkRotTest, ThePaneSavesAsSafelyAsTheMainEditor)
     prompter.expectMessage("File  has changed. Save now?", Icon::Confirmation, YNC, Prompter::Yes);
     prompter.expectMessage("Cannot create file \"" + base + "index.htm\". Filename refers to a directory", Icon::Error,
         Prompter::Ok, Prompter::Ok);
-    click(pages, 3);
+    clickRow(pages, 3);
     EXPECT_EQ(pages->currentRow(), 1);
     EXPECT_EQ(window->currentFile(), base + "index.htm");
     EXPECT_TRUE(pane().startsWith("\u00E9Y<p>"));
@@ -222,7 +209,7 @@ TEST_F(LinkRotTest, CheckSiteAsksOnceAboutADroppedChange)
 {
     write("index.htm", "<p>clean</p>");
     chooseSite();
-    click(pages, 0);
+    clickRow(pages, 0);
     window->codePane()->setSelText("X");
     prompter.expectMessage("File  has changed. Save now?", Icon::Confirmation, YNC, Prompter::No);
     prompter.expectMessage("Finished Checking.", Icon::Information, Prompter::Ok, Prompter::Ok);
@@ -238,7 +225,7 @@ TEST_F(LinkRotTest, AMissingPageIsReported)
     QFile::remove(base + "about.htm");
     prompter.expectMessage("This file no longer exists. \r\nPerhaps it was a temporary file.\r\nAnd I just deleted it.",
         Icon::None, Prompter::Ok, Prompter::Ok);
-    click(pages, 0);
+    clickRow(pages, 0);
     EXPECT_EQ(window->currentFile(), "");
     EXPECT_EQ(pane(), "");
 }
@@ -256,7 +243,7 @@ TEST_F(LinkRotTest, CancelStopsTheCheckAndKeepsTheWindowUsable)
     EXPECT_TRUE(pages->isEnabled());
     // The pane holds the page it stopped in, named in the current file box.
     ASSERT_GE(pages->currentRow(), 0);
-    EXPECT_EQ(window->currentFile(), base + texts(pages)[pages->currentRow()]);
+    EXPECT_EQ(window->currentFile(), base + itemTexts(pages)[pages->currentRow()]);
 }
 
 TEST_F(LinkRotTest, ClosingDuringACheckStopsItFirst)
@@ -272,17 +259,17 @@ TEST_F(LinkRotTest, ClosingDuringACheckStopsItFirst)
 TEST_F(LinkRotTest, AllLinksInOneQuotingStyle)
 {
     chooseSite();
-    click(pages, 1);
+    clickRow(pages, 1);
     window->codePane()->setSelStart(0);
     window->codePane()->setSelText("<a href='b.htm'>");
     window->findAllLinks();
     EXPECT_EQ(status->text(), "All links on this page.");
-    EXPECT_EQ(texts(broken), (QStringList { "about.html", "news.htm", "gone.htm" }));
+    EXPECT_EQ(itemTexts(broken), (QStringList { "about.html", "news.htm", "gone.htm" }));
     // The text changed since: a click finds the broken links again first.
     window->codePane()->setSelStart(0);
     window->codePane()->setSelText(" ");
-    click(broken, 0);
-    EXPECT_EQ(texts(broken), (QStringList { "news.htm", "gone.htm", "about.html", "images/Logo.GIF" }));
+    clickRow(broken, 0);
+    EXPECT_EQ(itemTexts(broken), (QStringList { "news.htm", "gone.htm", "about.html", "images/Logo.GIF" }));
     EXPECT_EQ(paneSelection(), "news.htm");
 }
 
@@ -292,7 +279,7 @@ TEST_F(LinkRotTest, BrokenLinksMenuNeedsBrokenLinks)
     prompter.expectMessage("Please find some broken links first", Icon::None, Prompter::Ok, Prompter::Ok);
     window->prepareBrokenLinksMenu();
     EXPECT_FALSE(window->fixAction()->isEnabled());
-    click(pages, 1);
+    clickRow(pages, 1);
     window->prepareBrokenLinksMenu();
     EXPECT_TRUE(window->fixAction()->isEnabled());
 }
@@ -309,9 +296,9 @@ TEST_F(LinkRotTest, OpenAddsThePageAndSaveAsWritesElsewhere)
     window->openPage();
     EXPECT_EQ(prompter.lastFileDialog().filter, "Internet Files|*.htm*|All Files|*.*");
     EXPECT_EQ(
-        texts(pages), (QStringList { "../other.htm", "about.htm", "index.htm", "sub/news.html", "sub/page.htm" }));
+        itemTexts(pages), (QStringList { "../other.htm", "about.htm", "index.htm", "sub/news.html", "sub/page.htm" }));
     EXPECT_EQ(pages->currentRow(), 0);
-    EXPECT_EQ(texts(broken), QStringList { "x.htm" });
+    EXPECT_EQ(itemTexts(broken), QStringList { "x.htm" });
 
     prompter.expectSaveFile("Save File As ...", top + "copy.htm");
     window->saveAs();
@@ -322,7 +309,7 @@ TEST_F(LinkRotTest, OpenAddsThePageAndSaveAsWritesElsewhere)
 TEST_F(LinkRotTest, ViewerTabShowsThePaneThroughATemporaryPage)
 {
     chooseSite();
-    click(pages, 1);
+    clickRow(pages, 1);
     window->codePane()->setSelStart(0);
     window->codePane()->setSelText("<b>edited</b>");
     auto* tabs = child<QTabWidget>(window, "pages");
@@ -344,7 +331,7 @@ TEST_F(LinkRotTest, ViewerTabShowsThePaneThroughATemporaryPage)
 TEST_F(LinkRotTest, FindAndReplaceInThePane)
 {
     chooseSite();
-    click(pages, 1);
+    clickRow(pages, 1);
     auto* search = window->findChild<PaneSearch*>();
     ASSERT_NE(search, nullptr);
     window->codePane()->setSelStart(0);
@@ -385,7 +372,7 @@ protected:
     void openFix()
     {
         chooseSite();
-        click(pages, 1);
+        clickRow(pages, 1);
         window->fixAction()->trigger();
         fix = window->fixWindow();
         ASSERT_NE(fix, nullptr);
@@ -402,14 +389,14 @@ TEST_F(FixWindowTest, SuggestsChangesAndClosesWhenNothingIsLeft)
     EXPECT_EQ(fix->windowTitle(), "Fix Broken Links");
     EXPECT_TRUE(fix->isModal());
     EXPECT_FALSE(window->fixAction()->isEnabled());
-    EXPECT_EQ(texts(fixBroken), (QStringList { "news.htm", "gone.htm", "about.html", "images/Logo.GIF" }));
+    EXPECT_EQ(itemTexts(fixBroken), (QStringList { "news.htm", "gone.htm", "about.html", "images/Logo.GIF" }));
     EXPECT_EQ(fixBroken->currentRow(), 0);
-    EXPECT_EQ(texts(suggested), QStringList { "sub/news.html" });
+    EXPECT_EQ(itemTexts(suggested), QStringList { "sub/news.html" });
     EXPECT_EQ(fixEdit->text(), "sub/news.html");
     EXPECT_EQ(paneSelection(), "news.htm");
 
     // No suggestion for gone.htm: nothing changes.
-    click(fixBroken, 1);
+    clickRow(fixBroken, 1);
     EXPECT_TRUE(suggested->count() == 0 && fixEdit->text().isEmpty());
     EXPECT_EQ(paneSelection(), "gone.htm");
     prompter.expectMessage("No link was changed. If you expected a link to change, then perhaps you forgot to "
@@ -419,11 +406,11 @@ TEST_F(FixWindowTest, SuggestsChangesAndClosesWhenNothingIsLeft)
     ASSERT_TRUE(fixOpen());
 
     // The third of four: after the change the third place shows what was the fourth.
-    click(fixBroken, 2);
+    clickRow(fixBroken, 2);
     EXPECT_EQ(fixEdit->text(), "about.htm");
     QTest::keyClick(fixEdit, Qt::Key_Return);
     ASSERT_TRUE(fixOpen());
-    EXPECT_EQ(texts(fixBroken), (QStringList { "news.htm", "gone.htm", "images/Logo.GIF" }));
+    EXPECT_EQ(itemTexts(fixBroken), (QStringList { "news.htm", "gone.htm", "images/Logo.GIF" }));
     EXPECT_EQ(fixBroken->currentRow(), 2);
     EXPECT_EQ(fixEdit->text(), "images/logo.gif");
     EXPECT_EQ(paneSelection(), "images/Logo.GIF");
@@ -437,12 +424,12 @@ TEST_F(FixWindowTest, SuggestsChangesAndClosesWhenNothingIsLeft)
     QTest::mouseDClick(suggested->viewport(), Qt::LeftButton, {}, suggested->visualItemRect(item).center());
     EXPECT_EQ(doubles, 1);
     ASSERT_TRUE(fixOpen());
-    EXPECT_EQ(texts(fixBroken), (QStringList { "news.htm", "gone.htm" }));
+    EXPECT_EQ(itemTexts(fixBroken), (QStringList { "news.htm", "gone.htm" }));
     EXPECT_EQ(fixBroken->currentRow(), 0);
 
     child<QPushButton>(fix, "changeLinkButton")->click();
     ASSERT_TRUE(fixOpen());
-    EXPECT_EQ(texts(fixBroken), QStringList { "gone.htm" });
+    EXPECT_EQ(itemTexts(fixBroken), QStringList { "gone.htm" });
 
     // Browsing fixes the link at once; nothing is left, so the dialog closes.
     prompter.expectOpenFile("Find the correct file", base + "sub/page.htm");

@@ -1,3 +1,4 @@
+#include "support/ListWidgets.h"
 #include "sitetools/RubbishWindow.h"
 #include "sitetools/AltTextWindow.h"
 #include "sitetools/RubbishOperationsWindow.h"
@@ -16,19 +17,6 @@
 #include "SiteWindowFixture.h"
 
 namespace {
-
-QStringList texts(const QListWidget* list)
-{
-    QStringList all;
-    for (int i = 0; i < list->count(); ++i)
-        all << list->item(i)->text();
-    return all;
-}
-
-void click(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {})
-{
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
-}
 
 class RubbishTest : public SiteWindowFixture {
 protected:
@@ -73,7 +61,7 @@ protected:
     QStringList orphanNames() const
     {
         QStringList names;
-        for (const QString& path : texts(orphans))
+        for (const QString& path : itemTexts(orphans))
             names << path.mid(base.size());
         names.sort();
         return names;
@@ -101,8 +89,8 @@ TEST_F(RubbishTest, FindsTheOrphansOfASite)
     EXPECT_EQ(window->cancelWindow()->windowTitle(), "Processing ...");
 
     // A picture shows as an IMG tag, so that the viewer shows it.
-    const int picture = texts(orphans).indexOf(base + "images/logo.gif");
-    click(orphans, picture);
+    const int picture = itemTexts(orphans).indexOf(base + "images/logo.gif");
+    clickRow(orphans, picture);
     const QString tag = "<img src=\"" + base + "images/logo.gif\">";
     EXPECT_EQ(window->findChild<CodeEditor*>("codePane")->text(), tag);
     EXPECT_EQ(child<QLineEdit>(window, "currentFileEdit")->text(), base + "images/logo.gif");
@@ -112,14 +100,14 @@ TEST_F(RubbishTest, FindsTheOrphansOfASite)
     child<QTabWidget>(window, "pages")->setCurrentIndex(0);
     EXPECT_FALSE(QFile::exists(base + "images/1view.htm"));
 
-    click(child<QListWidget>(window, "sitePagesList"),
-        texts(child<QListWidget>(window, "sitePagesList")).indexOf("b.htm"));
+    clickRow(child<QListWidget>(window, "sitePagesList"),
+        itemTexts(child<QListWidget>(window, "sitePagesList")).indexOf("b.htm"));
     EXPECT_EQ(child<QLineEdit>(window, "currentFileEdit")->text(), base + "b.htm");
 
     QFile::remove(base + "b.htm");
     prompter.expectMessage(
         "File no longer exists. Perhaps it was a temporary file.", Icon::None, Prompter::Ok, Prompter::Ok);
-    click(orphans, texts(orphans).indexOf(base + "b.htm"));
+    clickRow(orphans, itemTexts(orphans).indexOf(base + "b.htm"));
 
     window->close();
     settle();
@@ -189,8 +177,8 @@ TEST_F(RubbishTest, MoveAllAndMoveSelected)
     EXPECT_EQ(operations->windowTitle(), "Remove orphans. ");
     EXPECT_FALSE(window->moveAction()->isEnabled());
     QListWidget* list = operations->orphansList();
-    EXPECT_EQ(texts(list), texts(orphans));
-    EXPECT_EQ(operations->selectedNameEdit()->text(), texts(orphans)[1]);
+    EXPECT_EQ(itemTexts(list), itemTexts(orphans));
+    EXPECT_EQ(operations->selectedNameEdit()->text(), itemTexts(orphans)[1]);
 
     prompter.expectMessage(
         "Shall I move all orphan files", Icon::Confirmation, Prompter::Yes | Prompter::No, Prompter::No);
@@ -200,9 +188,9 @@ TEST_F(RubbishTest, MoveAllAndMoveSelected)
 
     // Two selected of four: two move, two are left in both lists.
     list->clearSelection();
-    click(list, 0);
-    click(list, 2, Qt::ControlModifier);
-    const QStringList moved { texts(list)[0], texts(list)[2] };
+    clickRow(list, 0);
+    clickRow(list, 2, Qt::LeftButton, Qt::ControlModifier);
+    const QStringList moved { itemTexts(list)[0], itemTexts(list)[2] };
     child<QPushButton>(operations, "moveSelectedButton")->click();
     for (const QString& path : moved) {
         EXPECT_FALSE(QFile::exists(path));
@@ -211,7 +199,7 @@ TEST_F(RubbishTest, MoveAllAndMoveSelected)
     ASSERT_EQ(list->count(), 2);
 
     // A file of that name waiting in the Rubbish directory: nothing is overwritten.
-    const QString waiting = texts(list)[0];
+    const QString waiting = itemTexts(list)[0];
     const QString target = top + "siteRubbish/" + waiting.mid(base.size());
     QDir().mkpath(QFileInfo(target).path());
     QFile(target).open(QIODevice::WriteOnly);
@@ -243,8 +231,8 @@ TEST_F(RubbishTest, ClosingTheMoveDialogHandsTheListBack)
     RubbishOperationsWindow* operations = window->operationsWindow();
     ASSERT_NE(operations, nullptr);
     ASSERT_EQ(orphans->count(), 4);
-    click(operations->orphansList(), 3);
-    EXPECT_EQ(operations->selectedNameEdit()->text(), texts(orphans)[3]);
+    clickRow(operations->orphansList(), 3);
+    EXPECT_EQ(operations->selectedNameEdit()->text(), itemTexts(orphans)[3]);
     child<QPushButton>(operations, "moveSelectedButton")->click();
     operations->close();
     settle();
@@ -258,7 +246,7 @@ TEST_F(RubbishTest, RememberedMovesAreRestored)
     EXPECT_FALSE(operations->rememberMovesBox()->isChecked());
     EXPECT_FALSE(operations->restoreButton()->isEnabled());
     operations->rememberMovesBox()->setChecked(true);
-    const QStringList all = texts(operations->orphansList());
+    const QStringList all = itemTexts(operations->orphansList());
     prompter.expectMessage(
         "Shall I move all orphan files", Icon::Confirmation, Prompter::Yes | Prompter::No, Prompter::Yes);
     child<QPushButton>(operations, "moveAllButton")->click();
@@ -286,7 +274,7 @@ TEST_F(RubbishTest, AMoveAllThatFailsHalfWayListsEachOrphanOnceAfterARestore)
     ASSERT_NE(operations, nullptr);
     operations->rememberMovesBox()->setChecked(true);
     QListWidget* list = operations->orphansList();
-    const QStringList all = texts(list);
+    const QStringList all = itemTexts(list);
     ASSERT_EQ(all.size(), 4);
     const QString blocked = top + "siteRubbish/" + all[1].mid(base.size());
     QDir().mkpath(QFileInfo(blocked).path());
@@ -298,11 +286,11 @@ TEST_F(RubbishTest, AMoveAllThatFailsHalfWayListsEachOrphanOnceAfterARestore)
         Icon::Error, Prompter::Ok, Prompter::Ok);
     child<QPushButton>(operations, "moveAllButton")->click();
     EXPECT_EQ(prompter.lastOwner(), operations);
-    EXPECT_EQ(texts(list), all.mid(1));
+    EXPECT_EQ(itemTexts(list), all.mid(1));
 
     prompter.expectMessage("Files moved back: 1.", Icon::Information, Prompter::Ok, Prompter::Ok);
     operations->restoreButton()->click();
-    QStringList listed = texts(list);
+    QStringList listed = itemTexts(list);
     listed.sort();
     QStringList expected = all;
     expected.sort();
@@ -328,17 +316,17 @@ TEST_F(AltTextTest, ListsTheAltTextsAndSelectsThemInTheEditor)
     EXPECT_FALSE(registry.action("a_findAltText")->isEnabled());
     EXPECT_EQ(window->windowTitle(), "Find image ALT text ... /web/page.htm");
     QListWidget* list = window->altTextList();
-    EXPECT_EQ(texts(list), (QStringList { "Logo", "Empty ALT text", "Empty ALT text" }));
+    EXPECT_EQ(itemTexts(list), (QStringList { "Logo", "Empty ALT text", "Empty ALT text" }));
     EXPECT_EQ(editor.selText(), " ");
 
     editor.show();
     QApplication::setActiveWindow(window);
-    click(list, 0);
+    clickRow(list, 0);
     EXPECT_EQ(editor.selStart(), 10);
     EXPECT_EQ(editor.selText(), "Logo");
     // The keys go to the editor that shows the text picked.
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == editor.window(); }, 2000));
-    click(list, 1);
+    clickRow(list, 1);
     EXPECT_EQ(editor.selStart(), 28);
     EXPECT_EQ(editor.selLength(), 0);
 
@@ -348,7 +336,7 @@ TEST_F(AltTextTest, ListsTheAltTextsAndSelectsThemInTheEditor)
     QApplication::setActiveWindow(window);
     QApplication::processEvents();
     window->scan();
-    EXPECT_EQ(texts(list), QStringList { "New" });
+    EXPECT_EQ(itemTexts(list), QStringList { "New" });
 
     child<QPushButton>(window, "closeButton")->click();
     settle();
@@ -364,7 +352,7 @@ TEST_F(AltTextTest, NoAltTextsAndAMissingClosingQuote)
     EXPECT_EQ(editor.selStart(), 0);
     editor.setText("<img alt=\"a\"><img alt=\"b>");
     window->scan();
-    EXPECT_EQ(texts(window->altTextList()), QStringList { "a" });
+    EXPECT_EQ(itemTexts(window->altTextList()), QStringList { "a" });
 }
 
 } // namespace

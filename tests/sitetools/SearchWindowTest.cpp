@@ -8,6 +8,7 @@
 #include "shared/TempPages.h"
 #include "shared/WizardState.h"
 #include "sitetools/SearchCommands.h"
+#include "support/ListWidgets.h"
 #include "support/FakeBrowserView.h"
 #include "support/FakeContext.h"
 #include "support/FakeShell.h"
@@ -112,13 +113,6 @@ public:
             titles << menu->text();
         return titles;
     }
-    static QStringList items(const QListWidget* list)
-    {
-        QStringList result;
-        for (int i = 0; i < list->count(); ++i)
-            result << list->item(i)->text();
-        return result;
-    }
     void selectFiles(const QStringList& names)
     {
         window->fileList()->clearSelection();
@@ -186,11 +180,11 @@ TEST_F(SearchWindowTest, TheFileBrowserListsWebPagesOfTheDirectoryShown)
 {
     openOnSite();
     EXPECT_EQ(QDir::currentPath(), site);
-    EXPECT_EQ(items(window->fileList()), (QStringList { "apples.htm", "plain.htm" }));
+    EXPECT_EQ(itemTexts(window->fileList()), (QStringList { "apples.htm", "plain.htm" }));
     EXPECT_EQ(window->fileTypeBox()->currentText(), "Internet Files");
     window->fileTypeBox()->setCurrentIndex(1);
     emit window->fileTypeBox()->activated(1);
-    EXPECT_EQ(items(window->fileList()), (QStringList { "apples.htm", "notes.txt", "plain.htm" }));
+    EXPECT_EQ(itemTexts(window->fileList()), (QStringList { "apples.htm", "notes.txt", "plain.htm" }));
     EXPECT_EQ(window->fileList()->selectionMode(), QAbstractItemView::ExtendedSelection);
 
     // Opening a subdirectory makes it current; the path up to it stays listed.
@@ -198,7 +192,7 @@ TEST_F(SearchWindowTest, TheFileBrowserListsWebPagesOfTheDirectoryShown)
     ASSERT_NE(sub, nullptr);
     emit window->directoryList()->itemDoubleClicked(sub);
     EXPECT_EQ(QDir::currentPath(), site + "/sub");
-    EXPECT_EQ(items(window->fileList()), QStringList { "recipes.html" });
+    EXPECT_EQ(itemTexts(window->fileList()), QStringList { "recipes.html" });
     EXPECT_EQ(window->directoryList()->currentItem()->text().trimmed(), "sub");
 
     // The drive box offers the root and the home directory.
@@ -212,9 +206,9 @@ TEST_F(SearchWindowTest, AddingFilesTakesTheirTitlesAndKeywords)
     openOnSite();
     EXPECT_FALSE(window->isProjectChanged());
     addFiles({ "apples.htm", "plain.htm" });
-    EXPECT_EQ(items(window->projectFilesList()), (QStringList { sitePath("apples.htm"), sitePath("plain.htm") }));
-    EXPECT_EQ(items(window->titlesList()), (QStringList { "APPLES AND  PEARS", "EnterTitle" }));
-    EXPECT_EQ(items(window->keywordsList()), (QStringList { "FRUIT, ORCHARD", "EnterKeywords" }));
+    EXPECT_EQ(itemTexts(window->projectFilesList()), (QStringList { sitePath("apples.htm"), sitePath("plain.htm") }));
+    EXPECT_EQ(itemTexts(window->titlesList()), (QStringList { "APPLES AND  PEARS", "EnterTitle" }));
+    EXPECT_EQ(itemTexts(window->keywordsList()), (QStringList { "FRUIT, ORCHARD", "EnterKeywords" }));
     EXPECT_TRUE(window->isProjectChanged());
     EXPECT_FALSE(window->gauge()->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -224,14 +218,14 @@ TEST_F(SearchWindowTest, AddingFilesTakesTheirTitlesAndKeywords)
     window->fileList()->clearSelection();
     QTest::mouseClick(button("addSelectedButton"), Qt::LeftButton);
     EXPECT_EQ(window->projectFilesList()->count(), 3);
-    EXPECT_EQ(items(window->titlesList()).last(), "APPLES AND  PEARS");
+    EXPECT_EQ(itemTexts(window->titlesList()).last(), "APPLES AND  PEARS");
 
     // "<< All " adds every listed file after the entries there are.
     window->setDirectory(site + "/sub");
     QTest::mouseClick(button("addAllButton"), Qt::LeftButton);
-    EXPECT_EQ(items(window->projectFilesList()).last(), sitePath("sub/recipes.html"));
-    EXPECT_EQ(items(window->titlesList()).last(), "PIE \"DELUXE\" RECIPES");
-    EXPECT_EQ(items(window->keywordsList()).last(), "BAKING, OVEN\\DOOR, FRUIT");
+    EXPECT_EQ(itemTexts(window->projectFilesList()).last(), sitePath("sub/recipes.html"));
+    EXPECT_EQ(itemTexts(window->titlesList()).last(), "PIE \"DELUXE\" RECIPES");
+    EXPECT_EQ(itemTexts(window->keywordsList()).last(), "BAKING, OVEN\\DOOR, FRUIT");
 }
 
 TEST_F(SearchWindowTest, AFileDroppedOnTheProjectIsAdded)
@@ -246,8 +240,8 @@ TEST_F(SearchWindowTest, AFileDroppedOnTheProjectIsAdded)
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, dragged, Qt::LeftButton, {});
     QCoreApplication::sendEvent(target, &drop);
-    EXPECT_EQ(items(window->projectFilesList()), QStringList { sitePath("plain.htm") });
-    EXPECT_EQ(items(window->titlesList()), QStringList { "EnterTitle" });
+    EXPECT_EQ(itemTexts(window->projectFilesList()), QStringList { sitePath("plain.htm") });
+    EXPECT_EQ(itemTexts(window->titlesList()), QStringList { "EnterTitle" });
     delete dragged;
 }
 
@@ -303,9 +297,9 @@ TEST_F(SearchWindowTest, ChangeStoresTheEditedTitleAndKeywordsUpperCased)
     QTest::mouseClick(button("changeTitleButton"), Qt::LeftButton);
     window->keywordsMemo()->setPlainText("café, \"quoted\"");
     QTest::mouseClick(button("changeKeywordsButton"), Qt::LeftButton);
-    EXPECT_EQ(items(window->titlesList()), (QStringList { "APPLES AND  PEARS", "PLAIN\r\nPAGE " }));
-    EXPECT_EQ(items(window->keywordsList()), (QStringList { "FRUIT, ORCHARD", "CAFé, \"QUOTED\"" }));
-    EXPECT_EQ(items(window->projectFilesList()).size(), 2);
+    EXPECT_EQ(itemTexts(window->titlesList()), (QStringList { "APPLES AND  PEARS", "PLAIN\r\nPAGE " }));
+    EXPECT_EQ(itemTexts(window->keywordsList()), (QStringList { "FRUIT, ORCHARD", "CAFé, \"QUOTED\"" }));
+    EXPECT_EQ(itemTexts(window->projectFilesList()).size(), 2);
 
     // The page gets the title on one line and the quotes escaped.
     window->pageControl()->setCurrentIndex(SearchWindow::CreateTab);
@@ -324,7 +318,7 @@ TEST_F(SearchWindowTest, RemovingSelectsTheEntryBefore)
     QTest::mouseClick(button("addAllButton"), Qt::LeftButton);
     window->projectFilesList()->setCurrentRow(2);
     QTest::mouseClick(button("removeButton"), Qt::LeftButton);
-    EXPECT_EQ(items(window->titlesList()), (QStringList { "APPLES AND  PEARS", "EnterTitle" }));
+    EXPECT_EQ(itemTexts(window->titlesList()), (QStringList { "APPLES AND  PEARS", "EnterTitle" }));
     EXPECT_EQ(window->projectFilesList()->currentRow(), 1);
     EXPECT_EQ(window->titlesList()->currentRow(), 1);
     EXPECT_EQ(window->currentFileEdit()->text(), sitePath("plain.htm"));
@@ -333,8 +327,8 @@ TEST_F(SearchWindowTest, RemovingSelectsTheEntryBefore)
     window->projectFilesList()->setCurrentRow(0);
     window->projectFilesList()->setFocus();
     QTest::keyClick(window->projectFilesList(), Qt::Key_Delete);
-    EXPECT_EQ(items(window->projectFilesList()), QStringList { sitePath("plain.htm") });
-    EXPECT_EQ(items(window->keywordsList()), QStringList { "EnterKeywords" });
+    EXPECT_EQ(itemTexts(window->projectFilesList()), QStringList { sitePath("plain.htm") });
+    EXPECT_EQ(itemTexts(window->keywordsList()), QStringList { "EnterKeywords" });
     EXPECT_EQ(window->projectFilesList()->currentRow(), 0);
 
     action("removeItemAction")->trigger();
@@ -594,8 +588,8 @@ TEST_F(SearchWindowTest, RefreshProjectReadsEveryPageAgain)
     QTest::mouseClick(button("changeTitleButton"), Qt::LeftButton);
     writeFile(site + "/plain.htm", "<title>now titled</title>");
     action("refreshProjectAction")->trigger();
-    EXPECT_EQ(items(window->titlesList()), (QStringList { "APPLES AND  PEARS", "NOW TITLED" }));
-    EXPECT_EQ(items(window->keywordsList()), (QStringList { "FRUIT, ORCHARD", "EnterKeywords" }));
+    EXPECT_EQ(itemTexts(window->titlesList()), (QStringList { "APPLES AND  PEARS", "NOW TITLED" }));
+    EXPECT_EQ(itemTexts(window->keywordsList()), (QStringList { "FRUIT, ORCHARD", "EnterKeywords" }));
     EXPECT_EQ(window->projectFilesList()->count(), 2);
     EXPECT_EQ(window->titleMemo()->toPlainText(), "APPLES AND  PEARS");
 }
@@ -613,7 +607,7 @@ TEST_F(SearchWindowTest, TheFileListPopupOffersOnlyWhatCanBeDone)
     emit window->fileListMenu()->aboutToShow();
     EXPECT_TRUE(addSelected->isEnabled());
     addSelected->trigger();
-    EXPECT_EQ(items(window->projectFilesList()), QStringList { sitePath("plain.htm") });
+    EXPECT_EQ(itemTexts(window->projectFilesList()), QStringList { sitePath("plain.htm") });
 
     window->setDirectory(work.filePath("."));
     emit window->fileListMenu()->aboutToShow();

@@ -1,3 +1,4 @@
+#include "support/ListWidgets.h"
 #include "tools/FunctionNavigatorWindow.h"
 
 #include "ToolFixture.h"
@@ -14,18 +15,6 @@ protected:
     {
         registry.run("a_functionNavigator");
         return openWindow<FunctionNavigatorWindow>();
-    }
-    QStringList entries(QListWidget* list) const
-    {
-        QStringList texts;
-        for (int i = 0; i < list->count(); ++i)
-            texts << list->item(i)->text();
-        return texts;
-    }
-    void clickRow(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton)
-    {
-        const QRect rect = list->visualItemRect(list->item(row));
-        QTest::mouseClick(list->viewport(), button, {}, rect.center());
     }
     QString selected() const { return editor->selText(); }
 };
@@ -55,7 +44,7 @@ TEST_F(FunctionNavigatorTest, FindsFunctionsAndSelectsTheirUses)
     EXPECT_EQ(window->functionsList()->count(), 0);
 
     QTest::mouseClick(window->findChild<QPushButton*>("findFunctionsButton"), Qt::LeftButton);
-    EXPECT_EQ(entries(window->functionsList()), (QStringList { "Show(msg)", "later(x)" }));
+    EXPECT_EQ(itemTexts(window->functionsList()), (QStringList { "Show(msg)", "later(x)" }));
     EXPECT_EQ(editor->selStart(), 0);
     EXPECT_EQ(editor->selLength(), 0);
 
@@ -64,7 +53,7 @@ TEST_F(FunctionNavigatorTest, FindsFunctionsAndSelectsTheirUses)
     EXPECT_EQ(window->occurrencesList()->count(), 0);
 
     clickRow(window->functionsList(), 0);
-    EXPECT_EQ(entries(window->occurrencesList()), (QStringList { "Show(msg)", "show('hi')", "SHOW(1, 2)" }));
+    EXPECT_EQ(itemTexts(window->occurrencesList()), (QStringList { "Show(msg)", "show('hi')", "SHOW(1, 2)" }));
     EXPECT_EQ(editor->selStart(), int(kPage.indexOf("Show(msg)")));
     EXPECT_EQ(selected(), "Show(msg)");
 
@@ -76,7 +65,7 @@ TEST_F(FunctionNavigatorTest, FindsFunctionsAndSelectsTheirUses)
 
     // "later(x)" appears only in a comment: its one occurrence is selected.
     window->chooseFunction(1);
-    EXPECT_EQ(entries(window->occurrencesList()), QStringList { "later(x)" });
+    EXPECT_EQ(itemTexts(window->occurrencesList()), QStringList { "later(x)" });
     EXPECT_EQ(selected(), "later(x)");
 
     // A new search empties the occurrences.
@@ -97,7 +86,7 @@ TEST_F(FunctionNavigatorTest, EntryNotInTheTextLeavesTheSelection)
     editor->setSelStart(5);
     editor->setSelLength(2);
     window->chooseFunction(0);
-    EXPECT_EQ(entries(window->occurrencesList()), QStringList { "Tabbed(a)" });
+    EXPECT_EQ(itemTexts(window->occurrencesList()), QStringList { "Tabbed(a)" });
     EXPECT_EQ(editor->selStart(), int(QString("<script>\r\nfunction\t").size()));
     EXPECT_EQ(selected(), "Tabbed(a)");
 }
@@ -118,7 +107,7 @@ TEST_F(FunctionNavigatorTest, ScriptFileGetsTagsAddedAndRemoved)
     EXPECT_EQ(editor->text(), "<script>\r\n" + script + "\r\n</script>");
     EXPECT_TRUE(window->removeJsTagsButton()->isVisibleTo(window));
     window->findFunctions();
-    EXPECT_EQ(entries(window->functionsList()), (QStringList { "one(a)", "two()" }));
+    EXPECT_EQ(itemTexts(window->functionsList()), (QStringList { "one(a)", "two()" }));
 
     QTest::mouseClick(window->removeJsTagsButton(), Qt::LeftButton);
     EXPECT_EQ(editor->text(), script);
