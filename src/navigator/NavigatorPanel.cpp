@@ -9,11 +9,13 @@
 #include "shared/RelativePath.h"
 
 #include <QApplication>
+#include <QByteArrayView>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -28,6 +30,39 @@ QString textOf(const QString& path)
 
 // The same text with CR LF breaks.
 QString withCrLf(QString text) { return text.replace(QLatin1Char('\n'), QLatin1String("\r\n")); }
+
+// Where the ASCII tag (lower case) first stands in bytes at or after from, in any letter case; -1
+// when it does not.
+qsizetype indexOfTag(QByteArrayView bytes, QByteArrayView tag, qsizetype from)
+{
+    for (qsizetype at = bytes.indexOf('<', from); at >= 0 && at + tag.size() <= bytes.size();
+         at = bytes.indexOf('<', at + 1))
+        if (bytes.sliced(at, tag.size()).compare(tag, Qt::CaseInsensitive) == 0) return at;
+    return -1;
+}
+
+// The page's title, as findTitle finds it in the file's text. The title tags are ASCII, so in
+// every encoding but UTF-16 they stand at the same places in the bytes as in the text, and an
+// ASCII title reads the same in all of them: a large page is then not decoded a second time
+// beside the editor's copy. Other titles are read from the decoded text.
+QString titleOfFile(const QString& path)
+{
+    const QByteArray bytes = readBytes(path);
+    if (!bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF")) {
+        QByteArrayView text(bytes);
+        if (const qsizetype nul = text.indexOf('\0'); nul >= 0) text.truncate(nul); // the text ends there
+        const qsizetype open = indexOfTag(text, "<title>", 0);
+        const qsizetype close = open < 0 ? -1 : indexOfTag(text, "</title>", open + 7);
+        if (close < 0) return findTitle(QString());
+        const QByteArrayView title = text.sliced(open + 7, close - open - 7);
+        if (std::all_of(title.begin(), title.end(), [](char c) { return uchar(c) < 0x80; })) {
+            TextFormat format;
+            return withCrLf(findTitle("<title>" + decodeToText(title.toByteArray(), &format) + "</title>"));
+        }
+    }
+    TextFormat format;
+    return withCrLf(findTitle(decodeToText(bytes, &format)));
+}
 
 } // namespace
 
@@ -106,9 +141,7 @@ void NavigatorPanel::runSelectionSteps()
     if (file.isEmpty() || !QFileInfo(file).isFile()) return;
     m_relativePathEdit->setText(relativePathForwardSlash(file, relativeBase(), QDir::currentPath()));
     runCommand(m_prompter, [&] {
-        // The title tags hold no line break, so the title is the same found in the LF text;
-        // a large page is not copied again to get CR LF breaks.
-        m_titleEdit->setText(withCrLf(findTitle(textOf(file))));
+        m_titleEdit->setText(titleOfFile(file));
         m_bufferFile = file;
     });
     emit selectionChanged();

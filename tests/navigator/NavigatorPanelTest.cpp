@@ -110,6 +110,37 @@ TEST_F(NavigatorPanelTest, SelectionFillsRelativePathTitleAndBuffer)
     EXPECT_EQ(panel.selectedFile(), site.path("index.htm"));
 }
 
+// The title is found in the file's bytes where it can be, and reads as in the decoded text:
+// every encoding, breaks inside the title, a NUL ending the text, a tag left open.
+TEST_F(NavigatorPanelTest, TitlesReadTheSameInEveryEncoding)
+{
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        QString title;
+    };
+    const Case cases[] = {
+        { "breaks.htm", "<TiTlE>\r\n Two\r\nlines\rthree \n</tItLe>", "Two\r\nlines\r\nthree" },
+        { "utf8.htm", "<title>Caf\xC3\xA9</title>", QString::fromUtf8("Caf\xC3\xA9") },
+        { "bom.htm", "\xEF\xBB\xBF<title>Marked</title>", "Marked" },
+        { "cp1252.htm", "<title>Caf\xE9 \x93q\x94</title>", QString::fromUtf8("Caf\xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D") },
+        { "cp1252-before.htm", "\xE9<title>Plain</title>", "Plain" },
+        { "nul.htm", QByteArray("a\0<title>Hidden</title>", 24), "No title tags found" },
+        { "open.htm", "<title>Never closed", "No title tags found" },
+        { "closed-first.htm", "</title><title> </title>", "No title found" },
+        { "utf16.htm", QByteArray("\xFF\xFE<\0t\0i\0t\0l\0e\0>\0W\0i\0d\0e\0<\0/\0t\0i\0t\0l\0e\0>\0", 40),
+            "Wide" },
+    };
+    for (const Case& c : cases)
+        site.write(c.name, c.bytes);
+    panel.setDirectory(site.path("sub"));
+    panel.setDirectory(site.root);
+    for (const Case& c : cases) {
+        select(c.name);
+        EXPECT_EQ(panel.titleEdit()->text(), c.title) << c.name;
+    }
+}
+
 // Every way of selecting a file runs the same steps: left and right clicks, the keyboard.
 TEST_F(NavigatorPanelTest, EveryWayOfSelectingAFileRunsTheSteps)
 {
