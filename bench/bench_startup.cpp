@@ -84,7 +84,7 @@ int runChild(const QString& dataDir, const QString& file, bool preview)
         say("idle");
         // The heap in use once the page is in, coloured where shown: the document's own cost
         // is this less the same without a file.
-        std::printf("heap %zu\n", mallinfo2().uordblks);
+        std::printf("heap %zu\n", mallinfo2().uordblks + mallinfo2().hblkhd);
         std::fflush(stdout);
         idleSeen = true;
         if (!previewSeen) showPreview();

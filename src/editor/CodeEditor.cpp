@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <utility>
 #include <QTextLayout>
 #include <QTimer>
 
@@ -517,7 +518,8 @@ void CodeEditor::setWholeText(QString text)
     ParagraphPieces::Cut cut = ParagraphPieces::cut(text);
     m_pieces.assign(std::move(cut.breaks));
     // Only one copy of a large text is held while the document takes its own.
-    if (!cut.text.isNull()) text = std::move(cut.text);
+    // (QString's move assignment swaps, so the old text goes with the temporary.)
+    if (!cut.text.isNull()) text = std::exchange(cut.text, QString());
     setPlainText(text);
     for (const int number : cut.blocks)
         document()->findBlockByNumber(number).setUserState(ParagraphPieces::kContinuationState);
