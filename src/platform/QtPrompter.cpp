@@ -1,4 +1,5 @@
 #include "platform/Prompter.h"
+#include "platform/WidgetHelpers.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -50,10 +51,7 @@ template <class F> auto QtPrompter::shown(QWidget* owner, F f)
     auto answer = f(parent);
     // The window manager may hand the focus to any window when the dialog goes: the keys belong
     // to the window that asked.
-    if (guard && guard->isVisible()) {
-        guard->raise();
-        guard->activateWindow();
-    }
+    if (guard && guard->isVisible()) giveKeysTo(guard);
     return answer;
 }
 

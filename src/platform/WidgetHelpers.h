@@ -23,6 +23,13 @@ public:
 
 enum class ShowAs { Normal, Maximised };
 
+// Brings a shown window to the front and gives it the keys.
+inline void giveKeysTo(QWidget* window)
+{
+    window->raise();
+    window->activateWindow();
+}
+
 // Shows the window (as asked the first time), brings it to the front and gives it the keys.
 inline void bringToFront(QWidget* window, ShowAs how = ShowAs::Normal)
 {
@@ -32,6 +39,5 @@ inline void bringToFront(QWidget* window, ShowAs how = ShowAs::Normal)
         else
             window->show();
     }
-    window->raise();
-    window->activateWindow();
+    giveKeysTo(window);
 }

@@ -52,8 +52,7 @@ void AltTextWindow::pick(int row)
     if (m_list->item(row)->text() != QStringLiteral("Empty ALT text"))
         editor.setSelLength(int(m_found[row].text.size()));
     // The keys go to the text just selected: its window becomes the active one.
-    editor.window()->raise();
-    editor.window()->activateWindow();
+    giveKeysTo(editor.window());
     editor.setFocus();
 }
 
